@@ -1,0 +1,36 @@
+#include "dictionary/dictionary_store.h"
+
+namespace plotwarden {
+
+namespace {
+std::vector<Dictionary>& store() {
+  static std::vector<Dictionary> dictionaries;
+  return dictionaries;
+}
+}  // namespace
+
+int dictionaryCount() { return static_cast<int>(store().size()); }
+
+Dictionary* dictionaryAt(int index) {
+  if (index < 0 || index >= dictionaryCount()) return nullptr;
+  return &store()[static_cast<size_t>(index)];
+}
+
+void appendDictionary(Dictionary dictionary) { store().push_back(std::move(dictionary)); }
+
+void appendHeaderCell(Dictionary& dictionary, HeaderCell cell) {
+  int32_t& column = dictionary.roleColumns[static_cast<size_t>(cell.role)];
+  if (column < 0) column = static_cast<int32_t>(dictionary.header.size());
+  dictionary.header.push_back(cell);
+}
+
+int findFieldColumn(const Dictionary& dictionary, FieldRole role) {
+  if (role < ROLE_FEATURE_NAME || role > ROLE_UNKNOWN) return -1;
+  return dictionary.roleColumns[static_cast<size_t>(role)];
+}
+
+void releaseDictionaries() {
+  std::vector<Dictionary>().swap(store());
+}
+
+}  // namespace plotwarden

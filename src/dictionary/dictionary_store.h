@@ -1,0 +1,136 @@
+// The dictionary store: every dictionary of the run, its header and its
+// feature rows, in configuration order, from configuration to release.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plotwarden {
+
+// The role a header name gives its column.
+enum FieldRole : int32_t {
+  ROLE_FEATURE_NAME = 0,
+  ROLE_LEVEL = 1,
+  ROLE_COLOUR = 2,
+  ROLE_RGB = 3,
+  ROLE_WEIGHT = 4,
+  ROLE_LINE_STYLE = 5,
+  ROLE_TEXT_SCALE = 6,
+  ROLE_TEXT_FONT = 7,
+  ROLE_LINE_SPACING = 8,
+  ROLE_CELL_NAME = 9,
+  ROLE_TEXT_STYLE = 10,
+  ROLE_DIM_STYLE = 11,
+  ROLE_KEY_IN = 12,
+  ROLE_FEATURE_TYPE = 13,
+  ROLE_ELEMENT_TYPES = 14,
+  ROLE_TEXT_WEIGHT = 15,
+  ROLE_UNKNOWN = 16,
+};
+
+// The report category of a feature.
+enum FeatureCategory : int32_t {
+  CATEGORY_NONE = 0,
+  CATEGORY_CELLS = 1,
+  CATEGORY_LINEAR = 2,
+  CATEGORY_SHAPES = 3,
+  CATEGORY_TEXT = 4,
+  CATEGORY_DIMENSIONS = 5,
+  CATEGORY_SOLIDS = 6,
+  CATEGORY_LEADERS = 7,
+  CATEGORY_HATCHING = 8,
+};
+
+// One field: a stretch of the dictionary's text, kept as an offset so that
+// moving a Dictionary never invalidates it. Raw characters, quotes kept.
+struct FieldCell {
+  uint32_t start = 0;
+  uint32_t length = 0;
+};
+
+// One header column: its name in the text and the role the name gives it.
+struct HeaderCell {
+  FieldCell name;
+  FieldRole role = ROLE_UNKNOWN;
+};
+
+// One data line. Its fields are `fieldCount` consecutive cells of the
+// dictionary's `cells`, starting at `firstField`; field i is in column i.
+struct Feature {
+  FeatureCategory category = CATEGORY_NONE;
+  uint32_t firstField = 0;
+  uint32_t fieldCount = 0;
+};
+
+struct Dictionary {
+  // From the configuration line.
+  std::string name;
+  std::string description;
+  std::string unusedText3;
+  std::string unusedText4;
+  std::string version;
+  int32_t unusedNumber = 0;
+  std::string filePath;
+
+  // From the file: its whole text (a zero byte follows it), the header
+  // columns, every feature's fields and the features in file order.
+  std::string text;
+  std::vector<HeaderCell> header;
+  std::vector<FieldCell> cells;
+  std::vector<Feature> features;
+
+  // Per-category counts, set once by the summary.
+  int32_t cellCount = 0;
+  int32_t linearCount = 0;
+  int32_t shapeCount = 0;
+  int32_t textCount = 0;
+  int32_t dimensionCount = 0;
+  int32_t solidCount = 0;
+  int32_t hatchCount = 0;
+  int32_t leaderCount = 0;
+
+  // The leftmost header column of each role, -1 where none; kept by
+  // appendHeaderCell so that lookups per feature cost nothing.
+  std::array<int32_t, ROLE_UNKNOWN + 1> roleColumns = makeNoColumns();
+
+  int32_t featureCount() const { return static_cast<int32_t>(features.size()); }
+
+  static std::array<int32_t, ROLE_UNKNOWN + 1> makeNoColumns() {
+    std::array<int32_t, ROLE_UNKNOWN + 1> none{};
+    none.fill(-1);
+    return none;
+  }
+};
+
+// Appends a header column after those already there.
+void appendHeaderCell(Dictionary& dictionary, HeaderCell cell);
+
+// The text of a cell.
+inline std::string_view cellText(const Dictionary& d, FieldCell cell) {
+  return std::string_view(d.text).substr(cell.start, cell.length);
+}
+
+// The raw text of a feature's field in `column`; "" when the row is shorter.
+inline std::string_view featureField(const Dictionary& d, const Feature& f, int column) {
+  if (column < 0 || static_cast<uint32_t>(column) >= f.fieldCount) return {};
+  return cellText(d, d.cells[f.firstField + static_cast<uint32_t>(column)]);
+}
+
+int dictionaryCount();
+
+// The dictionary at `index`, or null when the index is out of range. The
+// pointer is valid until the next appendDictionary.
+Dictionary* dictionaryAt(int index);
+
+void appendDictionary(Dictionary dictionary);
+
+// The leftmost header column with `role`, or -1.
+int findFieldColumn(const Dictionary& dictionary, FieldRole role);
+
+// Frees the whole store; harmless when called again.
+void releaseDictionaries();
+
+}  // namespace plotwarden

@@ -1,0 +1,55 @@
+// The matching toolkit: a token scanner, a numeric test, a range reader, a
+// wildcard matcher with four levels of syntax, and a list test built on them.
+// Nothing here keeps state between calls. A character set is a text whose
+// characters form the set; an empty text is the empty set.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace plotwarden {
+
+// Cuts one token from `source` into `destination` (null: only count) and
+// returns the number of source characters consumed (0: source exhausted).
+// Works on at most `maxLength` characters when it is above 0. Leading
+// `skipLeading` characters are passed over; quote characters flip an
+// in-quotes flag and are dropped; outside quotes a terminator ends the token
+// and is consumed, a stopper ends it unconsumed, a drop character is skipped.
+// Finally `trimTrailing` characters are removed from the token's end.
+size_t takeToken(std::string* destination, std::string_view source,
+                 std::string_view skipLeading, std::string_view trimTrailing,
+                 std::string_view drop, std::string_view terminators,
+                 std::string_view stoppers, std::string_view quotes, long maxLength);
+
+// Copies at most n characters of `source` into `destination`; returns the count.
+size_t boundedCopy(std::string& destination, std::string_view source, size_t n);
+
+// Digits, plus '.' with allowDot and a leading '-' with allowMinus. With
+// `whole` every character must be good, otherwise one good one suffices.
+bool isNumber(std::string_view text, bool whole, bool allowDot, bool allowMinus);
+
+bool sameChar(char a, char b, bool caseSensitive);
+
+// Reads a number or range item ("5", "-5", "6-16", "-5--3") against the
+// bounds; on success the bounds receive the range that was read.
+bool parseRange(std::string_view item, bool singleOk, int32_t& lower, int32_t& upper,
+                bool* isRange);
+
+// True when the whole text matches the pattern. Level 0: equality; 1: '?'
+// and '*'; 2: '[...]' classes; 3: '|' and comma alternatives in classes.
+bool wildcardMatch(std::string_view pattern, std::string_view text, int level,
+                   bool caseSensitive);
+
+// The number of text characters a class alternative spans.
+size_t alternativeWidth(std::string_view alternative);
+
+// True when an item of the list (numbers, ranges or patterns, cut at the
+// separators) accepts the value.
+bool matchInList(std::string_view list, std::string_view value, int level,
+                 std::string_view skipLeading, std::string_view trimTrailing,
+                 std::string_view drop, std::string_view separators,
+                 std::string_view quotes, int32_t& lower, int32_t& upper, bool* isRange,
+                 bool caseSensitive);
+
+}  // namespace plotwarden

@@ -1,0 +1,13 @@
+#include <cstdio>
+#include <new>
+
+#include "driver/run.h"
+
+int main(int argc, char** argv) {
+  try {
+    return plotwarden::runPlotwarden(argc, argv);
+  } catch (const std::bad_alloc&) {
+    std::fputs("Out of memory. Exit ...\n", stdout);
+    return -1;
+  }
+}

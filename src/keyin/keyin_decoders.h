@@ -1,0 +1,52 @@
+// Decoders that turn a feature's key-in text into the text of one cell.
+// Each has a form that takes the key-in text itself (a writer that needs
+// several settings of one feature fetches the field once) and a form that
+// fetches the field of `role` first. Every output starts empty.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "dictionary/dictionary_store.h"
+
+namespace plotwarden {
+
+enum ExtensionItem { EXTENSION_WEIGHT = 6, EXTENSION_STYLE = 12, EXTENSION_OFFSET = 13, EXTENSION_EXTENT = 14 };
+enum TerminatorItem { TERMINATOR_ARROW = 1, TERMINATOR_WIDTH = 2, TERMINATOR_HEIGHT = 3, TERMINATOR_MIN_LEADER = 4 };
+enum DimTextItem {
+  DIMTEXT_WIDTH = 2,
+  DIMTEXT_HEIGHT = 3,
+  DIMTEXT_WEIGHT = 6,
+  DIMTEXT_FONT = 7,
+  DIMTEXT_ORIENTATION = 8,
+  DIMTEXT_FRAME = 9,
+  DIMTEXT_MARGIN = 10,
+  DIMTEXT_JUSTIFICATION = 11,
+};
+
+void decodeFill(std::string_view keyin, std::string& out);
+void decodePlacement(std::string_view keyin, std::string& out);
+void decodeClass(std::string_view keyin, std::string& out);
+void decodeLibrary(std::string_view keyin, std::string& out);
+void decodeScale(std::string_view keyin, std::string& out);
+void decodeExtensionLine(std::string_view keyin, int item, std::string& out);
+void decodeTerminator(std::string_view keyin, int item, std::string& out);
+void decodeDimensionText(std::string_view keyin, int item, std::string& out);
+
+void decodeFill(const Dictionary& d, int featureIndex, FieldRole role, std::string& out);
+void decodePlacement(const Dictionary& d, int featureIndex, FieldRole role, std::string& out);
+void decodeClass(const Dictionary& d, int featureIndex, FieldRole role, std::string& out);
+void decodeLibrary(const Dictionary& d, int featureIndex, FieldRole role, std::string& out);
+void decodeScale(const Dictionary& d, int featureIndex, FieldRole role, std::string& out);
+void decodeExtensionLine(const Dictionary& d, int featureIndex, FieldRole role, std::string& out,
+                         int item);
+void decodeTerminator(const Dictionary& d, int featureIndex, FieldRole role, std::string& out,
+                      int item);
+void decodeDimensionText(const Dictionary& d, int featureIndex, FieldRole role, std::string& out,
+                         int item);
+
+// Splits a TEXT SCALE value ('2.5x3', 'h = 2.5', 'w = 1.2 [mm]') into a
+// width and a height text.
+void splitTextSize(std::string_view value, std::string& width, std::string& height);
+
+}  // namespace plotwarden

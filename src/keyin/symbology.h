@@ -1,0 +1,15 @@
+// The text of a table cell that shows one field of a feature.
+#pragma once
+
+#include <string>
+
+#include "dictionary/dictionary_store.h"
+
+namespace plotwarden {
+
+// LEVEL, WEIGHT and LINE STYLE are tidied to 'main[bracket]'; COLOUR becomes
+// the swatch table; every other role is the field as fetched.
+void renderSymbologyCell(const Dictionary& dictionary, int featureIndex, FieldRole role,
+                         std::string& out);
+
+}  // namespace plotwarden

@@ -1,0 +1,66 @@
+#include "platform/file_io.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace plotwarden {
+
+std::string nativePath(std::string_view path) {
+  std::string native(path);
+#ifndef _WIN32
+  for (char& c : native)
+    if (c == '\\') c = '/';
+#endif
+  return native;
+}
+
+std::FILE* openFile(std::string_view path, const char* mode) {
+  return std::fopen(nativePath(path).c_str(), mode);
+}
+
+// Reads until the end of a stream whose size is not known (a pipe, a device).
+static bool readToEnd(std::FILE* file, std::string& out) {
+  constexpr size_t kChunk = 1 << 20;
+  for (;;) {
+    size_t used = out.size();
+    out.resize(used + kChunk);
+    size_t got = std::fread(out.data() + used, 1, kChunk, file);
+    out.resize(used + got);
+    if (got < kChunk) return !std::ferror(file);
+  }
+}
+
+ReadStatus readWholeFile(std::string_view path, std::string& out) {
+  out.clear();
+  std::string native = nativePath(path);
+  std::FILE* file = std::fopen(native.c_str(), "rb");
+  if (!file) return ReadStatus::CannotOpen;
+
+  std::error_code error;
+  bool ok;
+  if (std::filesystem::is_regular_file(native, error)) {
+    uintmax_t size = std::filesystem::file_size(native, error);
+    ok = !error && size < out.max_size();
+    if (ok) {
+      out.resize(static_cast<size_t>(size));
+      ok = std::fread(out.data(), 1, out.size(), file) == out.size();
+    }
+  } else {
+    // A folder opens on POSIX, then fails to read: that is CannotRead too.
+    ok = readToEnd(file, out);
+  }
+  std::fclose(file);
+  if (!ok) {
+    out.clear();
+    return ReadStatus::CannotRead;
+  }
+  return ReadStatus::Ok;
+}
+
+bool sameExistingFile(std::string_view a, std::string_view b) {
+  std::error_code error;
+  bool same = std::filesystem::equivalent(nativePath(a), nativePath(b), error);
+  return !error && same;
+}
+
+}  // namespace plotwarden

@@ -1,0 +1,28 @@
+// Opening and reading files by the paths written in configurations.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace plotwarden {
+
+// The path handed to the C runtime: on POSIX every '\' becomes '/', so that
+// configurations written for Windows work unchanged; elsewhere it is as given.
+std::string nativePath(std::string_view path);
+
+// fopen on nativePath(path).
+std::FILE* openFile(std::string_view path, const char* mode);
+
+enum class ReadStatus { Ok, CannotOpen, CannotRead };
+
+// Reads the whole file in binary mode into `out` (one read of the size found
+// by seeking to the end). A file that opens but does not deliver all of its
+// bytes (a folder, a short read) is CannotRead.
+ReadStatus readWholeFile(std::string_view path, std::string& out);
+
+// True when both paths name one existing file (same device and inode, or on
+// Windows the same file index), whatever text names them.
+bool sameExistingFile(std::string_view a, std::string_view b);
+
+}  // namespace plotwarden

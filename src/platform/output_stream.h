@@ -1,0 +1,42 @@
+// The buffered text stream that every report byte goes through.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace plotwarden {
+
+// Writes text as Windows text mode does on every platform: each LF becomes
+// CR LF, so a report's bytes do not depend on where it was made. Text is
+// gathered in a buffer and handed to the file in large blocks. A stream
+// without a file keeps everything in `buffer` (tests read it from there).
+struct OutputStream {
+  std::FILE* file = nullptr;
+  std::string buffer;
+  bool failed = false;
+
+  OutputStream() = default;
+  explicit OutputStream(std::FILE* f) : file(f) {}
+  OutputStream(const OutputStream&) = delete;
+  OutputStream& operator=(const OutputStream&) = delete;
+  ~OutputStream();
+};
+
+// Appends text, turning each LF into CR LF.
+void put(OutputStream& out, std::string_view text);
+
+// Appends several texts in order.
+template <typename... Texts>
+void putAll(OutputStream& out, const Texts&... texts) {
+  (put(out, std::string_view(texts)), ...);
+}
+
+// Appends a decimal integer.
+void putNumber(OutputStream& out, long long value);
+
+// Writes what is buffered, flushes and closes the file. True when every byte
+// reached the file. A memory stream closes successfully and keeps its text.
+bool closeStream(OutputStream& out);
+
+}  // namespace plotwarden

@@ -1,0 +1,45 @@
+#include "report/table_primitives.h"
+
+namespace plotwarden {
+
+void appendColumn(ColumnSet& set, std::string_view label, std::string_view cssClass,
+                  int32_t width) {
+  if (set.count == set.columns.size()) set.columns.emplace_back();
+  ColumnSpec& column = set.columns[set.count++];
+  column.label.assign(label);
+  column.cssClass.assign(cssClass);
+  column.width = width;
+}
+
+void releaseColumns(ColumnSet& set) { set.count = 0; }
+
+void openFeatureTable(OutputStream& out, std::string_view title) {
+  putAll(out, "<TABLE><TR><TD class='cfeaturetypeheading'>", title, "</TD></TR></TABLE>\n",
+         "<TABLE cellspacing='1' class='featuretable'>\n");
+}
+
+void writeHeadingRow(OutputStream& out, const ColumnSet& set) {
+  put(out, "<TR>");
+  for (size_t i = 0; i < set.count; ++i) {
+    const ColumnSpec& column = set.columns[i];
+    if (column.width <= 0) {
+      putAll(out, "<TD class='cfeatureheading'>", column.label, "</TD>");
+    } else {
+      put(out, "<TD width='");
+      putNumber(out, column.width);
+      putAll(out, "' class='cfeatureheading ", column.cssClass, "'>", column.label, "</TD>");
+    }
+  }
+  put(out, "</TR>\n");
+}
+
+void writeDataRow(OutputStream& out, const ColumnSet& set) {
+  put(out, "<TR class='cfeature'>");
+  for (size_t i = 0; i < set.count; ++i)
+    putAll(out, "<TD class= '", set.columns[i].cssClass, "'>", set.columns[i].label, "</TD>");
+  put(out, "</TR>\n");
+}
+
+void closeTable(OutputStream& out) { put(out, "</TABLE>\n"); }
+
+}  // namespace plotwarden
