@@ -1,0 +1,41 @@
+// Sorting features into report categories by their "ELEMENT TYPES" list or,
+// when a dictionary has no such column, by their "FEATURE TYPE" code.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "dictionary/dictionary_store.h"
+
+namespace plotwarden {
+
+// The input of one pass: the category it assigns, the element type numbers
+// that select it, and the "FEATURE TYPE" value that selects it.
+struct CategoryRule {
+  FeatureCategory category = CATEGORY_NONE;
+  std::vector<int32_t> elementTypes;
+  int32_t featureTypeValue = -1;
+};
+
+// The passes in the order they run; a feature matched by several keeps the
+// category of the last.
+constexpr FeatureCategory kPassOrder[] = {CATEGORY_CELLS,  CATEGORY_LINEAR,  CATEGORY_TEXT,
+                                          CATEGORY_DIMENSIONS, CATEGORY_SOLIDS,
+                                          CATEGORY_LEADERS, CATEGORY_HATCHING};
+
+// The rule of a category's pass.
+CategoryRule categoryRule(FeatureCategory category);
+
+int findElementTypesColumn(const Dictionary& dictionary);
+int findFeatureTypeColumn(const Dictionary& dictionary);
+
+// Runs one pass: sets the category of every feature the rule matches and
+// returns how many it matched.
+int classifyFeatures(Dictionary& dictionary, const CategoryRule& rule);
+
+// Runs the pass of `category` and writes its count as decimal text.
+void runClassificationPass(Dictionary& dictionary, FeatureCategory category,
+                           std::string& countText);
+
+}  // namespace plotwarden

@@ -1,0 +1,117 @@
+#include "driver/configuration.h"
+
+#include "dictionary/dictionary_store.h"
+#include "dictionary/run_options.h"
+#include "platform/decimal_text.h"
+#include "platform/file_io.h"
+
+namespace plotwarden {
+
+namespace {
+
+// Lines are read in pieces of at most this many characters, the line end
+// included; each piece is handled as a line of its own.
+constexpr size_t kLinePiece = 4095;
+
+struct ContentState {
+  int count = 0;
+  char separator = 0;
+  char marker = 0;
+  char quote = 0;
+};
+
+// Windows text mode: CR LF becomes LF; a lone CR stays.
+std::string textModeLineEnds(std::string_view raw) {
+  std::string text;
+  text.reserve(raw.size());
+  for (size_t i = 0; i < raw.size(); ++i)
+    if (!(raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n')) text.push_back(raw[i]);
+  return text;
+}
+
+// Seven fields split from the right, so the display name may hold the separator.
+bool parseDictionaryLine(std::string_view line, char separator) {
+  if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
+  std::string_view fields[7];
+  for (int i = 6; i >= 1; --i) {
+    size_t cut = line.rfind(separator);
+    if (cut == std::string_view::npos) return false;
+    fields[i] = line.substr(cut + 1);
+    line = line.substr(0, cut);
+  }
+  fields[0] = line;
+  Dictionary dictionary;
+  dictionary.name.assign(fields[0]);
+  dictionary.description.assign(fields[1]);
+  dictionary.unusedText3.assign(fields[2]);
+  dictionary.unusedText4.assign(fields[3]);
+  dictionary.version.assign(fields[4]);
+  dictionary.unusedNumber = leadingInteger(fields[5]);
+  dictionary.filePath.assign(fields[6]);
+  appendDictionary(std::move(dictionary));
+  return true;
+}
+
+bool handleContentLine(std::string_view line, ContentState& state) {
+  switch (++state.count) {
+    case 1: state.separator = line[0]; break;
+    case 2: state.marker = line[0]; break;
+    case 3: state.quote = line[0]; break;
+    case 4:
+      // Two texts that nothing reads; only their separator is required.
+      if (line.find(state.separator) == std::string_view::npos) return false;
+      break;
+    default:
+      return parseDictionaryLine(line, state.separator);
+  }
+  return true;
+}
+
+bool handleLine(std::string_view line, RunSettings& settings, ContentState& state) {
+  // The line is a C string: a zero byte ends it.
+  line = line.substr(0, line.find('\0'));
+  if (line.find("out=") != std::string_view::npos) {
+    takeValue(settings.outputPath, line);
+  } else if (line.find("img=") != std::string_view::npos) {
+    takeValue(settings.imageFolder, line);
+  } else if (line.find("css=") != std::string_view::npos) {
+    takeValue(settings.styleSheet, line);
+  } else if (!line.empty() && line[0] != '\n') {
+    return handleContentLine(line, state);
+  }
+  return true;
+}
+
+}  // namespace
+
+bool isGiven(const std::string& setting) { return setting.empty() || setting[0] != '0'; }
+
+void takeValue(std::string& setting, std::string_view line) {
+  line = line.substr(0, line.find('\n'));
+  size_t equals = line.find('=');
+  setting.assign(equals == std::string_view::npos ? std::string_view() : line.substr(equals + 1));
+}
+
+bool parseConfigurationText(std::string_view raw, RunSettings& settings) {
+  const std::string lines = textModeLineEnds(raw);
+  std::string_view text = lines;
+  ContentState state;
+  bool ok = true;
+  while (ok && !text.empty()) {
+    size_t end = text.find('\n');
+    size_t length = end == std::string_view::npos ? text.size() : end + 1;
+    if (length > kLinePiece) length = kLinePiece;
+    ok = handleLine(text.substr(0, length), settings, state);
+    text.remove_prefix(length);
+  }
+  setStructuringCharacters(state.separator, state.marker, state.quote);
+  return ok;
+}
+
+bool parseConfiguration(std::string_view path, RunSettings& settings) {
+  std::string raw;
+  if (readWholeFile(path, raw) != ReadStatus::Ok) return false;
+  return parseConfigurationText(raw, settings);
+}
+
+}  // namespace plotwarden

@@ -1,0 +1,33 @@
+// The configuration file: report path, image folder, style sheet, the three
+// structuring characters and the dictionaries to load.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace plotwarden {
+
+// A text setting that is not given holds "0"; any value that begins with
+// '0' counts as not given.
+struct RunSettings {
+  std::string outputPath = "0";
+  std::string imageFolder = "0";
+  std::string styleSheet = "0";
+  bool showImages = false;
+};
+
+bool isGiven(const std::string& setting);
+
+// Copies what follows the line's first '=' (up to its line end) into `setting`.
+void takeValue(std::string& setting, std::string_view line);
+
+// Reads the file: fills the settings it gives, sets the structuring
+// characters and appends one Dictionary per dictionary line to the store.
+// Returns false when the file cannot be read or a line is malformed
+// (dictionaries appended before that line stay in the store).
+bool parseConfiguration(std::string_view path, RunSettings& settings);
+
+// The same on the file's bytes, already read.
+bool parseConfigurationText(std::string_view raw, RunSettings& settings);
+
+}  // namespace plotwarden

@@ -1,0 +1,66 @@
+#include "report/summary_table.h"
+
+#include <string>
+
+#include "dictionary/classification.h"
+#include "dictionary/dictionary_store.h"
+#include "dictionary/run_options.h"
+#include "platform/decimal_text.h"
+#include "report/table_primitives.h"
+
+namespace plotwarden {
+
+namespace {
+
+int32_t& countOf(Dictionary& dictionary, FeatureCategory category) {
+  switch (category) {
+    case CATEGORY_CELLS: return dictionary.cellCount;
+    case CATEGORY_LINEAR: return dictionary.linearCount;
+    case CATEGORY_TEXT: return dictionary.textCount;
+    case CATEGORY_DIMENSIONS: return dictionary.dimensionCount;
+    case CATEGORY_SOLIDS: return dictionary.solidCount;
+    case CATEGORY_LEADERS: return dictionary.leaderCount;
+    case CATEGORY_HATCHING: return dictionary.hatchCount;
+    default: return dictionary.shapeCount;
+  }
+}
+
+void appendHeadings(ColumnSet& columns) {
+  bool layer = layerNaming();
+  appendColumn(columns, "Dictionary", "", 200);
+  appendColumn(columns, "Version", "", 50);
+  appendColumn(columns, layer ? "#Blocks" : "#Cells", "", 50);
+  appendColumn(columns, "#Linear", "", 50);
+  appendColumn(columns, layer ? "#Annotation" : "#Text", "", 50);
+  appendColumn(columns, "#Dimensions", "", 50);
+  appendColumn(columns, "#3D Solids", "", 50);
+  appendColumn(columns, "#Leaders", "", 50);
+  appendColumn(columns, "#Hatching", "", 50);
+}
+
+}  // namespace
+
+void writeSummaryTable(OutputStream& out) {
+  openFeatureTable(out, "Dictionary Summary");
+  ColumnSet columns;
+  appendHeadings(columns);
+  writeHeadingRow(out, columns);
+  releaseColumns(columns);
+
+  std::string countText;
+  for (int i = 0; i < dictionaryCount(); ++i) {
+    Dictionary& dictionary = *dictionaryAt(i);
+    appendColumn(columns, dictionary.name, "", 0);
+    appendColumn(columns, dictionary.version, "", 0);
+    for (FeatureCategory category : kPassOrder) {
+      runClassificationPass(dictionary, category, countText);
+      countOf(dictionary, category) = leadingInteger(countText);
+      appendColumn(columns, countText, "", 0);
+    }
+    writeDataRow(out, columns);
+    releaseColumns(columns);
+  }
+  closeTable(out);
+}
+
+}  // namespace plotwarden
