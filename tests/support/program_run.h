@@ -1,0 +1,45 @@
+// Running the built program in a scratch folder, for end-to-end tests.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace plotwarden::testing {
+
+// A fresh, empty folder under the system's temporary folder, removed again
+// when the object goes.
+class ScratchFolder {
+ public:
+  ScratchFolder();
+  ~ScratchFolder();
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  // Writes `bytes` to the file at `relative`, making its folders.
+  void write(const std::string& relative, const std::string& bytes) const;
+  // The bytes of the file at `relative`; "" when it does not exist.
+  std::string read(const std::string& relative) const;
+  bool exists(const std::string& relative) const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+struct ProgramResult {
+  int status = 0;       // as a POSIX shell sees it (0..255)
+  std::string output;   // standard output
+  std::string errors;   // standard error
+};
+
+// Runs the program with `arguments` (each passed as one argument) in `folder`.
+ProgramResult runProgram(const std::filesystem::path& folder,
+                         const std::vector<std::string>& arguments);
+
+std::string readFileBytes(const std::filesystem::path& path);
+
+// Replaces the run's calendar time in a report by "<TIME>".
+std::string maskCalendarTime(std::string report);
+
+}  // namespace plotwarden::testing
