@@ -24,6 +24,25 @@ void appendHeaderCell(Dictionary& dictionary, HeaderCell cell) {
   dictionary.header.push_back(cell);
 }
 
+void appendFeature(Dictionary& dictionary) {
+  Feature feature;
+  feature.firstField = static_cast<uint32_t>(dictionary.cells.size());
+  dictionary.features.push_back(feature);
+}
+
+void appendFeatureField(Dictionary& dictionary, FieldCell field) {
+  dictionary.cells.push_back(field);
+  ++dictionary.features.back().fieldCount;
+}
+
+void clearFileContent(Dictionary& dictionary) {
+  dictionary.text.clear();
+  dictionary.header.clear();
+  dictionary.cells.clear();
+  dictionary.features.clear();
+  dictionary.roleColumns = Dictionary::makeNoColumns();
+}
+
 int findFieldColumn(const Dictionary& dictionary, FieldRole role) {
   if (role < ROLE_FEATURE_NAME || role > ROLE_UNKNOWN) return -1;
   return dictionary.roleColumns[static_cast<size_t>(role)];

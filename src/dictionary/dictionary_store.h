@@ -108,6 +108,16 @@ struct Dictionary {
 // Appends a header column after those already there.
 void appendHeaderCell(Dictionary& dictionary, HeaderCell cell);
 
+// Appends a Feature with no fields after those already there.
+void appendFeature(Dictionary& dictionary);
+
+// Appends a field to the newest Feature. Only the newest Feature grows, so
+// each Feature's fields stay consecutive in `cells`.
+void appendFeatureField(Dictionary& dictionary, FieldCell field);
+
+// Empties what a file gave the dictionary: its text, header and features.
+void clearFileContent(Dictionary& dictionary);
+
 // The text of a cell.
 inline std::string_view cellText(const Dictionary& d, FieldCell cell) {
   return std::string_view(d.text).substr(cell.start, cell.length);

@@ -1,0 +1,60 @@
+// Reading a dictionary file into its header columns and feature rows.
+#pragma once
+
+#include <cstdint>
+
+#include "dictionary/dictionary_store.h"
+#include "dictionary/forward_search.h"
+
+namespace plotwarden {
+
+constexpr int kLoadFailure = 0x8000;
+
+// Reads the file at `dictionary.filePath` whole into `dictionary.text` and
+// splits it into header cells and one Feature per line. Returns 0, or
+// kLoadFailure (the dictionary left empty) when the file cannot be opened or
+// read whole.
+int loadDictionary(Dictionary& dictionary, char separator, char quote, char marker);
+
+// Where one load stands in the dictionary's text. The text holds no zero byte
+// (loadDictionary cuts it at the first one), so the zero that std::string
+// keeps after the last character is its terminator.
+struct DictionaryReader {
+  Dictionary& dictionary;
+  char separator;
+  char quote;
+  char marker;
+  uint32_t cursor = 0;
+  // Bracket-rule searches, remembered so that no comma rescans the text.
+  ForwardSearch nextOpenBracket{'['};
+  ForwardSearch nextCloseBracket{']'};
+  ForwardSearch nextComma{','};
+};
+
+enum TokenKind { TOKEN_FIELD, TOKEN_END_OF_LINE, TOKEN_END_OF_TEXT };
+
+struct Token {
+  TokenKind kind;
+  FieldCell field;  // set for TOKEN_FIELD only
+};
+
+// Takes one field, line end or the end of the text at the cursor. A field
+// leaves the cursor past the separator that ended it, or on the line end
+// that ended it; a line end (LF or CR LF) leaves it past the line end; the
+// end of the text leaves it where it is.
+Token nextToken(DictionaryReader& reader);
+
+enum FieldDestination { DESTINATION_HEADER, DESTINATION_FEATURE };
+
+// Appends the fields of the line at the cursor to the header or to the newest
+// Feature. False once the end of the text is reached.
+bool readFields(DictionaryReader& reader, FieldDestination destination);
+
+// Reads one line as header, header continuation, skipped line or Feature.
+// False once the end of the text is reached.
+bool readLine(DictionaryReader& reader);
+
+// Moves the cursor past the next line end, or onto the end of the text.
+void skipLine(DictionaryReader& reader);
+
+}  // namespace plotwarden

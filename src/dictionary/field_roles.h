@@ -1,0 +1,15 @@
+// The role a header name gives its column.
+#pragma once
+
+#include <string_view>
+
+#include "dictionary/dictionary_store.h"
+
+namespace plotwarden {
+
+// The role whose header names include `name`, compared whole and without
+// regard to letter case, nothing trimmed or unquoted. Any other name is
+// ROLE_UNKNOWN and prints "Ignore unknown field: '<name>'" on standard output.
+FieldRole classifyFieldName(std::string_view name);
+
+}  // namespace plotwarden

@@ -1,0 +1,355 @@
+#include "dictionary/dictionary_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "dictionary/temp_folder.h"
+
+namespace plotwarden {
+namespace {
+
+using namespace std::string_literals;
+using Rows = std::vector<std::vector<std::string>>;
+using Names = std::vector<std::string>;
+
+struct Loaded {
+  Dictionary dictionary;
+  int result = 0;
+  std::string printed;  // what loading wrote on standard output
+};
+
+Loaded loadBytes(const std::string& bytes, char separator, char quote, char marker) {
+  test::TempFolder folder;
+  Loaded loaded;
+  loaded.dictionary.filePath = folder.writeFile("dictionary.csv", bytes);
+  ::testing::internal::CaptureStdout();
+  loaded.result = loadDictionary(loaded.dictionary, separator, quote, marker);
+  loaded.printed = ::testing::internal::GetCapturedStdout();
+  return loaded;
+}
+
+Names headerNames(const Dictionary& d) {
+  Names names;
+  for (const HeaderCell& cell : d.header) names.emplace_back(cellText(d, cell.name));
+  return names;
+}
+
+Rows featureRows(const Dictionary& d) {
+  Rows rows;
+  for (const Feature& feature : d.features) {
+    EXPECT_EQ(feature.category, CATEGORY_NONE);
+    std::vector<std::string>& row = rows.emplace_back();
+    for (uint32_t i = 0; i < feature.fieldCount; ++i)
+      row.emplace_back(cellText(d, d.cells[feature.firstField + i]));
+  }
+  return rows;
+}
+
+struct ReadCase {
+  const char* title;
+  std::string bytes;
+  char separator;
+  char quote;
+  char marker;
+  Names header;
+  Rows rows;
+};
+
+class DictionaryReaderCases : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(DictionaryReaderCases, SplitsHeaderAndFeatures) {
+  const ReadCase& c = GetParam();
+  Loaded loaded = loadBytes(c.bytes, c.separator, c.quote, c.marker);
+  ASSERT_EQ(loaded.result, 0);
+  EXPECT_EQ(headerNames(loaded.dictionary), c.header);
+  EXPECT_EQ(featureRows(loaded.dictionary), c.rows);
+}
+
+const ReadCase kReadCases[] = {
+    // Header and line structure.
+    {"HeaderThenOneFeaturePerLine", "FEATURE NAME,LEVEL,COLOUR\na,b,c\nd,e,f", ',', '"', '#',
+     {"FEATURE NAME", "LEVEL", "COLOUR"}, {{"a", "b", "c"}, {"d", "e", "f"}}},
+    {"TrailingSeparatorOnHeaderAddsNoCell", "FEATURE NAME,LEVEL,COLOUR,\nx", ',', '"', '#',
+     {"FEATURE NAME", "LEVEL", "COLOUR"}, {{"x"}}},
+    {"EmptyFieldsInsideAndAtBothEnds", "NAME\na,,c\na,b,\n,a", ',', '"', '#',
+     {"NAME"}, {{"a", "", "c"}, {"a", "b"}, {"", "a"}}},
+    {"OnlySeparatorsGiveEmptyFields", "NAME\n,,", ',', '"', '#', {"NAME"}, {{"", ""}}},
+    {"FinalLineEndGivesOneMoreEmptyFeature", "NAME\na\n", ',', '"', '#', {"NAME"}, {{"a"}, {}}},
+    {"NoFinalLineEndNoExtraFeature", "NAME\na", ',', '"', '#', {"NAME"}, {{"a"}}},
+    {"EmptyLineGivesFeatureWithoutFields", "NAME\na\n\nb", ',', '"', '#', {"NAME"}, {{"a"}, {}, {"b"}}},
+    {"BlankLinesBeforeHeaderArePassedOver", "\n\r\n\nNAME,LEVEL\na", ',', '"', '#',
+     {"NAME", "LEVEL"}, {{"a"}}},
+    {"HeaderOnly", "NAME,LEVEL", ',', '"', '#', {"NAME", "LEVEL"}, {}},
+    {"EmptyFile", "", ',', '"', '#', {}, {}},
+    {"CrLfLineEnds", "NAME,LEVEL\r\na,b\r\nc,d\r\n", ',', '"', '#',
+     {"NAME", "LEVEL"}, {{"a", "b"}, {"c", "d"}, {}}},
+    {"LfLineEndsGiveTheSameFields", "NAME,LEVEL\na,b\nc,d\n", ',', '"', '#',
+     {"NAME", "LEVEL"}, {{"a", "b"}, {"c", "d"}, {}}},
+    {"LoneCrBelongsToTheField", "NAME\na\rb,c\rd\r", ',', '"', '#', {"NAME"}, {{"a\rb", "c\rd\r"}}},
+    {"CrBeforeCrLfBelongsToTheField", "NAME\na\r\r\nb", ',', '"', '#', {"NAME"}, {{"a\r"}, {"b"}}},
+    {"ZeroByteEndsTheText", "NAME\na,b\0c,d\ne"s, ',', '"', '#', {"NAME"}, {{"a", "b"}}},
+    {"ZeroByteRightAfterLineEnd", "NAME\na\n\0b\n"s, ',', '"', '#', {"NAME"}, {{"a"}, {}}},
+    {"ZeroByteFirst", "\0NAME\na"s, ',', '"', '#', {}, {}},
+
+    // Quoting: quotes stay in the field.
+    {"QuotedSeparatorKeepsBothQuotes", "NAME\n\"x,y\",z", ',', '"', '#', {"NAME"}, {{"\"x,y\"", "z"}}},
+    {"DoubledQuoteKeepsBothCharacters", "NAME\n\"a\"\"b\",c", ',', '"', '#', {"NAME"}, {{"\"a\"\"b\"", "c"}}},
+    {"QuotedLineEndContinuesTheFeature", "NAME\n\"a\r\nb\",c\nd", ',', '"', '#',
+     {"NAME"}, {{"\"a\r\nb\"", "c"}, {"d"}}},
+    {"TextAfterClosingQuoteBelongsToTheField", "NAME\n\"a\"b,c", ',', '"', '#', {"NAME"}, {{"\"a\"b", "c"}}},
+    {"QuoteInsideUnquotedFieldIsOrdinary", "NAME\na\"b,c\"d", ',', '"', '#', {"NAME"}, {{"a\"b", "c\"d"}}},
+    {"UnclosedQuoteRunsToTheEnd", "NAME\n\"a,b\nc\n", ',', '"', '#', {"NAME"}, {{"\"a,b\nc\n"}}},
+    {"LoneQuoteAtTheEnd", "NAME\n\"", ',', '"', '#', {"NAME"}, {{"\""}}},
+    {"DoubledQuoteAtTheEndStaysOpen", "NAME\n\"a\"\",b", ',', '"', '#', {"NAME"}, {{"\"a\"\",b"}}},
+    {"EmptyQuotedField", "NAME\n\"\",x", ',', '"', '#', {"NAME"}, {{"\"\"", "x"}}},
+    {"QuotedHeaderNameKeepsQuotes", "\"NAME\",LEVEL\na", ',', '"', '#', {"\"NAME\"", "LEVEL"}, {{"a"}}},
+
+    // Commas inside brackets.
+    {"CommaInsideBracketsDoesNotSplit", "NAME\nname,lv=[1,2],x", ',', '"', '#',
+     {"NAME"}, {{"name", "lv=[1,2]", "x"}}},
+    {"CloseBracketThenCommaOnLaterLine", "NAME\na,b]\nc,d", ',', '"', '#', {"NAME"}, {{"a,b]\nc", "d"}}},
+    {"NoCommaAfterCloseBracketSplitsAsUsual", "NAME\nlv=[1,2]", ',', '"', '#', {"NAME"}, {{"lv=[1", "2]"}}},
+    {"OpenBracketFirstSplitsAsUsual", "NAME\na,[b],c", ',', '"', '#', {"NAME"}, {{"a", "[b]", "c"}}},
+    {"OpenBracketAfterCloseBracketStillJoins", "NAME\na,b],[c", ',', '"', '#', {"NAME"}, {{"a,b]", "[c"}}},
+    {"BracketSearchCrossesQuotes", "NAME\na,\"b]\",c", ',', '"', '#', {"NAME"}, {{"a,\"b]\"", "c"}}},
+    {"JoinedFieldIsFollowedByAnEmptyField", "NAME\na,b],,c", ',', '"', '#', {"NAME"}, {{"a,b]", "", "c"}}},
+    {"EmptyFieldSeparatorIgnoresBrackets", "NAME\n,b],c", ',', '"', '#', {"NAME"}, {{"", "b]", "c"}}},
+    {"CommaAfterQuotedPartFollowsBracketRule", "NAME\n\"q\",x],y", ',', '"', '#', {"NAME"}, {{"\"q\",x]", "y"}}},
+    {"BracketsJoinHeaderNamesToo", "NAME,LEVEL]\nx,y", ',', '"', '#', {"NAME,LEVEL]\nx", "y"}, {}},
+    {"SeveralBracketedFieldsInOneLine", "NAME\n[1,2],a,[3,4],b", ',', '"', '#',
+     {"NAME"}, {{"[1,2]", "a", "[3,4]", "b"}}},
+    {"BracketsOffForSemicolon", "NAME\na;[1;2]", ';', '"', '#', {"NAME"}, {{"a", "[1", "2]"}}},
+    {"BracketsOffForTab", "NAME\na\t[1\t2]\tx", '\t', '"', '#', {"NAME"}, {{"a", "[1", "2]", "x"}}},
+
+    // Marker lines.
+    {"MarkerFirstLineIsStillTheHeader", "# FEATURE NAME,LEVEL\na", ',', '"', '#',
+     {"# FEATURE NAME", "LEVEL"}, {{"a"}}},
+    {"MarkerSpaceContinuesTheHeader", "NAME\na\n# LEVEL,COLOUR\nb", ',', '"', '#',
+     {"NAME", "LEVEL", "COLOUR"}, {{"a"}, {"b"}}},
+    {"MarkerSpaceAloneAddsNoCell", "NAME\n# \na", ',', '"', '#', {"NAME"}, {{"a"}}},
+    {"MarkerLineIsSkippedAndNextIsAFeature", "NAME\n#x,y\n#z\nw", ',', '"', '#', {"NAME"}, {{"#z"}, {"w"}}},
+    {"MarkerSpaceAfterSkippedLineIsAFeature", "NAME\n#x\n# LEVEL", ',', '"', '#', {"NAME"}, {{"# LEVEL"}}},
+    {"SkippedCrLfLine", "NAME\r\n#x\r\na\r\n", ',', '"', '#', {"NAME"}, {{"a"}, {}}},
+    {"SkippedLineIgnoresQuotes", "NAME\n#\"x\ny", ',', '"', '#', {"NAME"}, {{"y"}}},
+    {"SkippedLastLineGivesEmptyFeature", "NAME\na\n#", ',', '"', '#', {"NAME"}, {{"a"}, {}}},
+    {"MarkerInsideALineIsOrdinary", "NAME\na,# b", ',', '"', '#', {"NAME"}, {{"a", "# b"}}},
+
+    // Other structuring characters.
+    {"SemicolonApostropheBang", "NAME;LEVEL\n'a;b';c\n! COLOUR\n!skip\n!kept;x\n", ';', '\'', '!',
+     {"NAME", "LEVEL", "COLOUR"}, {{"'a;b'", "c"}, {"!kept", "x"}, {}}},
+    {"ApostropheDoubled", "NAME\n'it''s';x", ';', '\'', '!', {"NAME"}, {{"'it''s'", "x"}}},
+    {"OtherCharactersAreOrdinary", "NAME\n\"a;b\",c;# d", ';', '\'', '!',
+     {"NAME"}, {{"\"a", "b\",c", "# d"}}},
+    {"TabSeparatorPercentMarker", "NAME\tLEVEL\na\t\tc\n% TEXT FONT\n%x\n%y\tz", '\t', '"', '%',
+     {"NAME", "LEVEL", "TEXT FONT"}, {{"a", "", "c"}, {"%y", "z"}}},
+    {"ApostropheQuotesCommaSeparator", "NAME\n'x,y',\"a,b\"", ',', '\'', '#',
+     {"NAME"}, {{"'x,y'", "\"a", "b\""}}},
+    {"PipeSeparator", "NAME|LEVEL\na|[1|2]|x", '|', '"', '#', {"NAME", "LEVEL"}, {{"a", "[1", "2]", "x"}}},
+    {"CarriageReturnSeparator", "NAME\rLEVEL\r\na\rb", '\r', '"', '#', {"NAME", "LEVEL"}, {{"a", "b"}}},
+    {"LineFeedMarkerSkipsEmptyLines", "NAME\na\n\nb", ',', '"', '\n', {"NAME"}, {{"a"}, {"b"}}},
+    {"SeparatorEqualToQuoteSeparates", "NAME\n'a'b", '\'', '\'', '#', {"NAME"}, {{"", "a", "b"}}},
+    {"ZeroSeparatorSplitsNothing", "NAME,LEVEL\na,b", '\0', '"', '#', {"NAME,LEVEL"}, {{"a,b"}}},
+    {"ZeroQuoteQuotesNothing", "NAME\n\"a,b\"", ',', '\0', '#', {"NAME"}, {{"\"a", "b\""}}},
+    {"ZeroMarkerMarksNothing", "NAME\n#x\na\n", ',', '"', '\0', {"NAME"}, {{"#x"}, {"a"}, {}}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Lines, DictionaryReaderCases, ::testing::ValuesIn(kReadCases),
+                         [](const ::testing::TestParamInfo<ReadCase>& param) { return std::string(param.param.title); });
+
+TEST(DictionaryReader, UnknownHeaderNamesWarnWhileLoading) {
+  Loaded loaded = loadBytes("# FEATURE NAME,LEVEL,COLOR,\nx\n# ,KEY-IN", ',', '"', '#');
+  EXPECT_EQ(loaded.printed,
+            "Ignore unknown field: '# FEATURE NAME'\n"
+            "Ignore unknown field: 'COLOR'\n"
+            "Ignore unknown field: ''\n");
+  const Dictionary& d = loaded.dictionary;
+  ASSERT_EQ(d.header.size(), 5u);
+  EXPECT_EQ(d.header[0].role, ROLE_UNKNOWN);
+  EXPECT_EQ(d.header[1].role, ROLE_LEVEL);
+  EXPECT_EQ(d.header[2].role, ROLE_UNKNOWN);
+  EXPECT_EQ(d.header[3].role, ROLE_UNKNOWN);
+  EXPECT_EQ(d.header[4].role, ROLE_KEY_IN);
+  EXPECT_EQ(findFieldColumn(d, ROLE_KEY_IN), 4);
+}
+
+TEST(DictionaryReader, LeftmostColumnOfARoleIsUsed) {
+  Loaded loaded = loadBytes("NAME,LEVEL,COLOUR,FEATURE NAME\na,b,c,d", ',', '"', '#');
+  const Dictionary& d = loaded.dictionary;
+  EXPECT_EQ(d.header[0].role, ROLE_FEATURE_NAME);
+  EXPECT_EQ(d.header[3].role, ROLE_FEATURE_NAME);
+  EXPECT_EQ(findFieldColumn(d, ROLE_FEATURE_NAME), 0);
+  EXPECT_EQ(featureField(d, d.features[0], findFieldColumn(d, ROLE_FEATURE_NAME)), "a");
+}
+
+TEST(DictionaryReader, UnknownColumnKeepsLaterColumnsInPlace) {
+  Loaded loaded = loadBytes("NAME,LEVEL,BOGUS,KEY-IN\na,b,c,d\n", ',', '"', '#');
+  const Dictionary& d = loaded.dictionary;
+  EXPECT_EQ(loaded.printed, "Ignore unknown field: 'BOGUS'\n");
+  EXPECT_EQ(findFieldColumn(d, ROLE_KEY_IN), 3);
+  EXPECT_EQ(featureField(d, d.features[0], 3), "d");
+  EXPECT_EQ(featureField(d, d.features[1], 3), "");
+}
+
+TEST(DictionaryReader, MissingFileFailsAndLeavesTheDictionaryEmpty) {
+  test::TempFolder folder;
+  Dictionary d;
+  d.filePath = (folder.path / "absent.csv").string();
+  d.text = "stale";
+  appendHeaderCell(d, {{0, 5}, ROLE_LEVEL});
+  appendFeature(d);
+  EXPECT_EQ(loadDictionary(d, ',', '"', '#'), kLoadFailure);
+  EXPECT_TRUE(d.text.empty());
+  EXPECT_TRUE(d.header.empty());
+  EXPECT_TRUE(d.features.empty());
+  EXPECT_TRUE(d.cells.empty());
+  EXPECT_EQ(findFieldColumn(d, ROLE_LEVEL), -1);
+}
+
+TEST(DictionaryReader, FolderFails) {
+  test::TempFolder folder;
+  Dictionary d;
+  d.filePath = folder.path.string();
+  EXPECT_EQ(loadDictionary(d, ',', '"', '#'), kLoadFailure);
+  EXPECT_TRUE(d.text.empty());
+}
+
+TEST(DictionaryReader, FileTooLargeForPositionsFails) {
+  test::TempFolder folder;
+  std::string path = folder.writeFile("huge.csv", "");
+  std::error_code error;
+  std::filesystem::resize_file(path, uintmax_t{1} << 32, error);  // sparse: no data is written
+  if (error) GTEST_SKIP() << "no sparse file here: " << error.message();
+  Dictionary d;
+  d.filePath = path;
+  EXPECT_EQ(loadDictionary(d, ',', '"', '#'), kLoadFailure);
+  EXPECT_TRUE(d.text.empty());
+}
+
+TEST(DictionaryReader, BackslashesInPathWork) {
+  test::TempFolder folder;
+  std::filesystem::create_directory(folder.path / "sub");
+  folder.writeFile("sub/d.csv", "NAME\na");
+  Dictionary d;
+  d.filePath = folder.path.string() + "\\sub\\d.csv";
+  EXPECT_EQ(loadDictionary(d, ',', '"', '#'), 0);
+  EXPECT_EQ(featureRows(d), (Rows{{"a"}}));
+}
+
+TEST(DictionaryReader, LoadingAgainStartsAfresh) {
+  test::TempFolder folder;
+  Dictionary d;
+  d.filePath = folder.writeFile("d.csv", "NAME,LEVEL\na,b\n");
+  ASSERT_EQ(loadDictionary(d, ',', '"', '#'), 0);
+  ASSERT_EQ(loadDictionary(d, ',', '"', '#'), 0);
+  EXPECT_EQ(headerNames(d), (Names{"NAME", "LEVEL"}));
+  EXPECT_EQ(featureRows(d), (Rows{{"a", "b"}, {}}));
+  EXPECT_EQ(d.text, "NAME,LEVEL\na,b\n");
+}
+
+TEST(DictionaryReader, FieldsAreViewsIntoTheText) {
+  Loaded loaded = loadBytes("NAME\n\"a\",b", ',', '"', '#');
+  const Dictionary& d = loaded.dictionary;
+  ASSERT_EQ(d.cells.size(), 2u);
+  EXPECT_EQ(d.cells[0].start, 5u);
+  EXPECT_EQ(d.cells[0].length, 3u);
+  EXPECT_EQ(d.cells[1].start, 9u);
+  EXPECT_EQ(d.header[0].name.start, 0u);
+  EXPECT_EQ(d.header[0].name.length, 4u);
+}
+
+// Commas that each would have to search the rest of a long text: one ']'
+// at the very end puts every one of them "inside brackets".
+TEST(DictionaryReader, ManyCommasBeforeALateBracket) {
+  std::string bytes = "NAME\n";
+  constexpr int kFields = 200000;
+  for (int i = 0; i < kFields; ++i) bytes += "ab,";
+  bytes += "]";
+  Loaded loaded = loadBytes(bytes, ',', '"', '#');
+  ASSERT_EQ(loaded.dictionary.features.size(), 1u);
+  const Feature& f = loaded.dictionary.features[0];
+  ASSERT_EQ(f.fieldCount, static_cast<uint32_t>(kFields + 1));
+  EXPECT_EQ(featureField(loaded.dictionary, f, kFields - 1), "ab");
+  EXPECT_EQ(featureField(loaded.dictionary, f, kFields), "]");
+}
+
+struct TokenStep {
+  TokenKind kind;
+  uint32_t start;
+  uint32_t length;
+  uint32_t cursorAfter;
+};
+
+void expectTokens(const std::string& text, char separator, const std::vector<TokenStep>& steps) {
+  Dictionary d;
+  d.text = text;
+  DictionaryReader reader{d, separator, '"', '#'};
+  for (size_t i = 0; i < steps.size(); ++i) {
+    SCOPED_TRACE(i);
+    Token token = nextToken(reader);
+    EXPECT_EQ(token.kind, steps[i].kind);
+    if (token.kind == TOKEN_FIELD) {
+      EXPECT_EQ(token.field.start, steps[i].start);
+      EXPECT_EQ(token.field.length, steps[i].length);
+    }
+    EXPECT_EQ(reader.cursor, steps[i].cursorAfter);
+  }
+}
+
+TEST(NextToken, CursorStopsOnLineEndsAndPassesSeparators) {
+  expectTokens("ab,cd\r\nx", ',',
+               {{TOKEN_FIELD, 0, 2, 3},
+                {TOKEN_FIELD, 3, 2, 5},
+                {TOKEN_END_OF_LINE, 0, 0, 7},
+                {TOKEN_FIELD, 7, 1, 8},
+                {TOKEN_END_OF_TEXT, 0, 0, 8},
+                {TOKEN_END_OF_TEXT, 0, 0, 8}});
+}
+
+TEST(NextToken, EmptyFieldStartsAtItsSeparator) {
+  expectTokens(";;a\n", ';',
+               {{TOKEN_FIELD, 0, 0, 1}, {TOKEN_FIELD, 1, 0, 2}, {TOKEN_FIELD, 2, 1, 3}, {TOKEN_END_OF_LINE, 0, 0, 4}});
+}
+
+TEST(NextToken, JoinedFieldLeavesCursorPastTheLaterComma) {
+  expectTokens("a,b]\nc,d", ',', {{TOKEN_FIELD, 0, 6, 7}, {TOKEN_FIELD, 7, 1, 8}});
+}
+
+TEST(NextToken, UnclosedQuoteLeavesCursorOnTheTerminator) {
+  expectTokens("\"a\nb", ',', {{TOKEN_FIELD, 0, 4, 4}, {TOKEN_END_OF_TEXT, 0, 0, 4}});
+}
+
+TEST(SkipLine, MovesPastTheNextLineEnd) {
+  struct Case {
+    std::string text;
+    uint32_t from;
+    uint32_t to;
+  };
+  const Case cases[] = {
+      {"ab\r\ncd", 0, 4}, {"ab\ncd", 0, 3}, {"a\"b\ncd", 0, 4}, {"ab\rcd\nx", 0, 6},
+      {"abc", 0, 3},      {"abc", 3, 3},    {"\n\n", 1, 2},
+  };
+  for (const Case& c : cases) {
+    Dictionary d;
+    d.text = c.text;
+    DictionaryReader reader{d, ',', '"', '#'};
+    reader.cursor = c.from;
+    skipLine(reader);
+    EXPECT_EQ(reader.cursor, c.to) << c.text;
+  }
+}
+
+TEST(ReadLine, ReportsWhetherMoreTextMayFollow) {
+  Dictionary d;
+  d.text = "NAME\na\nb";
+  DictionaryReader reader{d, ',', '"', '#'};
+  EXPECT_TRUE(readLine(reader));
+  EXPECT_TRUE(readLine(reader));
+  EXPECT_FALSE(readLine(reader));
+  EXPECT_EQ(d.features.size(), 2u);
+}
+
+}  // namespace
+}  // namespace plotwarden

@@ -1,0 +1,100 @@
+#include "dictionary/dictionary_store.h"
+
+#include <gtest/gtest.h>
+
+namespace plotwarden {
+namespace {
+
+Dictionary named(const char* name) {
+  Dictionary d;
+  d.name = name;
+  return d;
+}
+
+class DictionaryStore : public ::testing::Test {
+ protected:
+  void SetUp() override { releaseDictionaries(); }
+  void TearDown() override { releaseDictionaries(); }
+};
+
+TEST_F(DictionaryStore, EmptyStoreHasNothingAtZero) {
+  EXPECT_EQ(dictionaryCount(), 0);
+  EXPECT_EQ(dictionaryAt(0), nullptr);
+  EXPECT_EQ(dictionaryAt(-1), nullptr);
+}
+
+TEST_F(DictionaryStore, IndexesOutsideTheStoreGiveNone) {
+  appendDictionary(named("first"));
+  appendDictionary(named("second"));
+  EXPECT_EQ(dictionaryCount(), 2);
+  EXPECT_EQ(dictionaryAt(-1), nullptr);
+  EXPECT_EQ(dictionaryAt(2), nullptr);
+  ASSERT_NE(dictionaryAt(1), nullptr);
+  EXPECT_EQ(dictionaryAt(0)->name, "first");
+  EXPECT_EQ(dictionaryAt(1)->name, "second");
+}
+
+TEST_F(DictionaryStore, ReleasingTwiceDoesNothingMore) {
+  appendDictionary(named("only"));
+  releaseDictionaries();
+  EXPECT_EQ(dictionaryCount(), 0);
+  EXPECT_EQ(dictionaryAt(0), nullptr);
+  releaseDictionaries();
+  EXPECT_EQ(dictionaryCount(), 0);
+  EXPECT_EQ(dictionaryAt(0), nullptr);
+}
+
+TEST(DictionaryRecord, NewDictionaryHasNoColumnsAndZeroCounts) {
+  Dictionary d;
+  for (int role = ROLE_FEATURE_NAME; role <= ROLE_UNKNOWN; ++role)
+    EXPECT_EQ(findFieldColumn(d, static_cast<FieldRole>(role)), -1);
+  EXPECT_EQ(d.featureCount(), 0);
+  EXPECT_EQ(d.shapeCount, 0);
+}
+
+TEST(DictionaryRecord, FindFieldColumnTakesTheLeftmostColumn) {
+  Dictionary d;
+  d.text = "NAME,LEVEL,X,FEATURE NAME";
+  appendHeaderCell(d, {{0, 4}, ROLE_FEATURE_NAME});
+  appendHeaderCell(d, {{5, 5}, ROLE_LEVEL});
+  appendHeaderCell(d, {{11, 1}, ROLE_UNKNOWN});
+  appendHeaderCell(d, {{13, 12}, ROLE_FEATURE_NAME});
+  EXPECT_EQ(findFieldColumn(d, ROLE_FEATURE_NAME), 0);
+  EXPECT_EQ(findFieldColumn(d, ROLE_LEVEL), 1);
+  EXPECT_EQ(findFieldColumn(d, ROLE_UNKNOWN), 2);
+  EXPECT_EQ(findFieldColumn(d, ROLE_KEY_IN), -1);
+  EXPECT_EQ(cellText(d, d.header[3].name), "FEATURE NAME");
+}
+
+TEST(DictionaryRecord, FeatureFieldsStayWithTheirFeature) {
+  Dictionary d;
+  d.text = "a,b\n\nc";
+  appendFeature(d);
+  appendFeatureField(d, {0, 1});
+  appendFeatureField(d, {2, 1});
+  appendFeature(d);
+  appendFeature(d);
+  appendFeatureField(d, {5, 1});
+  ASSERT_EQ(d.featureCount(), 3);
+  EXPECT_EQ(featureField(d, d.features[0], 1), "b");
+  EXPECT_EQ(featureField(d, d.features[0], 2), "");
+  EXPECT_EQ(featureField(d, d.features[1], 0), "");
+  EXPECT_EQ(featureField(d, d.features[2], 0), "c");
+  EXPECT_EQ(featureField(d, d.features[2], -1), "");
+}
+
+TEST(DictionaryRecord, ClearingFileContentForgetsColumns) {
+  Dictionary d;
+  d.name = "kept";
+  d.text = "KEY-IN";
+  appendHeaderCell(d, {{0, 6}, ROLE_KEY_IN});
+  appendFeature(d);
+  appendFeatureField(d, {0, 1});
+  clearFileContent(d);
+  EXPECT_EQ(findFieldColumn(d, ROLE_KEY_IN), -1);
+  EXPECT_TRUE(d.text.empty() && d.header.empty() && d.cells.empty() && d.features.empty());
+  EXPECT_EQ(d.name, "kept");
+}
+
+}  // namespace
+}  // namespace plotwarden
