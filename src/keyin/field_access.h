@@ -11,12 +11,17 @@ namespace plotwarden {
 // The field of `role` of feature `featureIndex` (leftmost column of that
 // role), with the dictionary's quoting removed; "" when the index is out of
 // range, no column has the role, or the row is shorter than the header. The
-// whole field is returned, however long.
+// whole field is returned, however long; a NUL inside it ends it.
 void getFieldText(const Dictionary& dictionary, int featureIndex, FieldRole role,
                   std::string& out);
 
+// The same field as a new text, for callers that fetch it once and read it
+// several times.
+std::string getFieldText(const Dictionary& dictionary, int featureIndex, FieldRole role);
+
 // Removes the enclosing quote characters of a quoted text and turns each
-// doubled quote character into one. A NUL quote changes nothing.
+// doubled quote character into one; a lone quote inside the text is kept.
+// A NUL quote changes nothing.
 void undoubleQuotes(std::string& text, char quote);
 
 }  // namespace plotwarden

@@ -11,8 +11,19 @@
 
 namespace plotwarden {
 
-enum ExtensionItem { EXTENSION_WEIGHT = 6, EXTENSION_STYLE = 12, EXTENSION_OFFSET = 13, EXTENSION_EXTENT = 14 };
-enum TerminatorItem { TERMINATOR_ARROW = 1, TERMINATOR_WIDTH = 2, TERMINATOR_HEIGHT = 3, TERMINATOR_MIN_LEADER = 4 };
+// Item codes: which setting of a dimension style a decoder is asked for.
+enum ExtensionItem {
+  EXTENSION_WEIGHT = 6,
+  EXTENSION_STYLE = 12,
+  EXTENSION_OFFSET = 13,
+  EXTENSION_EXTENT = 14,
+};
+enum TerminatorItem {
+  TERMINATOR_ARROW = 1,
+  TERMINATOR_WIDTH = 2,
+  TERMINATOR_HEIGHT = 3,
+  TERMINATOR_MIN_LEADER = 4,
+};
 enum DimTextItem {
   DIMTEXT_WIDTH = 2,
   DIMTEXT_HEIGHT = 3,
@@ -24,15 +35,25 @@ enum DimTextItem {
   DIMTEXT_JUSTIFICATION = 11,
 };
 
+// The fill colour as written, or "Yes" for a fill without one.
 void decodeFill(std::string_view keyin, std::string& out);
+// "Place <cell>" (nothing for an icon cell), "Place Terminator" or
+// "Place Pattern".
 void decodePlacement(std::string_view keyin, std::string& out);
+// "Class: <class>".
 void decodeClass(std::string_view keyin, std::string& out);
+// The cell library attached.
 void decodeLibrary(std::string_view keyin, std::string& out);
+// The uniform scale, or 'x:<x>y:<y>z:<z>' from the per-axis scales.
 void decodeScale(std::string_view keyin, std::string& out);
+// One dimension style setting, chosen by its item code; a code not listed
+// gives "". The terminator arrow and the text orientation are shown as words,
+// or "&nbsp" when absent or unknown.
 void decodeExtensionLine(std::string_view keyin, int item, std::string& out);
 void decodeTerminator(std::string_view keyin, int item, std::string& out);
 void decodeDimensionText(std::string_view keyin, int item, std::string& out);
 
+// The same decoders, reading the field of `role` of one feature.
 void decodeFill(const Dictionary& d, int featureIndex, FieldRole role, std::string& out);
 void decodePlacement(const Dictionary& d, int featureIndex, FieldRole role, std::string& out);
 void decodeClass(const Dictionary& d, int featureIndex, FieldRole role, std::string& out);
@@ -46,7 +67,8 @@ void decodeDimensionText(const Dictionary& d, int featureIndex, FieldRole role, 
                          int item);
 
 // Splits a TEXT SCALE value ('2.5x3', 'h = 2.5', 'w = 1.2 [mm]') into a
-// width and a height text.
+// width and a height text: each a number with its zeros trimmed and its
+// '[qualifier]', if any; "" for a dimension the value does not give.
 void splitTextSize(std::string_view value, std::string& width, std::string& height);
 
 }  // namespace plotwarden

@@ -1,6 +1,7 @@
 // Taking key-in texts and field values apart.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -9,23 +10,37 @@ namespace plotwarden {
 constexpr int kFailure = 0x8000;
 
 // Finds the first occurrence of `phrase` in the key-in text (exact, with
-// case, anywhere). When found, `argument` is the text after it up to the
-// next ';' or the end, blanks kept, and the result is true.
+// case, anywhere, even inside a longer word). When found, `argument` is the
+// text after it up to the next ';' or the end, blanks kept, and the result is
+// true; otherwise `argument` is left as it was.
 bool keyinArgument(std::string_view keyin, std::string_view phrase, std::string_view& argument);
 
-// Separates 'main [bracket]': main is the text before the first '[' (blanks
-// trimmed, quote characters dropped), bracket the text up to the next ']'
-// (at most 255 characters), flag 1 when a bracket pair was found. Any output
-// may be null. Returns 0, or kFailure for an empty value.
+// The argument of the first of `phrases`, in their order, that occurs
+// anywhere in the key-in text, whatever the positions of the others.
+bool firstKeyinArgument(std::string_view keyin, std::span<const std::string_view> phrases,
+                        std::string_view& argument);
+
+// Separates 'main [bracket]'. The value is first cleaned (at most 511
+// characters; leading and trailing blanks and tabs removed, every `quote`
+// dropped). When a '[' is followed somewhere by a ']', main is the text before
+// the first '[' with spaces trimmed, bracket the text after it up to the next
+// ']' (at most 255 characters) and the flag 1; otherwise main is the whole
+// cleaned text. Any output may be null. Returns 0, or kFailure for a value
+// that cleans to nothing (outputs then "" and 0) or a plain value without a
+// main output.
 int splitBracketedValue(std::string_view value, char quote, std::string* main,
                         std::string* bracket, int* bracketFlag);
 
-// The part of `value` between its first '(' and first ')'; `value` is cut at
-// that ')'. Both "" and unchanged when either is missing.
+// Appends 'main[bracket]', or main alone when the bracket text is empty.
+void appendBracketed(std::string& out, std::string_view main, std::string_view bracket);
+
+// The part of `value` between its first '(' and first ')' (everything after
+// the '(' when the ')' comes first); `value` is cut at that ')'. Without
+// either character the output is "" and the value unchanged.
 void extractParenthesized(std::string& value, std::string& out);
 
 // '2.500' becomes '2.5' and '3.000' '3'; texts not ending in a decimal
-// fraction are left as they are.
+// fraction ('100', '12.5mm') are left as they are.
 void trimTrailingZeros(std::string& text);
 
 }  // namespace plotwarden

@@ -8,7 +8,10 @@
 namespace plotwarden {
 
 // LEVEL, WEIGHT and LINE STYLE are tidied to 'main[bracket]'; COLOUR becomes
-// the swatch table; every other role is the field as fetched.
+// the swatch table: the colour's text beside a square painted in the RGB
+// field's colour (or the colour in parentheses of a ByCell, ByBlock or, in
+// layer mode, ByLevel/ByLayer value); every other role is the field as
+// fetched.
 void renderSymbologyCell(const Dictionary& dictionary, int featureIndex, FieldRole role,
                          std::string& out);
 

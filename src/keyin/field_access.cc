@@ -1,0 +1,44 @@
+#include "keyin/field_access.h"
+
+#include "dictionary/run_options.h"
+
+namespace plotwarden {
+
+void getFieldText(const Dictionary& dictionary, int featureIndex, FieldRole role,
+                  std::string& out) {
+  out.clear();
+  if (featureIndex < 0 || featureIndex >= dictionary.featureCount()) return;
+  const Feature& feature = dictionary.features[static_cast<size_t>(featureIndex)];
+  std::string_view field = featureField(dictionary, feature, findFieldColumn(dictionary, role));
+  out.assign(field.substr(0, field.find('\0')));
+  undoubleQuotes(out, quoteChar());
+}
+
+std::string getFieldText(const Dictionary& dictionary, int featureIndex, FieldRole role) {
+  std::string out;
+  getFieldText(dictionary, featureIndex, role, out);
+  return out;
+}
+
+// Written back over the text itself: the write position never passes the
+// read position, so no copy is needed.
+void undoubleQuotes(std::string& text, char quote) {
+  if (quote == '\0') return;
+  const size_t n = text.size();
+  size_t written = 0;
+  for (size_t i = 0; i < n; ++i) {
+    char c = text[i];
+    if (c == quote) {
+      if (i == n - 1) continue;  // closing quote
+      if (text[i + 1] == quote) {
+        ++i;  // a doubled quote stands for one
+      } else if (i == 0) {
+        continue;  // opening quote
+      }
+    }
+    text[written++] = c;
+  }
+  text.resize(written);
+}
+
+}  // namespace plotwarden

@@ -1,0 +1,112 @@
+#include "keyin/field_access.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/dictionary_builder.h"
+#include "support/run_options_guard.h"
+
+namespace plotwarden {
+namespace {
+
+using test_support::buildDictionary;
+using test_support::RunOptionsGuard;
+
+struct QuoteCase {
+  const char* text;
+  char quote;
+  const char* expected;
+};
+
+TEST(UndoubleQuotes, RemovesEnclosingQuotesAndUndoublesInnerOnes) {
+  const QuoteCase cases[] = {
+      {"\"| \"\"A\"\" 2\"", '"', "| \"A\" 2"},
+      {"\"\"", '"', "\""},
+      {"\"", '"', ""},
+      {"", '"', ""},
+      {"plain text", '"', "plain text"},
+      {"\"a", '"', "a"},
+      {"a\"", '"', "a"},
+      {"a\"b", '"', "a\"b"},          // a lone quote inside is kept
+      {"\"a\"b\"", '"', "a\"b"},
+      {"\"\"\"", '"', "\""},
+      {"\"\"\"\"", '"', "\"\""},
+      {"a\"\"", '"', "a\""},          // the pair is read before the closing rule
+      {"\"\"a", '"', "\"a"},
+      {"'it''s'", '\'', "it's"},
+      {"\"x\"", '\'', "\"x\""},       // only the configured quote counts
+      {"\"x\"", '\0', "\"x\""},       // no quote character: nothing changes
+  };
+  for (const QuoteCase& c : cases) {
+    std::string text = c.text;
+    undoubleQuotes(text, c.quote);
+    EXPECT_EQ(text, c.expected) << c.text;
+  }
+}
+
+TEST(GetFieldText, FetchesTheFieldOfTheRoleUnquoted) {
+  RunOptionsGuard options('"', false);
+  Dictionary d = buildDictionary(
+      {{"NAME", ROLE_FEATURE_NAME}, {"LEVEL", ROLE_LEVEL}, {"KEY-IN", ROLE_KEY_IN}},
+      {{"Road", " Roads [2] ", "\"place cell \"\"A\"\"\""}});
+  EXPECT_EQ(getFieldText(d, 0, ROLE_FEATURE_NAME), "Road");
+  EXPECT_EQ(getFieldText(d, 0, ROLE_LEVEL), " Roads [2] ");  // blanks and brackets kept
+  EXPECT_EQ(getFieldText(d, 0, ROLE_KEY_IN), "place cell \"A\"");
+}
+
+TEST(GetFieldText, WithoutAQuoteCharacterKeepsQuotes) {
+  RunOptionsGuard options('\0', false);
+  Dictionary d = buildDictionary({{"KEY-IN", ROLE_KEY_IN}}, {{"\"as=2\""}});
+  EXPECT_EQ(getFieldText(d, 0, ROLE_KEY_IN), "\"as=2\"");
+}
+
+TEST(GetFieldText, MissingDataGivesEmptyText) {
+  RunOptionsGuard options('"', false);
+  Dictionary d = buildDictionary({{"NAME", ROLE_FEATURE_NAME}, {"LEVEL", ROLE_LEVEL}},
+                                 {{"Road", "1"}, {"Short"}, {}});
+  std::string out = "stale";
+  getFieldText(d, -1, ROLE_FEATURE_NAME, out);
+  EXPECT_EQ(out, "");
+  out = "stale";
+  getFieldText(d, 3, ROLE_FEATURE_NAME, out);
+  EXPECT_EQ(out, "");
+  out = "stale";
+  getFieldText(d, 0, ROLE_KEY_IN, out);  // no such column
+  EXPECT_EQ(out, "");
+  out = "stale";
+  getFieldText(d, 1, ROLE_LEVEL, out);  // row shorter than the header
+  EXPECT_EQ(out, "");
+  EXPECT_EQ(getFieldText(d, 2, ROLE_FEATURE_NAME), "");  // row without fields
+  EXPECT_EQ(getFieldText(Dictionary{}, 0, ROLE_FEATURE_NAME), "");
+}
+
+TEST(GetFieldText, UsesTheLeftmostColumnOfARole) {
+  RunOptionsGuard options('"', false);
+  Dictionary d = buildDictionary({{"NAME", ROLE_FEATURE_NAME},
+                                  {"LEVEL", ROLE_LEVEL},
+                                  {"ODD", ROLE_UNKNOWN},
+                                  {"FEATURE NAME", ROLE_FEATURE_NAME},
+                                  {"KEY-IN", ROLE_KEY_IN}},
+                                 {{"first", "1", "x", "second", "as=2", "extra"}});
+  EXPECT_EQ(getFieldText(d, 0, ROLE_FEATURE_NAME), "first");
+  // An unknown column keeps its place, so KEY-IN after it stays in column 4.
+  EXPECT_EQ(getFieldText(d, 0, ROLE_KEY_IN), "as=2");
+}
+
+TEST(GetFieldText, ANulInsideTheFieldEndsIt) {
+  RunOptionsGuard options('"', false);
+  Dictionary d = buildDictionary({{"NAME", ROLE_FEATURE_NAME}},
+                                 {{std::string_view("ab\0cd", 5)}});
+  EXPECT_EQ(getFieldText(d, 0, ROLE_FEATURE_NAME), "ab");
+}
+
+TEST(GetFieldText, ReturnsALongFieldWhole) {
+  RunOptionsGuard options('"', false);
+  const std::string longField(6000, 'k');
+  Dictionary d = buildDictionary({{"KEY-IN", ROLE_KEY_IN}}, {{longField}});
+  EXPECT_EQ(getFieldText(d, 0, ROLE_KEY_IN), longField);
+}
+
+}  // namespace
+}  // namespace plotwarden

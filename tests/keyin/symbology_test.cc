@@ -1,0 +1,147 @@
+#include "keyin/symbology.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/dictionary_builder.h"
+#include "support/run_options_guard.h"
+
+namespace plotwarden {
+namespace {
+
+using test_support::buildDictionary;
+using test_support::RunOptionsGuard;
+
+const std::string kPlain = "<TABLE align='right'><TR class='cfeature'><TD>3</TD></TABLE>";
+const std::string kSwatch =
+    "<TABLE align='right'><TR class='cfeature'><TD>3</TD><TD  width='15' bgcolor='#00FF00'>"
+    "<font color='#00FF00'>W</font></TD></TABLE>";
+const std::string kBracketed =
+    "<TABLE align='right'><TR class='cfeature'><TD>3[red]</TD></TABLE>";
+const std::string kBracketedSwatch =
+    "<TABLE align='right'><TR class='cfeature'><TD>3[red]</TD><TD  width='15' bgcolor='#FF0000'>"
+    "<font color='#FF0000'>W</font></TD></TABLE>";
+
+std::string plainTable(const std::string& main) {
+  return "<TABLE align='right'><TR class='cfeature'><TD>" + main + "</TD></TABLE>";
+}
+
+std::string swatchTable(const std::string& main, const std::string& colour) {
+  return "<TABLE align='right'><TR class='cfeature'><TD>" + main +
+         "</TD><TD  width='15' bgcolor='#" + colour + "'><font color='#" + colour +
+         "'>W</font></TD></TABLE>";
+}
+
+std::string colourCell(std::string_view colour, std::string_view rgb, bool layerMode) {
+  RunOptionsGuard options('"', layerMode);
+  Dictionary d = buildDictionary({{"COLOUR", ROLE_COLOUR}, {"RGB", ROLE_RGB}}, {{colour, rgb}});
+  std::string out = "stale";
+  renderSymbologyCell(d, 0, ROLE_COLOUR, out);
+  return out;
+}
+
+TEST(SymbologyColour, WritesOneOfTheFourSwatchTables) {
+  EXPECT_EQ(colourCell("3", "00FF00", false), kSwatch);
+  EXPECT_EQ(colourCell("3", "", false), kPlain);
+  EXPECT_EQ(colourCell("3 [red]", "", false), kBracketed);
+  EXPECT_EQ(colourCell("3 [red]", "FF0000", false), kBracketedSwatch);
+}
+
+TEST(SymbologyColour, WithoutAnRgbColumnHasNoSwatch) {
+  RunOptionsGuard options('"', false);
+  Dictionary d = buildDictionary({{"COLOUR", ROLE_COLOUR}}, {{"3"}});
+  std::string out;
+  renderSymbologyCell(d, 0, ROLE_COLOUR, out);
+  EXPECT_EQ(out, kPlain);
+}
+
+TEST(SymbologyColour, AMissingColourFieldStillShowsTheRgbSwatch) {
+  RunOptionsGuard options('"', false);
+  Dictionary d = buildDictionary({{"RGB", ROLE_RGB}, {"COLOUR", ROLE_COLOUR}},
+                                 {{"00FF00"}, {}});
+  std::string out;
+  renderSymbologyCell(d, 0, ROLE_COLOUR, out);
+  EXPECT_EQ(out, swatchTable("", "00FF00"));
+  renderSymbologyCell(d, 1, ROLE_COLOUR, out);
+  EXPECT_EQ(out, plainTable(""));
+}
+
+struct ColourCase {
+  const char* colour;
+  const char* rgb;
+  bool layerMode;
+  std::string expected;
+};
+
+TEST(SymbologyColour, ReadsByLevelByCellAndYes) {
+  const ColourCase cases[] = {
+      {"yes", "FF0000", false, "yes"},
+      {"yes", "FF0000", true, "yes"},
+      {"Yes", "", false, plainTable("Yes")},
+      {"ByCell(FF00FF)", "", false, swatchTable("ByCell", "FF00FF")},
+      {"ByCell(FF00FF)", "", true, swatchTable("ByBlock", "FF00FF")},
+      {"byblock(00FFFF)", "FF0000", false, swatchTable("ByCell", "00FFFF")},
+      {"BYBLOCK", "FF0000", false, plainTable("ByCell")},  // no parentheses: no square
+      {"bycell", "FF0000", true, plainTable("ByBlock")},
+      {"ByCell [x]", "", false, plainTable("ByCell[x]")},
+      {"ByLevel(808080)", "FF0000", false, swatchTable("ByLevel(808080)", "FF0000")},
+      {"ByLevel(808080)", "FF0000", true, swatchTable("ByLayer", "808080")},
+      {"BYLAYER", "FF0000", false, swatchTable("BYLAYER", "FF0000")},
+      {"bylayer", "FF0000", true, plainTable("ByLayer")},
+      {" ByCell(FF0000)", "00FF00", false, swatchTable("ByCell(FF0000)", "00FF00")},
+      {"bycel", "", false, plainTable("bycel")},
+      {"\"3\"", "\"00FF00\"", false, kSwatch},
+  };
+  for (const ColourCase& c : cases)
+    EXPECT_EQ(colourCell(c.colour, c.rgb, c.layerMode), c.expected)
+        << c.colour << (c.layerMode ? " in layer mode" : " in level mode");
+}
+
+TEST(SymbologyColour, KeepsLongValuesWhole) {
+  const std::string name(400, 'n');
+  const std::string colour(20, 'C');
+  EXPECT_EQ(colourCell(name, colour, false), swatchTable(name, colour));
+}
+
+struct FieldCase {
+  FieldRole role;
+  const char* value;
+  const char* expected;
+};
+
+TEST(SymbologyCell, TidiesBracketedFieldsAndPassesOthersThrough) {
+  RunOptionsGuard options('"', false);
+  const FieldCase cases[] = {
+      {ROLE_LEVEL, "Roads [2]", "Roads[2]"},
+      {ROLE_LEVEL, "[Base]", "[Base]"},
+      {ROLE_LEVEL, "", ""},
+      {ROLE_WEIGHT, "  2  ", "2"},
+      {ROLE_WEIGHT, "2 []", "2"},
+      {ROLE_LINE_STYLE, "Dashed [5]", "Dashed[5]"},
+      {ROLE_LINE_STYLE, "\"Dash \"\"A\"\"\" [x]", "Dash A[x]"},
+      {ROLE_CELL_NAME, " A [b] ", " A [b] "},
+      {ROLE_FEATURE_NAME, "  Road  ", "  Road  "},
+      {ROLE_TEXT_SCALE, "2.5x3", "2.5x3"},
+      {ROLE_KEY_IN, "as=2; ps=3", "as=2; ps=3"},
+  };
+  for (const FieldCase& c : cases) {
+    Dictionary d = buildDictionary({{"FIELD", c.role}}, {{c.value}});
+    std::string out = "stale";
+    renderSymbologyCell(d, 0, c.role, out);
+    EXPECT_EQ(out, c.expected) << c.value;
+  }
+}
+
+TEST(SymbologyCell, AMissingFieldGivesAnEmptyCell) {
+  RunOptionsGuard options('"', false);
+  Dictionary d = buildDictionary({{"NAME", ROLE_FEATURE_NAME}, {"LEVEL", ROLE_LEVEL}}, {{"x"}});
+  std::string out = "stale";
+  renderSymbologyCell(d, 0, ROLE_LEVEL, out);
+  EXPECT_EQ(out, "");
+  renderSymbologyCell(d, 5, ROLE_FEATURE_NAME, out);
+  EXPECT_EQ(out, "");
+}
+
+}  // namespace
+}  // namespace plotwarden

@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "keyin/keyin_decoders.h"
+#include "support/run_options_guard.h"
+
+namespace plotwarden {
+namespace {
+
+using test_support::RunOptionsGuard;
+
+struct SizeCase {
+  const char* value;
+  const char* width;
+  const char* height;
+};
+
+TEST(SplitTextSize, ReadsWidthAndHeight) {
+  RunOptionsGuard options('"', false);
+  const SizeCase cases[] = {
+      {"2.5x3", "2.5", "3"},
+      {"2.5[mm]x3.25", "2.5[mm]", "3.25"},
+      {"2 [a] x 3 [b]", "2[a]", "3[b]"},
+      {"\"2.5\" x 3", "2.5", "3"},
+      {"abc", "", ""},
+      {"axb", "0", "0"},
+      {"x3", "0", "3"},
+      {"2x", "2", "0"},
+      {"x", "0", "0"},
+      {"2X3", "", ""},  // only a lower-case x divides
+      {"h = 2.5", "", "2.5"},
+      {"h = 2.5 [pt]", "", "2.5[pt]"},
+      {"h = ", "", "0"},
+      {"w = 1.20 [mm]", "1.2[mm]", ""},
+      {"w = 3 h = 2", "", "2"},  // the height phrase is looked for first
+      {"width = 3", "", "3"},    // and is found inside 'width = 3'
+      {"h=2", "", ""},
+      {"", "", ""},
+      {" +1.5e1 x -2", "15", "-2"},
+      {".5x5.", "0.5", "5"},
+      {"1.5ex2", "1.5", "2"},     // an exponent without digits is not read
+      {"1e-2x1E+1", "0.01", "10"},
+      {"1,5x2", "1", "2"},
+      {"0x10x2", "0", "10"},      // the first x divides; the rest is text after a number
+      {"infx2", "0", "2"},        // only plain decimal numbers are read
+      {"nanx2", "0", "2"},
+      {"-0x1", "-0", "1"},
+      {"0.0000004x0.0000006", "0", "0.000001"},  // six decimals, rounded
+      {"1e400x1", "inf", "1"},
+      {"-1e400x1", "-inf", "1"},
+      {"1e-400x1", "0", "1"},
+  };
+  for (const SizeCase& c : cases) {
+    std::string width = "stale";
+    std::string height = "stale";
+    splitTextSize(c.value, width, height);
+    EXPECT_EQ(width, c.width) << c.value;
+    EXPECT_EQ(height, c.height) << c.value;
+  }
+}
+
+TEST(SplitTextSize, PrintsHugeNumbersInFull) {
+  RunOptionsGuard options('"', false);
+  std::string width;
+  std::string height;
+  splitTextSize("1e300x1.7976931348623157e308", width, height);
+  EXPECT_EQ(width.size(), 301u);
+  EXPECT_EQ(width.substr(0, 16), "1000000000000000");
+  EXPECT_EQ(height.size(), 309u);
+  EXPECT_EQ(height.substr(0, 6), "179769");
+}
+
+TEST(SplitTextSize, ReadsQuotesOnlyWhenAQuoteCharacterIsSet) {
+  RunOptionsGuard options('\0', false);
+  std::string width;
+  std::string height;
+  splitTextSize("\"2.5\"x3", width, height);
+  EXPECT_EQ(width, "0");
+  EXPECT_EQ(height, "3");
+}
+
+}  // namespace
+}  // namespace plotwarden

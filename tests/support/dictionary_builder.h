@@ -1,0 +1,42 @@
+// Builds a Dictionary in memory for tests: header columns with their roles,
+// then rows of raw field texts (quotes and blanks kept as given).
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <string_view>
+#include <vector>
+
+#include "dictionary/dictionary_store.h"
+
+namespace plotwarden::test_support {
+
+struct Column {
+  std::string_view name;
+  FieldRole role;
+};
+
+using Row = std::vector<std::string_view>;
+
+inline Dictionary buildDictionary(std::initializer_list<Column> header,
+                                  std::initializer_list<Row> rows) {
+  Dictionary d;
+  // Each text is followed by a character that no field holds, so a reader
+  // that runs past a field's length shows it.
+  auto place = [&d](std::string_view text, char after) {
+    FieldCell cell{static_cast<uint32_t>(d.text.size()), static_cast<uint32_t>(text.size())};
+    d.text += text;
+    d.text += after;
+    return cell;
+  };
+  for (const Column& column : header)
+    appendHeaderCell(d, HeaderCell{place(column.name, '\0'), column.role});
+  for (const Row& row : rows) {
+    d.features.push_back(Feature{CATEGORY_NONE, static_cast<uint32_t>(d.cells.size()),
+                                 static_cast<uint32_t>(row.size())});
+    for (std::string_view field : row) d.cells.push_back(place(field, '~'));
+  }
+  return d;
+}
+
+}  // namespace plotwarden::test_support
