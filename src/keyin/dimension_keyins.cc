@@ -1,4 +1,5 @@
 #include <array>
+#include <cctype>
 #include <span>
 
 #include "keyin/field_access.h"
@@ -56,17 +57,13 @@ constexpr Setting kDimTextSettings[] = {
      nullptr},
 };
 
-bool isCSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
 // A code read as a decimal integer: leading white space, an optional sign,
 // digits up to the first other character; no digits give 0. Only 0 to 2 have
 // words, so the magnitude stops growing past that and huge numbers cannot
 // overflow.
 int readCode(std::string_view text) {
   size_t at = 0;
-  while (at < text.size() && isCSpace(text[at])) ++at;
+  while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at]))) ++at;
   bool negative = false;
   if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
   int magnitude = 0;

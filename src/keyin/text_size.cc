@@ -1,3 +1,4 @@
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -9,10 +10,6 @@
 namespace plotwarden {
 
 namespace {
-
-bool isCSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -27,7 +24,7 @@ size_t skipDigits(std::string_view text, size_t at) {
 // 0. Only this plain form counts: hexadecimal, "inf" and "nan" read as 0.
 double leadingNumber(std::string_view text) {
   size_t start = 0;
-  while (start < text.size() && isCSpace(text[start])) ++start;
+  while (start < text.size() && std::isspace(static_cast<unsigned char>(text[start]))) ++start;
   size_t at = start;
   if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
   const size_t integerEnd = skipDigits(text, at);
