@@ -1,0 +1,75 @@
+#include "report/feature_cells.h"
+
+#include "keyin/field_access.h"
+#include "keyin/keyin_decoders.h"
+#include "keyin/symbology.h"
+#include "report/cell_preview.h"
+
+namespace plotwarden {
+
+void beginFeature(FeatureCells& cells, const Dictionary& dictionary, int featureIndex) {
+  cells.dictionary = &dictionary;
+  cells.featureIndex = featureIndex;
+  getFieldText(dictionary, featureIndex, ROLE_KEY_IN, cells.keyin);
+  cells.renderedRoles = 0;
+  cells.haveClass = false;
+  cells.haveTextSize = false;
+  cells.haveLibrary = false;
+}
+
+std::string_view symbologyText(FeatureCells& cells, FieldRole role) {
+  const uint32_t bit = 1u << static_cast<uint32_t>(role);
+  std::string& text = cells.rendered[static_cast<size_t>(role)];
+  if (!(cells.renderedRoles & bit)) {
+    renderSymbologyCell(*cells.dictionary, cells.featureIndex, role, text);
+    cells.renderedRoles |= bit;
+  }
+  return text;
+}
+
+std::string_view classText(FeatureCells& cells) {
+  if (!cells.haveClass) {
+    decodeClass(cells.keyin, cells.classText);
+    cells.haveClass = true;
+  }
+  return cells.classText;
+}
+
+static void makeTextSize(FeatureCells& cells) {
+  if (cells.haveTextSize) return;
+  splitTextSize(symbologyText(cells, ROLE_TEXT_SCALE), cells.textWidth, cells.textHeight);
+  cells.haveTextSize = true;
+}
+
+std::string_view textWidth(FeatureCells& cells) {
+  makeTextSize(cells);
+  return cells.textWidth;
+}
+
+std::string_view textHeight(FeatureCells& cells) {
+  makeTextSize(cells);
+  return cells.textHeight;
+}
+
+static void makeLibrary(FeatureCells& cells) {
+  if (cells.haveLibrary) return;
+  decodeLibrary(cells.keyin, cells.library);
+  cells.libraryTitle = libraryTitleOf(cells.library);
+  cells.haveLibrary = true;
+}
+
+std::string_view libraryText(FeatureCells& cells) {
+  makeLibrary(cells);
+  return cells.library;
+}
+
+std::string_view libraryTitle(FeatureCells& cells) {
+  makeLibrary(cells);
+  return cells.libraryTitle;
+}
+
+bool isLibraryFeature(FeatureCells& cells) {
+  return !libraryText(cells).empty() && symbologyText(cells, ROLE_CELL_NAME).empty();
+}
+
+}  // namespace plotwarden

@@ -1,0 +1,192 @@
+#include "report/library_tables.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "report/temp_folder.h"
+#include "support/run_options_guard.h"
+
+namespace plotwarden {
+namespace {
+
+using test_support::RunOptionsGuard;
+using test_support::TempFolder;
+
+const char kHeading[] =
+    "<TR><TD width='100' class='cfeatureheading colLibTableName'>Name</TD>"
+    "<TD width='100' class='cfeatureheading colLibTableDesc'>Description</TD>"
+    "<TD width='100' class='cfeatureheading csymbolpic'>Cell</TD></TR>\r\n";
+
+const LibraryQueueEntry kSymbols{"C:\\cells\\symbols.cel", "symbols"};
+
+std::string tableFor(const TempFolder& folder, std::string_view listing,
+                     std::string_view imageFolder = "Images\\") {
+  folder.write("Images/symbols/DIR_CONTENTS.csv", listing);
+  RunOptionsGuard options('"', false);
+  OutputStream out;
+  writeSymbolLibraryTable(kSymbols, out, imageFolder, (folder.path / "report.htm").string());
+  return out.buffer;
+}
+
+TEST(SymbolLibraryTable, AListingWithOnlyItsHeadingGivesTheHeadingRow) {
+  TempFolder folder;
+  EXPECT_EQ(tableFor(folder, "Name,Description,Picture\r\n"),
+            std::string(kHeading) + "</TABLE>\r\n");
+}
+
+TEST(SymbolLibraryTable, AMissingListingWritesNothing) {
+  TempFolder folder;
+  OutputStream out;
+  writeSymbolLibraryTable(kSymbols, out, "Images\\", (folder.path / "report.htm").string());
+  EXPECT_EQ(out.buffer, "");
+}
+
+TEST(SymbolLibraryTable, LinesWithFewerThanThreeFieldsGiveNoRow) {
+  TempFolder folder;
+  const std::string listing =
+      std::string(
+          "Name,Description,Picture\r\n"
+          "NORTH,North arrow,north.png\r\n"
+          "\r\n"
+          "NORTH,,north.png\r\n"
+          "SOUTH,South arrow,south.png,old\r\n"
+          ",,EAST, East arrow ,east.png\n"
+          "WEST,West\n"
+          // The line feed itself is the third field: an empty picture.
+          "A,B,\n") +
+      std::string("N\0X,desc,pic.png\n", 17) +  // read as text up to the NUL
+      "LAST,No line end,last.png\r";
+  EXPECT_EQ(tableFor(folder, listing),
+            std::string(kHeading) +
+                "<TR class='cfeature'><TD class= 'colLibTableName'>NORTH</TD>"
+                "<TD class= 'colLibTableDesc'>North arrow</TD>"
+                "<TD class= 'csymbolpic'><img src=\"Images\\symbols\\north.png\" "
+                "alt=\"Images\\symbols\\north.png\" class='csymbolpic'/></TD></TR>\r\n"
+                "<TR class='cfeature'><TD class= 'colLibTableName'>SOUTH</TD>"
+                "<TD class= 'colLibTableDesc'>South arrow</TD>"
+                "<TD class= 'csymbolpic'><img src=\"Images\\symbols\\south.png\" "
+                "alt=\"Images\\symbols\\south.png\" class='csymbolpic'/></TD></TR>\r\n"
+                "<TR class='cfeature'><TD class= 'colLibTableName'>EAST</TD>"
+                "<TD class= 'colLibTableDesc'> East arrow </TD>"
+                "<TD class= 'csymbolpic'><img src=\"Images\\symbols\\east.png\" "
+                "alt=\"Images\\symbols\\east.png\" class='csymbolpic'/></TD></TR>\r\n"
+                "<TR class='cfeature'><TD class= 'colLibTableName'>A</TD>"
+                "<TD class= 'colLibTableDesc'>B</TD>"
+                "<TD class= 'csymbolpic'><img src=\"Images\\symbols\\\" "
+                "alt=\"Images\\symbols\\\" class='csymbolpic'/></TD></TR>\r\n"
+                "<TR class='cfeature'><TD class= 'colLibTableName'>LAST</TD>"
+                "<TD class= 'colLibTableDesc'>No line end</TD>"
+                "<TD class= 'csymbolpic'><img src=\"Images\\symbols\\last.png\" "
+                "alt=\"Images\\symbols\\last.png\" class='csymbolpic'/></TD></TR>\r\n"
+                "</TABLE>\r\n");
+}
+
+TEST(SymbolLibraryTable, LongLinesAreReadInPiecesOf499Characters) {
+  TempFolder folder;
+  const std::string h499(499, 'H'), p495(495, 'p'), e494(494, 'e'), x495(495, 'x');
+  const std::string listing = h499 + "x,y,z.png\n" +           // the heading's tail is a line
+                              "A,B," + p495 + "q,r,s.png\n" +  // 499 characters, then a line
+                              "C,D," + e494 + "\n" +           // 499 with its line feed: one piece
+                              "F,G," + x495 + "\n";            // 500: the line feed alone follows
+  EXPECT_EQ(tableFor(folder, listing),
+            std::string(kHeading) +
+                "<TR class='cfeature'><TD class= 'colLibTableName'>x</TD>"
+                "<TD class= 'colLibTableDesc'>y</TD>"
+                "<TD class= 'csymbolpic'><img src=\"Images\\symbols\\z.png\" "
+                "alt=\"Images\\symbols\\z.png\" class='csymbolpic'/></TD></TR>\r\n"
+                "<TR class='cfeature'><TD class= 'colLibTableName'>A</TD>"
+                "<TD class= 'colLibTableDesc'>B</TD>"
+                "<TD class= 'csymbolpic'><img src=\"Images\\symbols\\" +
+                p495 + "\" alt=\"Images\\symbols\\" + p495 +
+                "\" class='csymbolpic'/></TD></TR>\r\n"
+                "<TR class='cfeature'><TD class= 'colLibTableName'>q</TD>"
+                "<TD class= 'colLibTableDesc'>r</TD>"
+                "<TD class= 'csymbolpic'><img src=\"Images\\symbols\\s.png\" "
+                "alt=\"Images\\symbols\\s.png\" class='csymbolpic'/></TD></TR>\r\n"
+                "<TR class='cfeature'><TD class= 'colLibTableName'>C</TD>"
+                "<TD class= 'colLibTableDesc'>D</TD>"
+                "<TD class= 'csymbolpic'><img src=\"Images\\symbols\\" +
+                e494 + "\" alt=\"Images\\symbols\\" + e494 +
+                "\" class='csymbolpic'/></TD></TR>\r\n"
+                "<TR class='cfeature'><TD class= 'colLibTableName'>F</TD>"
+                "<TD class= 'colLibTableDesc'>G</TD>"
+                "<TD class= 'csymbolpic'><img src=\"Images\\symbols\\" +
+                x495 + "\" alt=\"Images\\symbols\\" + x495 +
+                "\" class='csymbolpic'/></TD></TR>\r\n"
+                "</TABLE>\r\n");
+}
+
+TEST(SymbolLibraryTable, AnAbsoluteImageFolderNamesNoListing) {
+  TempFolder folder;
+  EXPECT_EQ(tableFor(folder, "Name,Description,Picture\r\n", "C:\\pictures\\"), "");
+}
+
+// The listing is looked for in the folder the output path names, even a
+// relative one, and in the current folder when it names none.
+TEST(SymbolLibraryTable, ARelativeReportPathIsTakenFromTheCurrentFolder) {
+  TempFolder folder;
+  folder.write("out/Images/symbols/DIR_CONTENTS.csv", "heading\nN,D,n.png\n");
+  folder.write("Images/symbols/DIR_CONTENTS.csv", "heading\n");
+  const std::filesystem::path previous = std::filesystem::current_path();
+  std::filesystem::current_path(folder.path);
+  OutputStream inOut, here;
+  writeSymbolLibraryTable(kSymbols, inOut, "Images\\", "out\\report.htm");
+  writeSymbolLibraryTable(kSymbols, here, "Images\\", "report.htm");
+  std::filesystem::current_path(previous);
+  EXPECT_EQ(inOut.buffer, std::string(kHeading) +
+                              "<TR class='cfeature'><TD class= 'colLibTableName'>N</TD>"
+                              "<TD class= 'colLibTableDesc'>D</TD>"
+                              "<TD class= 'csymbolpic'><img src=\"Images\\symbols\\n.png\" "
+                              "alt=\"Images\\symbols\\n.png\" class='csymbolpic'/></TD></TR>\r\n"
+                              "</TABLE>\r\n");
+  EXPECT_EQ(here.buffer, std::string(kHeading) + "</TABLE>\r\n");
+}
+
+TEST(LibraryTables, EachTitledLibraryGetsAnAnchorTwoHeadingsAndItsTable) {
+  TempFolder folder;
+  folder.write("Images/symbols/DIR_CONTENTS.csv", "Name,Description,Picture\n");
+  LibraryQueue queue;
+  appendLibrary(queue, "C:\\cells\\symbols.cel", "symbols");
+  appendLibrary(queue, "D:\\lib\\", "");
+  appendLibrary(queue, "roads.cel", "roads");
+  RunOptionsGuard options('"', true);
+  OutputStream out;
+  writeLibraryTables(queue, out, "Images\\", (folder.path / "report.htm").string());
+  EXPECT_EQ(libraryCount(queue), 0u);
+  EXPECT_EQ(
+      out.buffer,
+      std::string("<A id=\"symbols\"></A>\r\n"
+                  "<TABLE><TR><TD class='cfeaturetypeheading'>Symbol Library: symbols</TD></TR>"
+                  "</TABLE>\r\n"
+                  "<TABLE cellspacing='1' class='featuretable'>\r\n"
+                  "<TABLE><TR><TD class='cfeaturetypeheading'>C:\\cells\\symbols.cel</TD></TR>"
+                  "</TABLE>\r\n"
+                  "<TABLE cellspacing='1' class='featuretable'>\r\n") +
+          kHeading +
+          "</TABLE>\r\n"
+          "<A id=\"roads\"></A>\r\n"
+          "<TABLE><TR><TD class='cfeaturetypeheading'>Symbol Library: roads</TD></TR>"
+          "</TABLE>\r\n"
+          "<TABLE cellspacing='1' class='featuretable'>\r\n"
+          "<TABLE><TR><TD class='cfeaturetypeheading'>roads.cel</TD></TR></TABLE>\r\n"
+          "<TABLE cellspacing='1' class='featuretable'>\r\n");
+}
+
+TEST(LibraryTables, ALongTitleIsNotCut) {
+  const std::string title(300, 't');
+  LibraryQueue queue;
+  appendLibrary(queue, "x", title);
+  OutputStream out;
+  writeLibraryTables(queue, out, "Images\\", "nowhere\\report.htm");
+  EXPECT_EQ(out.buffer, "<A id=\"" + title + "\"></A>\r\n" +
+                            "<TABLE><TR><TD class='cfeaturetypeheading'>Symbol Library: " + title +
+                            "</TD></TR></TABLE>\r\n"
+                            "<TABLE cellspacing='1' class='featuretable'>\r\n"
+                            "<TABLE><TR><TD class='cfeaturetypeheading'>x</TD></TR></TABLE>\r\n"
+                            "<TABLE cellspacing='1' class='featuretable'>\r\n");
+}
+
+}  // namespace
+}  // namespace plotwarden

@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include "report/section_test_support.h"
+#include "report/sections.h"
+#include "support/dictionary_builder.h"
+#include "support/run_options_guard.h"
+
+namespace plotwarden {
+namespace {
+
+using test_support::buildDictionary;
+using test_support::categorized;
+using test_support::RunOptionsGuard;
+
+Dictionary linearDictionary() {
+  return categorized(
+      buildDictionary({{"FEATURE NAME", ROLE_FEATURE_NAME},
+                       {"LEVEL", ROLE_LEVEL},
+                       {"COLOUR", ROLE_COLOUR},
+                       {"RGB", ROLE_RGB},
+                       {"WEIGHT", ROLE_WEIGHT},
+                       {"LINE STYLE", ROLE_LINE_STYLE},
+                       {"KEY-IN", ROLE_KEY_IN}},
+                      {{"Road", "Roads [2]", "3", "00FF00", "  2  ", "Dashed [5]",
+                        "active fillcolor 5;active class construction"},
+                       {"Label", "Text", "1", "", "0", "0", "active class notes"},
+                       {"Kerb", "Kerbs", "ByLevel(808080)", "FF0000", "1", "Solid", ""},
+                       {"Hedge", "Green", "2", "", "3", "Dotted", "active fill on"},
+                       {"Wall", "Walls", "4", "", "2", "0", "active class primary"},
+                       {"Grass", "Hatch", "3", "", "0", "0", "active fillcolor 3"}}),
+      {CATEGORY_LINEAR, CATEGORY_TEXT, CATEGORY_SHAPES, CATEGORY_LINEAR, CATEGORY_SOLIDS,
+       CATEGORY_HATCHING});
+}
+
+template <typename Writer>
+std::string written(Writer writer, bool layerMode) {
+  RunOptionsGuard options('"', layerMode);
+  const Dictionary dictionary = linearDictionary();
+  OutputStream out;
+  writer(out, dictionary);
+  return out.buffer;
+}
+
+TEST(LinearSections, LinearInLevelModeHasAFillColumn) {
+  EXPECT_EQ(
+      written(writeLinearSection, false),
+      "<TABLE><TR><TD class='cfeaturetypeheading'>Linear</TD></TR></TABLE>\r\n"
+      "<TABLE cellspacing='1' class='featuretable'>\r\n"
+      "<TR><TD width='80' class='cfeatureheading colName'>Feature</TD>"
+      "<TD width='70' class='cfeatureheading colLevel'>Level</TD>"
+      "<TD width='70' class='cfeatureheading colColour'>Color</TD>"
+      "<TD width='50' class='cfeatureheading colFill'>Fill</TD>"
+      "<TD width='50' class='cfeatureheading colStyle'>Style</TD>"
+      "<TD width='50' class='cfeatureheading colWeight'>Weight</TD>"
+      "<TD class='cfeatureheading'>Extra</TD></TR>\r\n"
+      "<TR class='cfeature'><TD class= 'colName'>Road</TD><TD class= 'colLevel'>Roads[2]</TD>"
+      "<TD class= 'colColour'><TABLE align='right'><TR class='cfeature'><TD>3</TD>"
+      "<TD  width='15' bgcolor='#00FF00'><font color='#00FF00'>W</font></TD></TABLE></TD>"
+      "<TD class= 'colFill'>5</TD><TD class= 'colLineStyle'>Dashed[5]</TD>"
+      "<TD class= 'colWeight'>2</TD><TD class= 'colExtra'>Class: construction</TD></TR>\r\n"
+      "<TR class='cfeature'><TD class= 'colName'>Kerb</TD><TD class= 'colLevel'>Kerbs</TD>"
+      "<TD class= 'colColour'><TABLE align='right'><TR class='cfeature'><TD>ByLevel(808080)</TD>"
+      "<TD  width='15' bgcolor='#FF0000'><font color='#FF0000'>W</font></TD></TABLE></TD>"
+      "<TD class= 'colFill'></TD><TD class= 'colLineStyle'>Solid</TD>"
+      "<TD class= 'colWeight'>1</TD><TD class= 'colExtra'></TD></TR>\r\n"
+      "<TR class='cfeature'><TD class= 'colName'>Hedge</TD><TD class= 'colLevel'>Green</TD>"
+      "<TD class= 'colColour'><TABLE align='right'><TR class='cfeature'><TD>2</TD></TABLE></TD>"
+      "<TD class= 'colFill'>Yes</TD><TD class= 'colLineStyle'>Dotted</TD>"
+      "<TD class= 'colWeight'>3</TD><TD class= 'colExtra'></TD></TR>\r\n"
+      "</TABLE>\r\n");
+}
+
+TEST(LinearSections, LinearInLayerModeHasNoFillColumn) {
+  EXPECT_EQ(
+      written(writeLinearSection, true),
+      "<TABLE><TR><TD class='cfeaturetypeheading'>Linear</TD></TR></TABLE>\r\n"
+      "<TABLE cellspacing='1' class='featuretable'>\r\n"
+      "<TR><TD width='80' class='cfeatureheading colName'>Feature</TD>"
+      "<TD width='70' class='cfeatureheading colLevel'>Layer</TD>"
+      "<TD width='70' class='cfeatureheading colColour'>Color</TD>"
+      "<TD width='50' class='cfeatureheading colLineType'>Linetype</TD>"
+      "<TD width='50' class='cfeatureheading colWeight'>Weight</TD>"
+      "<TD class='cfeatureheading'>Extra</TD></TR>\r\n"
+      "<TR class='cfeature'><TD class= 'colName'>Road</TD><TD class= 'colLevel'>Roads[2]</TD>"
+      "<TD class= 'colColour'><TABLE align='right'><TR class='cfeature'><TD>3</TD>"
+      "<TD  width='15' bgcolor='#00FF00'><font color='#00FF00'>W</font></TD></TABLE></TD>"
+      "<TD class= 'colLineStyle'>Dashed[5]</TD>"
+      "<TD class= 'colWeight'>2</TD><TD class= 'colExtra'>Class: construction</TD></TR>\r\n"
+      "<TR class='cfeature'><TD class= 'colName'>Kerb</TD><TD class= 'colLevel'>Kerbs</TD>"
+      "<TD class= 'colColour'><TABLE align='right'><TR class='cfeature'><TD>ByLayer</TD>"
+      "<TD  width='15' bgcolor='#808080'><font color='#808080'>W</font></TD></TABLE></TD>"
+      "<TD class= 'colLineStyle'>Solid</TD>"
+      "<TD class= 'colWeight'>1</TD><TD class= 'colExtra'></TD></TR>\r\n"
+      "<TR class='cfeature'><TD class= 'colName'>Hedge</TD><TD class= 'colLevel'>Green</TD>"
+      "<TD class= 'colColour'><TABLE align='right'><TR class='cfeature'><TD>2</TD></TABLE></TD>"
+      "<TD class= 'colLineStyle'>Dotted</TD>"
+      "<TD class= 'colWeight'>3</TD><TD class= 'colExtra'></TD></TR>\r\n"
+      "</TABLE>\r\n");
+}
+
+TEST(LinearSections, SolidsHaveNoFillColumnInEitherMode) {
+  const std::string row =
+      "<TR class='cfeature'><TD class= 'colName'>Wall</TD><TD class= 'colLevel'>Walls</TD>"
+      "<TD class= 'colColour'><TABLE align='right'><TR class='cfeature'><TD>4</TD></TABLE></TD>"
+      "<TD class= 'colLineStyle'>0</TD><TD class= 'colWeight'>2</TD>"
+      "<TD class= 'colExtra'>Class: primary</TD></TR>\r\n";
+  EXPECT_EQ(written(writeSolidsSection, false),
+            "<TABLE><TR><TD class='cfeaturetypeheading'>3D Solids</TD></TR></TABLE>\r\n"
+            "<TABLE cellspacing='1' class='featuretable'>\r\n"
+            "<TR><TD width='80' class='cfeatureheading colName'>Feature</TD>"
+            "<TD width='70' class='cfeatureheading colLevel'>Level</TD>"
+            "<TD width='70' class='cfeatureheading colColour'>Color</TD>"
+            "<TD width='50' class='cfeatureheading colStyle'>Style</TD>"
+            "<TD width='50' class='cfeatureheading colWeight'>Weight</TD>"
+            "<TD class='cfeatureheading'>Extra</TD></TR>\r\n" +
+                row + "</TABLE>\r\n");
+  EXPECT_EQ(written(writeSolidsSection, true),
+            "<TABLE><TR><TD class='cfeaturetypeheading'>3D Solids</TD></TR></TABLE>\r\n"
+            "<TABLE cellspacing='1' class='featuretable'>\r\n"
+            "<TR><TD width='80' class='cfeatureheading colName'>Feature</TD>"
+            "<TD width='70' class='cfeatureheading colLevel'>Layer</TD>"
+            "<TD width='70' class='cfeatureheading colColour'>Color</TD>"
+            "<TD width='50' class='cfeatureheading colLineType'>Linetype</TD>"
+            "<TD width='50' class='cfeatureheading colWeight'>Weight</TD>"
+            "<TD class='cfeatureheading'>Extra</TD></TR>\r\n" +
+                row + "</TABLE>\r\n");
+}
+
+TEST(LinearSections, HatchingHasAFillColumnInBothModesAndItsOwnStyleHeadingClass) {
+  const std::string row =
+      "<TR class='cfeature'><TD class= 'colName'>Grass</TD><TD class= 'colLevel'>Hatch</TD>"
+      "<TD class= 'colColour'><TABLE align='right'><TR class='cfeature'><TD>3</TD></TABLE></TD>"
+      "<TD class= 'colFill'>3</TD><TD class= 'colLineStyle'>0</TD><TD class= 'colWeight'>0</TD>"
+      "<TD class= 'colExtra'></TD></TR>\r\n";
+  EXPECT_EQ(written(writeHatchingSection, false),
+            "<TABLE><TR><TD class='cfeaturetypeheading'>Hatching</TD></TR></TABLE>\r\n"
+            "<TABLE cellspacing='1' class='featuretable'>\r\n"
+            "<TR><TD width='80' class='cfeatureheading colName'>Feature</TD>"
+            "<TD width='70' class='cfeatureheading colLevel'>Level</TD>"
+            "<TD width='70' class='cfeatureheading colColour'>Color</TD>"
+            "<TD width='50' class='cfeatureheading colFill'>Fill</TD>"
+            "<TD width='50' class='cfeatureheading colLineStyle'>Style</TD>"
+            "<TD width='50' class='cfeatureheading colWeight'>Weight</TD>"
+            "<TD class='cfeatureheading'>Extra</TD></TR>\r\n" +
+                row + "</TABLE>\r\n");
+  EXPECT_EQ(written(writeHatchingSection, true),
+            "<TABLE><TR><TD class='cfeaturetypeheading'>Hatching</TD></TR></TABLE>\r\n"
+            "<TABLE cellspacing='1' class='featuretable'>\r\n"
+            "<TR><TD width='80' class='cfeatureheading colName'>Feature</TD>"
+            "<TD width='70' class='cfeatureheading colLevel'>Layer</TD>"
+            "<TD width='70' class='cfeatureheading colColour'>Color</TD>"
+            "<TD width='50' class='cfeatureheading colFill'>Fill</TD>"
+            "<TD width='50' class='cfeatureheading colLineEtyle'>Linetype</TD>"
+            "<TD width='50' class='cfeatureheading colWeight'>Weight</TD>"
+            "<TD class='cfeatureheading'>Extra</TD></TR>\r\n" +
+                row + "</TABLE>\r\n");
+}
+
+TEST(LinearSections, ASectionWithoutItsFeaturesHasOnlyTitleAndHeading) {
+  RunOptionsGuard options('"', false);
+  const Dictionary dictionary = categorized(
+      buildDictionary({{"FEATURE NAME", ROLE_FEATURE_NAME}}, {{"A"}}), {CATEGORY_CELLS});
+  OutputStream out;
+  writeSolidsSection(out, dictionary);
+  EXPECT_EQ(out.buffer,
+            "<TABLE><TR><TD class='cfeaturetypeheading'>3D Solids</TD></TR></TABLE>\r\n"
+            "<TABLE cellspacing='1' class='featuretable'>\r\n"
+            "<TR><TD width='80' class='cfeatureheading colName'>Feature</TD>"
+            "<TD width='70' class='cfeatureheading colLevel'>Level</TD>"
+            "<TD width='70' class='cfeatureheading colColour'>Color</TD>"
+            "<TD width='50' class='cfeatureheading colStyle'>Style</TD>"
+            "<TD width='50' class='cfeatureheading colWeight'>Weight</TD>"
+            "<TD class='cfeatureheading'>Extra</TD></TR>\r\n"
+            "</TABLE>\r\n");
+}
+
+}  // namespace
+}  // namespace plotwarden
