@@ -98,14 +98,15 @@ TEST_P(GoldenReport, LeavesExactlyTheExpectedFiles) {
   for (const fs::directory_entry& entry : fs::recursive_directory_iterator(expectedFolder)) {
     fs::path relative = fs::relative(entry.path(), expectedFolder);
     if (entry.is_regular_file() && relative != "_stdout" &&
-        std::find(inputs.begin(), inputs.end(), relative) == inputs.end())
+        std::find(inputs.begin(), inputs.end(), relative) == inputs.end()) {
       EXPECT_TRUE(scratch.exists(relative.string())) << "missing file " << relative;
+    }
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, GoldenReport, ::testing::ValuesIn(caseNames()),
-                         [](const ::testing::TestParamInfo<std::string>& info) {
-                           std::string name = info.param;
+                         [](const ::testing::TestParamInfo<std::string>& param) {
+                           std::string name = param.param;
                            for (char& c : name)
                              if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
                            return name;

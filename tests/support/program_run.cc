@@ -58,13 +58,24 @@ static std::string shellQuoted(const std::string& text) {
   return quoted + "'";
 }
 
+// The command that starts the program: PLOTWARDEN_RUNNER when set (a shell
+// command such as "wine /path/plotwarden.exe", so that another build of the
+// program can be run through the same tests), otherwise the program built
+// beside the tests.
+static std::string programCommand() {
+  const char* runner = std::getenv("PLOTWARDEN_RUNNER");
+  if (runner && *runner) return runner;
+  return shellQuoted(PLOTWARDEN_EXE);
+}
+
 ProgramResult runProgram(const fs::path& folder, const std::vector<std::string>& arguments) {
   fs::path outputFile = folder / ".stdout";
   fs::path errorFile = folder / ".stderr";
-  std::string command = "cd " + shellQuoted(folder.string()) + " && " + shellQuoted(PLOTWARDEN_EXE);
-  for (const std::string& argument : arguments) command += " " + shellQuoted(argument);
-  command += " >" + shellQuoted(outputFile.string()) + " 2>" + shellQuoted(errorFile.string()) +
-             " </dev/null";
+  std::string command = "cd ";
+  command.append(shellQuoted(folder.string())).append(" && ").append(programCommand());
+  for (const std::string& argument : arguments) command.append(" ").append(shellQuoted(argument));
+  command.append(" >").append(shellQuoted(outputFile.string()));
+  command.append(" 2>").append(shellQuoted(errorFile.string())).append(" </dev/null");
   int raw = std::system(command.c_str());
   ProgramResult result;
   result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
