@@ -29,23 +29,32 @@ size_t boundedCopy(std::string& destination, std::string_view source, size_t n);
 // `whole` every character must be good, otherwise one good one suffices.
 bool isNumber(std::string_view text, bool whole, bool allowDot, bool allowMinus);
 
+// a == b, or equal after toupper when not case-sensitive.
 bool sameChar(char a, char b, bool caseSensitive);
 
 // Reads a number or range item ("5", "-5", "6-16", "-5--3") against the
-// bounds; on success the bounds receive the range that was read.
+// bounds: the lower bound only rises, and a range whose upper end exceeds a
+// proper incoming interval is refused. On success the bounds receive the
+// range that was read; otherwise they are left alone. Numbers beyond 32 bits
+// saturate at the ends of the int32_t range.
 bool parseRange(std::string_view item, bool singleOk, int32_t& lower, int32_t& upper,
                 bool* isRange);
 
 // True when the whole text matches the pattern. Level 0: equality; 1: '?'
 // and '*'; 2: '[...]' classes; 3: '|' and comma alternatives in classes.
+// Letters compare without regard to case unless caseSensitive (level 0
+// always compares exactly). Never reads past the text's end; polynomial time.
 bool wildcardMatch(std::string_view pattern, std::string_view text, int level,
                    bool caseSensitive);
 
-// The number of text characters a class alternative spans.
+// The number of text characters a class alternative spans: brackets are not
+// counted, and a range such as 'a-z' counts as one.
 size_t alternativeWidth(std::string_view alternative);
 
 // True when an item of the list (numbers, ranges or patterns, cut at the
-// separators) accepts the value.
+// separators, at most 512 characters each) accepts the value. A numeric item
+// that accepts a whole-number value writes its range to the bounds and sets
+// isRange when it was a range.
 bool matchInList(std::string_view list, std::string_view value, int level,
                  std::string_view skipLeading, std::string_view trimTrailing,
                  std::string_view drop, std::string_view separators,
