@@ -1,4 +1,4 @@
-// Sets the run-wide quote character and naming mode for one test and puts
+// Sets the run-wide structuring characters and naming mode for one test and puts
 // the previous settings back when it ends.
 #pragma once
 
@@ -13,6 +13,10 @@ class RunOptionsGuard {
         layerMode_(layerNaming()) {
     setStructuringCharacters(separator_, marker_, quote);
     setLayerNaming(layerMode);
+  }
+  RunOptionsGuard(char separator, char marker, char quote, bool layerMode)
+      : RunOptionsGuard(quote, layerMode) {
+    setStructuringCharacters(separator, marker, quote);
   }
   ~RunOptionsGuard() {
     setStructuringCharacters(separator_, marker_, quote_);

@@ -1,0 +1,140 @@
+#include "dictionary/classification.h"
+
+#include <gtest/gtest.h>
+
+#include "support/dictionary_builder.h"
+#include "support/run_options_guard.h"
+
+namespace plotwarden {
+namespace {
+
+using test_support::buildDictionary;
+using test_support::RunOptionsGuard;
+
+// Runs every pass in order, as the summary does, and returns the counts in
+// pass order: cells, linear, text, dimensions, 3D solids, leaders, hatching.
+std::vector<int> runAllPasses(Dictionary& dictionary) {
+  std::vector<int> counts;
+  for (FeatureCategory category : kPassOrder)
+    counts.push_back(classifyFeatures(dictionary, categoryRule(category)));
+  return counts;
+}
+
+struct ElementTypesCase {
+  const char* field;
+  std::vector<int> counts;
+  FeatureCategory finalCategory;
+};
+
+TEST(Classification, ElementTypesDecideTheCategory) {
+  RunOptionsGuard options(',', '#', '"', false);
+  const ElementTypesCase cases[] = {
+      {"2", {1, 0, 0, 0, 1, 0, 0}, CATEGORY_SOLIDS},  // a cell is also a 3D solid
+      {"35", {1, 0, 0, 0, 0, 0, 0}, CATEGORY_CELLS},
+      {"[3,4,11-16]", {0, 1, 0, 0, 0, 0, 0}, CATEGORY_LINEAR},
+      {"[6]", {0, 1, 0, 0, 0, 0, 0}, CATEGORY_LINEAR},
+      {"[1*]", {0, 1, 1, 0, 1, 0, 0}, CATEGORY_SOLIDS},
+      {"Text[7]", {0, 0, 1, 0, 0, 0, 0}, CATEGORY_TEXT},
+      {"[2-200]", {0, 0, 0, 0, 0, 0, 0}, CATEGORY_NONE},
+      {"", {0, 0, 0, 0, 0, 0, 0}, CATEGORY_NONE},
+      {"17", {0, 0, 1, 0, 0, 0, 0}, CATEGORY_TEXT},
+      {"017", {0, 0, 0, 0, 0, 0, 0}, CATEGORY_NONE},  // the name must equal the number
+      {"  33\t", {0, 0, 0, 1, 0, 0, 0}, CATEGORY_DIMENSIONS},
+      {"\"33\"", {0, 0, 0, 1, 0, 0, 0}, CATEGORY_DIMENSIONS},  // quotes are dropped
+      {"33 [ 105 ]", {0, 0, 0, 1, 1, 0, 0}, CATEGORY_SOLIDS},
+      {"[?7]", {0, 1, 1, 0, 0, 0, 0}, CATEGORY_TEXT},       // 27 is linear, 17 and 37 text
+      {"[[23]5]", {0, 0, 0, 0, 1, 0, 0}, CATEGORY_SOLIDS},  // the list ends at the first "]"
+      {"[99999999999]", {0, 0, 0, 0, 0, 0, 0}, CATEGORY_NONE},
+      {"[0-110]", {1, 1, 1, 1, 1, 0, 0}, CATEGORY_SOLIDS},
+      {"[105-105]", {0, 0, 0, 0, 1, 0, 0}, CATEGORY_SOLIDS},
+      {"[-5-3]", {1, 1, 0, 0, 1, 0, 0}, CATEGORY_SOLIDS},
+  };
+  for (const ElementTypesCase& c : cases) {
+    SCOPED_TRACE(c.field);
+    Dictionary d = buildDictionary({{"FEATURE NAME", ROLE_FEATURE_NAME},
+                                    {"ELEMENT TYPES", ROLE_ELEMENT_TYPES}},
+                                   {{"f", c.field}});
+    EXPECT_EQ(runAllPasses(d), c.counts);
+    EXPECT_EQ(d.features[0].category, c.finalCategory);
+  }
+}
+
+TEST(Classification, FieldsAreCutTo511Characters) {
+  RunOptionsGuard options(',', '#', '"', false);
+  std::string padded = std::string(508, ' ') + "3";  // within the cut after leading blanks
+  std::string beyond = "[" + std::string(511, ' ') + "3]";
+  Dictionary d = buildDictionary({{"ELEMENT TYPES", ROLE_ELEMENT_TYPES}},
+                                 {{padded}, {beyond}});
+  EXPECT_EQ(classifyFeatures(d, categoryRule(CATEGORY_LINEAR)), 1);
+  EXPECT_EQ(d.features[0].category, CATEGORY_LINEAR);
+  EXPECT_EQ(d.features[1].category, CATEGORY_NONE);
+}
+
+TEST(Classification, TheListSeparatorIsTheFieldSeparator) {
+  RunOptionsGuard options(';', '#', '\'', false);
+  Dictionary d = buildDictionary({{"ELEMENT TYPES", ROLE_ELEMENT_TYPES}},
+                                 {{"[2;3]"}, {"[7,17]"}, {"['1;7']"}});
+  EXPECT_EQ(classifyFeatures(d, categoryRule(CATEGORY_LINEAR)), 1);
+  // Quote characters are dropped before the list is cut, so they protect nothing.
+  EXPECT_EQ(classifyFeatures(d, categoryRule(CATEGORY_TEXT)), 1);
+}
+
+struct FeatureTypeCase {
+  const char* field;
+  FeatureCategory category;
+};
+
+TEST(Classification, FeatureTypeCodesWhenThereIsNoElementTypesColumn) {
+  RunOptionsGuard options(',', '#', '"', false);
+  const FeatureTypeCase cases[] = {
+      {"0", CATEGORY_CELLS},     {"", CATEGORY_CELLS},          {"abc", CATEGORY_CELLS},
+      {"1", CATEGORY_LINEAR},    {"3", CATEGORY_TEXT},          {"6", CATEGORY_DIMENSIONS},
+      {"9", CATEGORY_SOLIDS},    {"7", CATEGORY_LEADERS},       {"8", CATEGORY_HATCHING},
+      {" 8x", CATEGORY_HATCHING}, {"2", CATEGORY_NONE},         {"-1", CATEGORY_NONE},
+      {"10", CATEGORY_NONE},     {"99999999999", CATEGORY_NONE}, {"\"7\"", CATEGORY_LEADERS},
+  };
+  for (const FeatureTypeCase& c : cases) {
+    SCOPED_TRACE(c.field);
+    Dictionary d = buildDictionary({{"FEATURE TYPE", ROLE_FEATURE_TYPE}}, {{c.field}});
+    runAllPasses(d);
+    EXPECT_EQ(d.features[0].category, c.category);
+  }
+}
+
+TEST(Classification, ElementTypesColumnWinsEvenWhereItIsEmpty) {
+  RunOptionsGuard options(',', '#', '"', false);
+  Dictionary d = buildDictionary({{"FEATURE TYPE", ROLE_FEATURE_TYPE},
+                                  {"ELEMENT TYPE", ROLE_ELEMENT_TYPES}},
+                                 {{"7", ""}, {"8", "3"}});
+  EXPECT_EQ(runAllPasses(d), (std::vector<int>{0, 1, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(d.features[0].category, CATEGORY_NONE);
+}
+
+TEST(Classification, ShortRowsAndMissingColumnsStayUnclassified) {
+  RunOptionsGuard options(',', '#', '"', false);
+  Dictionary shortRows = buildDictionary(
+      {{"FEATURE NAME", ROLE_FEATURE_NAME}, {"LEVEL", ROLE_LEVEL}, {"ELEMENT TYPES", ROLE_ELEMENT_TYPES}},
+      {{"a", "b"}, {}, {"c", "d", "3"}});
+  EXPECT_EQ(classifyFeatures(shortRows, categoryRule(CATEGORY_LINEAR)), 1);
+  EXPECT_EQ(shortRows.features[0].category, CATEGORY_NONE);
+  EXPECT_EQ(shortRows.features[2].category, CATEGORY_LINEAR);
+
+  Dictionary neither = buildDictionary({{"FEATURE NAME", ROLE_FEATURE_NAME}}, {{"a"}});
+  EXPECT_EQ(runAllPasses(neither), (std::vector<int>(7, 0)));
+}
+
+TEST(Classification, AFieldIsJudgedOnItsOwnText) {
+  RunOptionsGuard options(',', '#', '"', false);
+  // The raw text that follows the field in the file is not part of it.
+  Dictionary d;
+  d.text = "3,Lv[1]\r\n";
+  appendHeaderCell(d, HeaderCell{FieldCell{}, ROLE_ELEMENT_TYPES});
+  appendHeaderCell(d, HeaderCell{FieldCell{}, ROLE_LEVEL});
+  d.features.push_back(Feature{CATEGORY_NONE, 0, 2});
+  d.cells.push_back(FieldCell{0, 1});
+  d.cells.push_back(FieldCell{2, 5});
+  EXPECT_EQ(classifyFeatures(d, categoryRule(CATEGORY_LINEAR)), 1);
+}
+
+}  // namespace
+}  // namespace plotwarden
