@@ -2,8 +2,10 @@
 #include <new>
 
 #include "driver/run.h"
+#include "platform/standard_streams.h"
 
 int main(int argc, char** argv) {
+  plotwarden::useBinaryStandardStreams();
   try {
     return plotwarden::runPlotwarden(argc, argv);
   } catch (const std::bad_alloc&) {

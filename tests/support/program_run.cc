@@ -47,6 +47,13 @@ std::string readFileBytes(const fs::path& path) {
   return bytes.str();
 }
 
+std::string windowsStylePath(const fs::path& path) {
+  const char* drive = std::getenv("PLOTWARDEN_RUNNER_DRIVE");
+  std::string written = drive ? drive : "";
+  for (char c : path.string()) written += c == '/' ? '\\' : c;
+  return written;
+}
+
 static std::string shellQuoted(const std::string& text) {
   std::string quoted = "'";
   for (char c : text) {
