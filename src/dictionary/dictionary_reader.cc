@@ -25,11 +25,13 @@ bool fileTooLargeToHold(const std::string& path) {
   return !error && size > kLargestHeldFile;
 }
 
-// Lines of a typical dictionary hold a few hundred characters in a dozen or
-// so fields; reserving for that spares most regrowth without a counting pass.
+// Dictionary lines are full of short and empty fields: room for one field
+// per 4 characters and one Feature per 32 spares regrowth for nearly every
+// file. It costs address space about twice the text's size, of which only
+// what the fields fill is ever touched.
 void reserveForText(Dictionary& dictionary) {
-  dictionary.cells.reserve(dictionary.text.size() / 24);
-  dictionary.features.reserve(dictionary.text.size() / 256);
+  dictionary.cells.reserve(dictionary.text.size() / 4 + 1);
+  dictionary.features.reserve(dictionary.text.size() / 32 + 1);
 }
 
 // With a comma separator a comma inside [..] does not split a field. The
@@ -45,6 +47,30 @@ uint32_t commaEndingField(DictionaryReader& reader, uint32_t comma) {
   if (findFrom(reader.nextOpenBracket, text, comma) < close) return comma;
   size_t after = findFrom(reader.nextComma, text, close);
   return after == text.size() ? comma : static_cast<uint32_t>(after);
+}
+
+// The quoted part of a field, opened just before `position`, keeps its
+// quote characters: a doubled one belongs to the text, and a single one
+// closes the part (the field itself goes on unquoted). Separators and line
+// ends inside belong to the field; an unclosed quote runs to the end of the
+// text. Returns the position after the closing quote, or the terminator's.
+uint32_t pastQuotedPart(const char* chars, uint32_t position, char quote) {
+  for (;; ++position) {
+    const char c = chars[position];
+    if (c == '\0') return position;
+    if (c == quote) {
+      if (chars[position + 1] != quote) return position + 1;
+      ++position;
+    }
+  }
+}
+
+// The first character from `position` on that may end an unquoted field.
+uint32_t nextPossibleFieldEnd(const char* chars, uint32_t position, char separator) {
+  for (;; ++position) {
+    const char c = chars[position];
+    if (c == separator || c == '\n' || c == '\r' || c == '\0') return position;
+  }
 }
 
 }  // namespace
@@ -67,31 +93,18 @@ Token nextToken(DictionaryReader& reader) {
     return {TOKEN_FIELD, {start, 0}};
   }
 
-  // Quote characters stay in the field: a doubled one inside quotes belongs
-  // to the text, and the closing one ends the quoted part but not the field.
-  bool quoted = first == reader.quote;
   uint32_t position = start + 1;
+  if (first == reader.quote) position = pastQuotedPart(chars, position, reader.quote);
   for (;;) {
+    position = nextPossibleFieldEnd(chars, position, reader.separator);
     const char c = chars[position];
-    if (quoted) {
-      if (c == '\0') break;  // an unclosed quote runs to the end of the text
-      if (c == reader.quote) {
-        if (chars[position + 1] == reader.quote) {
-          position += 2;
-          continue;
-        }
-        quoted = false;
-      }
-      ++position;
-      continue;
-    }
     if (c == '\0' || c == '\n' || (c == '\r' && chars[position + 1] == '\n')) break;
     if (c == reader.separator) {
       uint32_t end = reader.separator == ',' ? commaEndingField(reader, position) : position;
       reader.cursor = end + 1;
       return {TOKEN_FIELD, {start, end - start}};
     }
-    ++position;
+    ++position;  // a CR without LF is an ordinary character
   }
   reader.cursor = position;
   return {TOKEN_FIELD, {start, position - start}};
@@ -142,14 +155,20 @@ void skipLine(DictionaryReader& reader) {
 int loadDictionary(Dictionary& dictionary, char separator, char quote, char marker) {
   clearFileContent(dictionary);
   // A file that opens but cannot be read whole is as good as missing.
+  std::string bytes;
   if (fileTooLargeToHold(dictionary.filePath) ||
-      readWholeFile(dictionary.filePath, dictionary.text) != ReadStatus::Ok ||
-      dictionary.text.size() > kLargestHeldFile) {
-    clearFileContent(dictionary);
+      readWholeFile(dictionary.filePath, bytes) != ReadStatus::Ok)
     return kLoadFailure;
-  }
+  return loadDictionaryText(dictionary, std::move(bytes), separator, quote, marker);
+}
+
+int loadDictionaryText(Dictionary& dictionary, std::string bytes, char separator, char quote,
+                       char marker) {
+  clearFileContent(dictionary);
+  if (bytes.size() > kLargestHeldFile) return kLoadFailure;
   // A zero byte inside the file ends the text there.
-  dictionary.text.resize(std::min(dictionary.text.find('\0'), dictionary.text.size()));
+  bytes.resize(std::min(bytes.find('\0'), bytes.size()));
+  dictionary.text = std::move(bytes);
   reserveForText(dictionary);
 
   DictionaryReader reader{dictionary, separator, quote, marker};

@@ -30,11 +30,6 @@ void appendFeature(Dictionary& dictionary) {
   dictionary.features.push_back(feature);
 }
 
-void appendFeatureField(Dictionary& dictionary, FieldCell field) {
-  dictionary.cells.push_back(field);
-  ++dictionary.features.back().fieldCount;
-}
-
 void clearFileContent(Dictionary& dictionary) {
   dictionary.text.clear();
   dictionary.header.clear();

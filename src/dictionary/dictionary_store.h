@@ -113,7 +113,10 @@ void appendFeature(Dictionary& dictionary);
 
 // Appends a field to the newest Feature. Only the newest Feature grows, so
 // each Feature's fields stay consecutive in `cells`.
-void appendFeatureField(Dictionary& dictionary, FieldCell field);
+inline void appendFeatureField(Dictionary& dictionary, FieldCell field) {
+  dictionary.cells.push_back(field);
+  ++dictionary.features.back().fieldCount;
+}
 
 // Empties what a file gave the dictionary: its text, header and features.
 void clearFileContent(Dictionary& dictionary);
