@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "dictionary/dictionary_store.h"
 #include "dictionary/forward_search.h"
@@ -15,6 +16,12 @@ constexpr int kLoadFailure = 0x8000;
 // kLoadFailure (the dictionary left empty) when the file cannot be opened or
 // read whole.
 int loadDictionary(Dictionary& dictionary, char separator, char quote, char marker);
+
+// The same on bytes already in memory: the dictionary takes `bytes` as its
+// text (up to the first zero byte) and splits it. Returns 0, or
+// kLoadFailure (the dictionary left empty) for a text too long to hold.
+int loadDictionaryText(Dictionary& dictionary, std::string bytes, char separator, char quote,
+                       char marker);
 
 // Where one load stands in the dictionary's text. The text holds no zero byte
 // (loadDictionary cuts it at the first one), so the zero that std::string

@@ -253,6 +253,17 @@ TEST(DictionaryReader, LoadingAgainStartsAfresh) {
   EXPECT_EQ(d.text, "NAME,LEVEL\na,b\n");
 }
 
+TEST(DictionaryReader, TextInMemoryLoadsLikeAFile) {
+  const std::string bytes = "NAME;LEVEL\r\n'a;b';c\n! COLOUR\n!x\nd\0e"s;
+  Loaded fromFile = loadBytes(bytes, ';', '\'', '!');
+  Dictionary fromText;
+  fromText.text = "stale";
+  ASSERT_EQ(loadDictionaryText(fromText, bytes, ';', '\'', '!'), 0);
+  EXPECT_EQ(headerNames(fromText), headerNames(fromFile.dictionary));
+  EXPECT_EQ(featureRows(fromText), featureRows(fromFile.dictionary));
+  EXPECT_EQ(fromText.text, fromFile.dictionary.text);
+}
+
 TEST(DictionaryReader, FieldsAreViewsIntoTheText) {
   Loaded loaded = loadBytes("NAME\n\"a\",b", ',', '"', '#');
   const Dictionary& d = loaded.dictionary;
