@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -276,16 +275,15 @@ TEST(DictionaryReader, FieldsAreViewsIntoTheText) {
 }
 
 // Commas that each would have to search the rest of a long text: one ']'
-// at the very end puts every one of them "inside brackets". Searching afresh
-// for each comma takes seconds here; the reader takes milliseconds.
-TEST(DictionaryReader, ManyCommasBeforeALateBracketLoadInLinearTime) {
+// at the very end puts every one of them "inside brackets", with no comma
+// after it, so each still ends its field. (The load benchmark measures the
+// speed; a reader that searched afresh for each comma would crawl here.)
+TEST(DictionaryReader, ManyCommasBeforeALateBracket) {
   std::string bytes = "NAME\n";
   constexpr int kFields = 300000;
   for (int i = 0; i < kFields; ++i) bytes += "ab,";
   bytes += "]";
-  auto started = std::chrono::steady_clock::now();
   Loaded loaded = loadBytes(bytes, ',', '"', '#');
-  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1));
   ASSERT_EQ(loaded.dictionary.features.size(), 1u);
   const Feature& f = loaded.dictionary.features[0];
   ASSERT_EQ(f.fieldCount, static_cast<uint32_t>(kFields + 1));
