@@ -1,0 +1,182 @@
+// The dictionary reader on any text, with the separator, quote and marker
+// characters taken from the input's first three bytes. Its header and rows
+// are compared with those of a plain, unhurried reader that follows the
+// file format rule by rule, so a faster reader cannot drift from the format.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dictionary/dictionary_reader.h"
+#include "dictionary/dictionary_store.h"
+#include "fuzz_support.h"
+
+using namespace plotwarden;
+
+namespace {
+
+using Row = std::vector<std::string>;
+
+struct PlainResult {
+  Row header;
+  std::vector<Row> rows;
+};
+
+// Reads the format one character at a time; a bracket search scans the
+// whole rest of the text afresh for every comma.
+class PlainReader {
+ public:
+  PlainReader(std::string_view text, char separator, char quote, char marker)
+      : text_(text), separator_(separator), quote_(quote), marker_(marker) {
+    text_.push_back('\0');
+  }
+
+  PlainResult read() {
+    while (readLine()) {
+    }
+    return result_;
+  }
+
+ private:
+  enum Kind { FIELD, END_OF_LINE, END_OF_TEXT };
+
+  char at(size_t i) const { return i < text_.size() ? text_[i] : '\0'; }
+
+  bool lineEndAt(size_t i) const { return at(i) == '\n' || (at(i) == '\r' && at(i + 1) == '\n'); }
+
+  // The comma that ends a field whose unquoted ',' stands at `comma`.
+  size_t bracketRuleEnd(size_t comma) const {
+    size_t open = text_.find('[', comma);
+    size_t close = text_.find(']', comma);
+    if (close == std::string::npos || open < close) return comma;
+    size_t after = text_.find(',', close);
+    return after == std::string::npos ? comma : after;
+  }
+
+  Kind nextToken(std::string& field) {
+    const char first = at(cursor_);
+    if (first == '\0') return END_OF_TEXT;
+    if (first == '\r' && at(cursor_ + 1) == '\n') {
+      cursor_ += 2;
+      return END_OF_LINE;
+    }
+    if (first == '\n') {
+      ++cursor_;
+      return END_OF_LINE;
+    }
+    const size_t start = cursor_;
+    if (first == separator_) {
+      field.clear();
+      ++cursor_;
+      return FIELD;
+    }
+    bool quoted = first == quote_;
+    size_t position = start + 1;
+    for (;;) {
+      const char c = at(position);
+      if (quoted) {
+        if (c == '\0') break;
+        if (c == quote_ && at(position + 1) == quote_) {
+          position += 2;
+          continue;
+        }
+        if (c == quote_) quoted = false;
+        ++position;
+        continue;
+      }
+      if (c == '\0' || lineEndAt(position)) break;
+      if (c == separator_) {
+        size_t end = separator_ == ',' ? bracketRuleEnd(position) : position;
+        field = text_.substr(start, end - start);
+        cursor_ = end + 1;
+        return FIELD;
+      }
+      ++position;
+    }
+    field = text_.substr(start, position - start);
+    cursor_ = position;
+    return FIELD;
+  }
+
+  bool readFields(Row& row) {
+    std::string field;
+    for (;;) {
+      Kind kind = nextToken(field);
+      if (kind == END_OF_TEXT) return false;
+      if (kind == END_OF_LINE) return true;
+      row.push_back(field);
+    }
+  }
+
+  void skipLine() {
+    while (at(cursor_) != '\0') {
+      if (at(cursor_) == '\n') {
+        ++cursor_;
+        return;
+      }
+      ++cursor_;
+    }
+  }
+
+  bool readLine() {
+    if (result_.rows.empty() && result_.header.empty()) return readFields(result_.header);
+    if (at(cursor_) != '\0' && at(cursor_) == marker_) {
+      if (at(cursor_ + 1) == ' ') {
+        cursor_ += 2;
+        return readFields(result_.header);
+      }
+      skipLine();
+    }
+    result_.rows.emplace_back();
+    return readFields(result_.rows.back());
+  }
+
+  std::string text_;
+  char separator_;
+  char quote_;
+  char marker_;
+  size_t cursor_ = 0;
+  PlainResult result_;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  fuzz::FuzzInput input(data, size);
+  const char separator = input.takeByte();
+  const char quote = input.takeByte();
+  const char marker = input.takeByte();
+  const std::string bytes(input.rest);
+
+  Dictionary dictionary;
+  FUZZ_CHECK(loadDictionaryText(dictionary, bytes, separator, quote, marker) == 0);
+
+  // Every cell lies inside the text, and each Feature's fields follow the last's.
+  const size_t textSize = dictionary.text.size();
+  FUZZ_CHECK(textSize <= bytes.size());
+  for (const HeaderCell& cell : dictionary.header)
+    FUZZ_CHECK(cell.name.start + uint64_t{cell.name.length} <= textSize);
+  for (const FieldCell& cell : dictionary.cells)
+    FUZZ_CHECK(cell.start + uint64_t{cell.length} <= textSize);
+  uint64_t nextField = 0;
+  for (const Feature& feature : dictionary.features) {
+    FUZZ_CHECK(feature.category == CATEGORY_NONE);
+    FUZZ_CHECK(feature.firstField == nextField || feature.fieldCount == 0);
+    nextField = feature.fieldCount == 0 ? nextField : feature.firstField + uint64_t{feature.fieldCount};
+  }
+  FUZZ_CHECK(nextField <= dictionary.cells.size());
+
+  const PlainResult plain =
+      PlainReader(std::string_view(bytes).substr(0, textSize), separator, quote, marker).read();
+  FUZZ_CHECK(plain.header.size() == dictionary.header.size());
+  for (size_t i = 0; i < plain.header.size(); ++i)
+    FUZZ_CHECK(plain.header[i] == cellText(dictionary, dictionary.header[i].name));
+  FUZZ_CHECK(plain.rows.size() == dictionary.features.size());
+  for (size_t r = 0; r < plain.rows.size(); ++r) {
+    const Feature& feature = dictionary.features[r];
+    FUZZ_CHECK(plain.rows[r].size() == feature.fieldCount);
+    for (uint32_t i = 0; i < feature.fieldCount; ++i)
+      FUZZ_CHECK(plain.rows[r][i] == featureField(dictionary, feature, static_cast<int>(i)));
+  }
+  return 0;
+}

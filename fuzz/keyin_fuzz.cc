@@ -1,0 +1,89 @@
+// Key-in decoders, symbology cells and the section writers over a dictionary
+// read from the input (separator, quote and marker from its first three
+// bytes), in level mode and in layer mode.
+#include <cstdint>
+#include <string>
+
+#include "dictionary/classification.h"
+#include "dictionary/dictionary_reader.h"
+#include "dictionary/dictionary_store.h"
+#include "dictionary/run_options.h"
+#include "fuzz_support.h"
+#include "keyin/field_access.h"
+#include "keyin/keyin_decoders.h"
+#include "keyin/symbology.h"
+#include "platform/output_stream.h"
+#include "report/sections.h"
+
+using namespace plotwarden;
+
+namespace {
+
+// A decoder shows parts of its key-in text (the per-axis scale up to three,
+// which may overlap), fixed words, or both.
+constexpr size_t kLongestFixedText = 32;
+
+void decodeEveryCell(const Dictionary& dictionary, int feature) {
+  std::string out;
+  std::string width;
+  std::string height;
+  for (int role = ROLE_FEATURE_NAME; role <= ROLE_UNKNOWN; ++role)
+    renderSymbologyCell(dictionary, feature, static_cast<FieldRole>(role), out);
+
+  const std::string keyin = getFieldText(dictionary, feature, ROLE_KEY_IN);
+  const size_t longest = 3 * keyin.size() + kLongestFixedText;
+  using Decoder = void (*)(const Dictionary&, int, FieldRole, std::string&);
+  for (Decoder decode : {Decoder{decodeFill}, Decoder{decodePlacement}, Decoder{decodeClass},
+                         Decoder{decodeLibrary}, Decoder{decodeScale}}) {
+    decode(dictionary, feature, ROLE_KEY_IN, out);
+    FUZZ_CHECK(out.size() <= longest);
+  }
+  // Every item code the writers pass, and some they never do.
+  for (int item = 0; item <= 15; ++item) {
+    decodeExtensionLine(dictionary, feature, ROLE_KEY_IN, out, item);
+    FUZZ_CHECK(out.size() <= longest);
+    decodeTerminator(dictionary, feature, ROLE_KEY_IN, out, item);
+    FUZZ_CHECK(out.size() <= longest);
+    decodeDimensionText(dictionary, feature, ROLE_KEY_IN, out, item);
+    FUZZ_CHECK(out.size() <= longest);
+  }
+  renderSymbologyCell(dictionary, feature, ROLE_TEXT_SCALE, out);
+  splitTextSize(out, width, height);
+}
+
+void writeEverySection(const Dictionary& dictionary) {
+  OutputStream report;
+  writeLinearSection(report, dictionary);
+  writeAnnotationSection(report, dictionary);
+  writeDimensionsSection(report, dictionary);
+  writeCellsSection(report, dictionary, false, "Images\\", "report.html");
+  writeSolidsSection(report, dictionary);
+  writeHatchingSection(report, dictionary);
+  writeLeadersSection(report, dictionary);
+  FUZZ_CHECK(closeStream(report));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  fuzz::FuzzInput input(data, size);
+  const char separator = input.takeByte();
+  const char quote = input.takeByte();
+  const char marker = input.takeByte();
+  setStructuringCharacters(separator, marker, quote);
+
+  Dictionary dictionary;
+  FUZZ_CHECK(loadDictionaryText(dictionary, std::string(input.rest), separator, quote, marker) ==
+             0);
+  std::string count;
+  for (FeatureCategory category : kPassOrder)
+    runClassificationPass(dictionary, category, count);
+
+  for (bool layerMode : {false, true}) {
+    setLayerNaming(layerMode);
+    for (int feature = -1; feature <= dictionary.featureCount(); ++feature)
+      decodeEveryCell(dictionary, feature);
+    writeEverySection(dictionary);
+  }
+  return 0;
+}
