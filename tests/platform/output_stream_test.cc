@@ -1,0 +1,42 @@
+#include "platform/output_stream.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+
+namespace plotwarden {
+namespace {
+
+TEST(OutputStream, EveryLineEndBecomesCrLf) {
+  OutputStream out;
+  put(out, "a\nb\r\n\n%s%d");
+  putAll(out, "x", std::string("\n"), std::string_view("y"));
+  putNumber(out, -2147483648LL);
+  EXPECT_EQ(out.buffer, "a\r\nb\r\r\n\r\n%s%dx\r\ny-2147483648");
+  EXPECT_TRUE(closeStream(out));
+}
+
+TEST(OutputStream, LargeOutputReachesTheFileWhole) {
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() / "plotwarden-output-stream-test.txt";
+  OutputStream out(std::fopen(path.string().c_str(), "wb"));
+  ASSERT_NE(out.file, nullptr);
+  std::string line(999, 'x');
+  line += '\n';
+  for (int i = 0; i < 1000; ++i) put(out, line);
+  ASSERT_TRUE(closeStream(out));
+  EXPECT_EQ(std::filesystem::file_size(path), 1000u * 1001u);
+  std::filesystem::remove(path);
+}
+
+TEST(OutputStream, AFullDeviceIsAFailure) {
+  std::FILE* full = std::fopen("/dev/full", "wb");
+  if (!full) GTEST_SKIP() << "no /dev/full here";
+  OutputStream out(full);
+  put(out, "report\n");
+  EXPECT_FALSE(closeStream(out));
+}
+
+}  // namespace
+}  // namespace plotwarden
