@@ -15,29 +15,77 @@ constexpr long kFieldCut = 511;
 constexpr int32_t kLowestElementType = 0;
 constexpr int32_t kHighestElementType = 110;
 
-// Reused across the features of one pass, so a pass allocates nothing per feature.
-struct PassBuffers {
+// A rule with its element type numbers already written as decimal text.
+struct PreparedRule {
+  FeatureCategory category;
+  int32_t featureTypeValue;
+  std::vector<std::string> numbers;
+};
+
+PreparedRule prepare(const CategoryRule& rule) {
+  PreparedRule prepared{rule.category, rule.featureTypeValue, {}};
+  for (int32_t elementType : rule.elementTypes) prepared.numbers.push_back(std::to_string(elementType));
+  return prepared;
+}
+
+// One feature's classification field, cut and taken apart once however
+// many rules and element types are tried against it. The buffers are reused
+// from feature to feature, so reading allocates nothing per feature.
+struct FieldReading {
+  bool byElementTypes = false;
   std::string field;
   std::string name;
   std::string list;
-  std::string number;
+  int bracketed = 0;
+  CutList items;
 };
 
-bool elementTypesMatch(std::string_view field, const CategoryRule& rule, PassBuffers& buffers) {
-  if (rule.elementTypes.empty()) return false;
-  int bracketed = 0;
-  splitBracketedValue(field, quoteChar(), &buffers.name, &buffers.list, &bracketed);
-  for (int32_t elementType : rule.elementTypes) {
-    buffers.number = std::to_string(elementType);
-    if (!buffers.name.empty() && buffers.name == buffers.number) return true;
-    int32_t lower = kLowestElementType;
-    int32_t upper = kHighestElementType;
-    if (bracketed &&
-        matchInList(buffers.list, buffers.number, 3, " ", " ", "", fieldSeparatorText(),
-                    quoteText(), lower, upper, nullptr, false))
-      return true;
-  }
+void readField(FieldReading& reading, std::string_view raw) {
+  takeToken(&reading.field, raw, " \t", " \t", "", "\n", "", quoteText(), kFieldCut);
+  if (!reading.byElementTypes) return;
+  splitBracketedValue(reading.field, quoteChar(), &reading.name, &reading.list,
+                      &reading.bracketed);
+  if (reading.bracketed)
+    cutList(reading.items, reading.list, " ", " ", "", fieldSeparatorText(), quoteText(),
+            kLowestElementType, kHighestElementType);
+}
+
+// The number fits a name equal to it, or a bracketed list that accepts it.
+bool elementTypeFits(const FieldReading& reading, const std::string& number) {
+  if (!reading.name.empty() && reading.name == number) return true;
+  int32_t lower = kLowestElementType;
+  int32_t upper = kHighestElementType;
+  return reading.bracketed &&
+         cutListAccepts(reading.items, number, 3, lower, upper, nullptr, false);
+}
+
+bool ruleMatches(const FieldReading& reading, const PreparedRule& rule) {
+  if (!reading.byElementTypes) return leadingInteger(reading.field) == rule.featureTypeValue;
+  for (const std::string& number : rule.numbers)
+    if (elementTypeFits(reading, number)) return true;
   return false;
+}
+
+// The column the passes read, and whether it is the "ELEMENT TYPES" one;
+// -1 when the dictionary has neither column.
+int classificationColumn(const Dictionary& dictionary, bool& byElementTypes) {
+  int column = findElementTypesColumn(dictionary);
+  byElementTypes = column >= 0;
+  return byElementTypes ? column : findFeatureTypeColumn(dictionary);
+}
+
+// Calls `visit(feature, reading)` for every feature whose row reaches the
+// classification column, with its field read.
+template <typename Visit>
+void readClassificationFields(Dictionary& dictionary, Visit visit) {
+  FieldReading reading;
+  const int column = classificationColumn(dictionary, reading.byElementTypes);
+  if (column < 0) return;
+  for (Feature& feature : dictionary.features) {
+    if (feature.fieldCount < static_cast<uint32_t>(column) + 1) continue;
+    readField(reading, featureField(dictionary, feature, column));
+    visit(feature, reading);
+  }
 }
 
 }  // namespace
@@ -64,30 +112,28 @@ int findFeatureTypeColumn(const Dictionary& dictionary) {
 }
 
 int classifyFeatures(Dictionary& dictionary, const CategoryRule& rule) {
-  int column = findElementTypesColumn(dictionary);
-  bool byElementTypes = column >= 0;
-  if (!byElementTypes) column = findFeatureTypeColumn(dictionary);
-  if (column < 0) return 0;
-
-  PassBuffers buffers;
+  const PreparedRule prepared = prepare(rule);
   int matches = 0;
-  for (Feature& feature : dictionary.features) {
-    if (feature.fieldCount < static_cast<uint32_t>(column) + 1) continue;
-    takeToken(&buffers.field, featureField(dictionary, feature, column), " \t", " \t", "", "\n",
-              "", quoteText(), kFieldCut);
-    bool match = byElementTypes ? elementTypesMatch(buffers.field, rule, buffers)
-                                : leadingInteger(buffers.field) == rule.featureTypeValue;
-    if (match) {
-      feature.category = rule.category;
-      ++matches;
-    }
-  }
+  readClassificationFields(dictionary, [&](Feature& feature, const FieldReading& reading) {
+    if (!ruleMatches(reading, prepared)) return;
+    feature.category = rule.category;
+    ++matches;
+  });
   return matches;
 }
 
-void runClassificationPass(Dictionary& dictionary, FeatureCategory category,
-                           std::string& countText) {
-  countText = std::to_string(classifyFeatures(dictionary, categoryRule(category)));
+void classifyInPassOrder(Dictionary& dictionary, std::array<int, kPassCount>& counts) {
+  counts.fill(0);
+  std::array<PreparedRule, kPassCount> rules;
+  for (size_t pass = 0; pass < kPassCount; ++pass)
+    rules[pass] = prepare(categoryRule(kPassOrder[pass]));
+  readClassificationFields(dictionary, [&](Feature& feature, const FieldReading& reading) {
+    for (size_t pass = 0; pass < kPassCount; ++pass) {
+      if (!ruleMatches(reading, rules[pass])) continue;
+      feature.category = rules[pass].category;  // a later pass overrides an earlier one
+      ++counts[pass];
+    }
+  });
 }
 
 }  // namespace plotwarden

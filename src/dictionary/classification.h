@@ -2,7 +2,9 @@
 // when a dictionary has no such column, by their "FEATURE TYPE" code.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,7 @@ struct CategoryRule {
 constexpr FeatureCategory kPassOrder[] = {CATEGORY_CELLS,  CATEGORY_LINEAR,  CATEGORY_TEXT,
                                           CATEGORY_DIMENSIONS, CATEGORY_SOLIDS,
                                           CATEGORY_LEADERS, CATEGORY_HATCHING};
+constexpr size_t kPassCount = std::size(kPassOrder);
 
 // The rule of a category's pass.
 CategoryRule categoryRule(FeatureCategory category);
@@ -34,8 +37,9 @@ int findFeatureTypeColumn(const Dictionary& dictionary);
 // returns how many it matched.
 int classifyFeatures(Dictionary& dictionary, const CategoryRule& rule);
 
-// Runs the pass of `category` and writes its count as decimal text.
-void runClassificationPass(Dictionary& dictionary, FeatureCategory category,
-                           std::string& countText);
+// Runs every pass in kPassOrder, with the same outcome as running them one
+// after the other, but reads each feature's field once for all of them;
+// counts[i] is the count of pass i.
+void classifyInPassOrder(Dictionary& dictionary, std::array<int, kPassCount>& counts);
 
 }  // namespace plotwarden

@@ -107,39 +107,61 @@ bool parseRange(std::string_view item, bool singleOk, int32_t& lower, int32_t& u
   return true;
 }
 
+void cutList(CutList& cut, std::string_view list, std::string_view skipLeading,
+             std::string_view trimTrailing, std::string_view drop,
+             std::string_view separators, std::string_view quotes, int32_t lower,
+             int32_t upper) {
+  cut.count = 0;
+  size_t offset = 0;
+  for (;;) {
+    if (cut.count == cut.items.size()) cut.items.emplace_back();
+    ListItem& item = cut.items[cut.count];
+    size_t consumed = takeToken(&item.text, list.substr(offset), skipLeading, trimTrailing, drop,
+                                separators, "", quotes, kListItemLimit);
+    if (consumed == 0) return;
+    offset += consumed;
+    ++cut.count;
+    // Every item is read against the same bounds: they change only when an
+    // item accepts the value, and that ends the list.
+    item.lower = lower;
+    item.upper = upper;
+    item.numeric = parseRange(item.text, true, item.lower, item.upper, &item.isRange);
+  }
+}
+
+bool cutListAccepts(const CutList& cut, std::string_view value, int level, int32_t& lower,
+                    int32_t& upper, bool* isRange, bool caseSensitive) {
+  if (isRange) *isRange = false;
+  bool numeric = isWholeInteger(value);
+  int32_t number = numeric ? saturatedValue(value) : 0;
+  for (size_t i = 0; i < cut.count; ++i) {
+    const ListItem& item = cut.items[i];
+    // A number or range decides alone: when the value falls outside it, the
+    // item is not tried as a pattern.
+    if (numeric && item.numeric) {
+      if (number >= item.lower && number <= item.upper) {
+        lower = item.lower;
+        upper = item.upper;
+        // isRange tells whether the accepting item was a range; it stays
+        // false when a pattern accepted the value.
+        if (isRange) *isRange = item.isRange;
+        return true;
+      }
+      continue;
+    }
+    if (wildcardMatch(item.text, value, level, caseSensitive)) return true;
+  }
+  return false;
+}
+
 bool matchInList(std::string_view list, std::string_view value, int level,
                  std::string_view skipLeading, std::string_view trimTrailing,
                  std::string_view drop, std::string_view separators,
                  std::string_view quotes, int32_t& lower, int32_t& upper, bool* isRange,
                  bool caseSensitive) {
-  if (isRange) *isRange = false;
-  bool numeric = isWholeInteger(value);
-  int32_t number = numeric ? saturatedValue(value) : 0;
-
-  std::string item;
-  size_t offset = 0;
-  while (size_t consumed = takeToken(&item, list.substr(offset), skipLeading, trimTrailing,
-                                     drop, separators, "", quotes, kListItemLimit)) {
-    offset += consumed;
-    int32_t itemLower = lower;
-    int32_t itemUpper = upper;
-    bool itemIsRange = false;
-    // A number or range decides alone: when the value falls outside it, the
-    // item is not tried as a pattern.
-    if (numeric && parseRange(item, true, itemLower, itemUpper, &itemIsRange)) {
-      if (number >= itemLower && number <= itemUpper) {
-        lower = itemLower;
-        upper = itemUpper;
-        // isRange tells whether the accepting item was a range; it stays
-        // false when a pattern accepted the value.
-        if (isRange) *isRange = itemIsRange;
-        return true;
-      }
-      continue;
-    }
-    if (wildcardMatch(item, value, level, caseSensitive)) return true;
-  }
-  return false;
+  CutList cut;
+  cutList(cut, list, skipLeading, trimTrailing, drop, separators, quotes, lower, upper);
+  return cutListAccepts(cut, value, level, lower, upper, isRange, caseSensitive);
 }
 
 }  // namespace plotwarden

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace plotwarden {
 
@@ -50,6 +51,33 @@ bool wildcardMatch(std::string_view pattern, std::string_view text, int level,
 // The number of text characters a class alternative spans: brackets are not
 // counted, and a range such as 'a-z' counts as one.
 size_t alternativeWidth(std::string_view alternative);
+
+// One item of a list, read once: its text and, when parseRange accepts it
+// against the bounds the list was cut with, the range it stands for.
+struct ListItem {
+  std::string text;
+  bool numeric = false;
+  bool isRange = false;
+  int32_t lower = 0;
+  int32_t upper = 0;
+};
+
+// A list cut into its items, so that many values can be tested against it
+// without cutting it again. Refilling keeps the storage of earlier items.
+struct CutList {
+  std::vector<ListItem> items;
+  size_t count = 0;
+};
+
+// Cuts `list` as matchInList does and reads each item against the bounds.
+void cutList(CutList& cut, std::string_view list, std::string_view skipLeading,
+             std::string_view trimTrailing, std::string_view drop,
+             std::string_view separators, std::string_view quotes, int32_t lower,
+             int32_t upper);
+
+// matchInList of a list already cut with these bounds.
+bool cutListAccepts(const CutList& cut, std::string_view value, int level, int32_t& lower,
+                    int32_t& upper, bool* isRange, bool caseSensitive);
 
 // True when an item of the list (numbers, ranges or patterns, cut at the
 // separators, at most 512 characters each) accepts the value. A numeric item

@@ -5,7 +5,6 @@
 #include "dictionary/classification.h"
 #include "dictionary/dictionary_store.h"
 #include "dictionary/run_options.h"
-#include "platform/decimal_text.h"
 #include "report/table_primitives.h"
 
 namespace plotwarden {
@@ -47,15 +46,15 @@ void writeSummaryTable(OutputStream& out) {
   writeHeadingRow(out, columns);
   releaseColumns(columns);
 
-  std::string countText;
+  std::array<int, kPassCount> counts;
   for (int i = 0; i < dictionaryCount(); ++i) {
     Dictionary& dictionary = *dictionaryAt(i);
     appendColumn(columns, dictionary.name, "", 0);
     appendColumn(columns, dictionary.version, "", 0);
-    for (FeatureCategory category : kPassOrder) {
-      runClassificationPass(dictionary, category, countText);
-      countOf(dictionary, category) = leadingInteger(countText);
-      appendColumn(columns, countText, "", 0);
+    classifyInPassOrder(dictionary, counts);
+    for (size_t pass = 0; pass < kPassCount; ++pass) {
+      countOf(dictionary, kPassOrder[pass]) = counts[pass];
+      appendColumn(columns, std::to_string(counts[pass]), "", 0);
     }
     writeDataRow(out, columns);
     releaseColumns(columns);
