@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "dictionary/temp_folder.h"
+#include "support/scratch_folder.h"
 
 namespace plotwarden {
 namespace {
@@ -22,9 +22,9 @@ struct Loaded {
 };
 
 Loaded loadBytes(const std::string& bytes, char separator, char quote, char marker) {
-  test::TempFolder folder;
+  testing::ScratchFolder folder;
   Loaded loaded;
-  loaded.dictionary.filePath = folder.writeFile("dictionary.csv", bytes);
+  loaded.dictionary.filePath = folder.write("dictionary.csv", bytes);
   ::testing::internal::CaptureStdout();
   loaded.result = loadDictionary(loaded.dictionary, separator, quote, marker);
   loaded.printed = ::testing::internal::GetCapturedStdout();
@@ -197,9 +197,9 @@ TEST(DictionaryReader, UnknownColumnKeepsLaterColumnsInPlace) {
 }
 
 TEST(DictionaryReader, MissingFileFailsAndLeavesTheDictionaryEmpty) {
-  test::TempFolder folder;
+  testing::ScratchFolder folder;
   Dictionary d;
-  d.filePath = (folder.path / "absent.csv").string();
+  d.filePath = (folder.path() / "absent.csv").string();
   d.text = "stale";
   appendHeaderCell(d, {{0, 5}, ROLE_LEVEL});
   appendFeature(d);
@@ -212,16 +212,16 @@ TEST(DictionaryReader, MissingFileFailsAndLeavesTheDictionaryEmpty) {
 }
 
 TEST(DictionaryReader, FolderFails) {
-  test::TempFolder folder;
+  testing::ScratchFolder folder;
   Dictionary d;
-  d.filePath = folder.path.string();
+  d.filePath = folder.path().string();
   EXPECT_EQ(loadDictionary(d, ',', '"', '#'), kLoadFailure);
   EXPECT_TRUE(d.text.empty());
 }
 
 TEST(DictionaryReader, FileTooLargeForPositionsFails) {
-  test::TempFolder folder;
-  std::string path = folder.writeFile("huge.csv", "");
+  testing::ScratchFolder folder;
+  std::string path = folder.write("huge.csv", "");
   std::error_code error;
   std::filesystem::resize_file(path, uintmax_t{1} << 32, error);  // sparse: no data is written
   if (error) GTEST_SKIP() << "no sparse file here: " << error.message();
@@ -232,19 +232,19 @@ TEST(DictionaryReader, FileTooLargeForPositionsFails) {
 }
 
 TEST(DictionaryReader, BackslashesInPathWork) {
-  test::TempFolder folder;
-  std::filesystem::create_directory(folder.path / "sub");
-  folder.writeFile("sub/d.csv", "NAME\na");
+  testing::ScratchFolder folder;
+  std::filesystem::create_directory(folder.path() / "sub");
+  folder.write("sub/d.csv", "NAME\na");
   Dictionary d;
-  d.filePath = folder.path.string() + "\\sub\\d.csv";
+  d.filePath = folder.path().string() + "\\sub\\d.csv";
   EXPECT_EQ(loadDictionary(d, ',', '"', '#'), 0);
   EXPECT_EQ(featureRows(d), (Rows{{"a"}}));
 }
 
 TEST(DictionaryReader, LoadingAgainStartsAfresh) {
-  test::TempFolder folder;
+  testing::ScratchFolder folder;
   Dictionary d;
-  d.filePath = folder.writeFile("d.csv", "NAME,LEVEL\na,b\n");
+  d.filePath = folder.write("d.csv", "NAME,LEVEL\na,b\n");
   ASSERT_EQ(loadDictionary(d, ',', '"', '#'), 0);
   ASSERT_EQ(loadDictionary(d, ',', '"', '#'), 0);
   EXPECT_EQ(headerNames(d), (Names{"NAME", "LEVEL"}));

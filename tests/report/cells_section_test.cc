@@ -5,7 +5,7 @@
 #include "report/cell_preview.h"
 #include "report/section_test_support.h"
 #include "report/sections.h"
-#include "report/temp_folder.h"
+#include "support/scratch_folder.h"
 #include "support/dictionary_builder.h"
 #include "support/run_options_guard.h"
 
@@ -15,7 +15,7 @@ namespace {
 using test_support::buildDictionary;
 using test_support::categorized;
 using test_support::RunOptionsGuard;
-using test_support::TempFolder;
+using testing::ScratchFolder;
 
 Dictionary cellsDictionary() {
   return categorized(
@@ -50,9 +50,9 @@ std::string written(const Dictionary& dictionary, bool layerMode, bool showImage
 }
 
 TEST(CellsSection, WithPicturesEachRowHasAPreviewAndLibrariesFollowTheTable) {
-  TempFolder folder;  // holds no listing
+  ScratchFolder folder;  // holds no listing
   EXPECT_EQ(
-      written(cellsDictionary(), false, true, (folder.path / "report.htm").string()),
+      written(cellsDictionary(), false, true, (folder.path() / "report.htm").string()),
       "<TABLE><TR><TD class='cfeaturetypeheading'>Cells</TD></TR></TABLE>\r\n"
       "<TABLE cellspacing='1' class='featuretable'>\r\n"
       "<TR><TD width='100' class='cfeatureheading csymbolpic'>Preview</TD>"
@@ -165,9 +165,9 @@ const char kRowsWithoutPictures[] =
     "</TABLE>\r\n";
 
 TEST(CellsSection, WithoutPicturesLibraryFeaturesShowTheirNameAndNoLibraryFollows) {
-  TempFolder folder;
+  ScratchFolder folder;
   folder.write("Images/symbols/DIR_CONTENTS.csv", "Name,Description,Picture\r\n");
-  EXPECT_EQ(written(cellsDictionary(), false, false, (folder.path / "report.htm").string()),
+  EXPECT_EQ(written(cellsDictionary(), false, false, (folder.path() / "report.htm").string()),
             std::string("<TABLE><TR><TD class='cfeaturetypeheading'>Cells</TD></TR></TABLE>\r\n"
                         "<TABLE cellspacing='1' class='featuretable'>\r\n"
                         "<TR><TD width='80' class='cfeatureheading colName'>Feature</TD>"
@@ -199,7 +199,7 @@ TEST(CellsSection, LayerModeListsBlocks) {
 }
 
 TEST(CellsSection, ALibraryWithAListingGetsItsTableAfterItsHeadings) {
-  TempFolder folder;
+  ScratchFolder folder;
   folder.write("out/Images/symbols/DIR_CONTENTS.csv",
                "Name,Description,Picture\r\nNORTH,North arrow,north.png\r\n");
   const Dictionary dictionary =
@@ -207,7 +207,7 @@ TEST(CellsSection, ALibraryWithAListingGetsItsTableAfterItsHeadings) {
                                   {{"Lib", "rc=C:\\cells\\symbols.cel"}}),
                   {CATEGORY_CELLS});
   EXPECT_EQ(
-      written(dictionary, true, true, (folder.path / "out" / "report.htm").string()),
+      written(dictionary, true, true, (folder.path() / "out" / "report.htm").string()),
       "<TABLE><TR><TD class='cfeaturetypeheading'>Blocks</TD></TR></TABLE>\r\n"
       "<TABLE cellspacing='1' class='featuretable'>\r\n"
       "<TR><TD width='100' class='cfeatureheading csymbolpic'>Preview</TD>"
@@ -259,8 +259,8 @@ TEST(CellsSection, EveryLibraryBlockIsWrittenHoweverManyThereAre) {
       dictionary.text += field;
     }
   }
-  TempFolder folder;
-  const std::string out = written(dictionary, false, true, (folder.path / "r.htm").string());
+  ScratchFolder folder;
+  const std::string out = written(dictionary, false, true, (folder.path() / "r.htm").string());
   size_t at = out.find("</TABLE>\r\n<A id=");
   ASSERT_NE(at, std::string::npos);
   at += std::string_view("</TABLE>\r\n").size();

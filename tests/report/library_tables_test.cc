@@ -5,14 +5,14 @@
 #include <filesystem>
 #include <string>
 
-#include "report/temp_folder.h"
+#include "support/scratch_folder.h"
 #include "support/run_options_guard.h"
 
 namespace plotwarden {
 namespace {
 
 using test_support::RunOptionsGuard;
-using test_support::TempFolder;
+using testing::ScratchFolder;
 
 const char kHeading[] =
     "<TR><TD width='100' class='cfeatureheading colLibTableName'>Name</TD>"
@@ -21,30 +21,30 @@ const char kHeading[] =
 
 const LibraryQueueEntry kSymbols{"C:\\cells\\symbols.cel", "symbols"};
 
-std::string tableFor(const TempFolder& folder, std::string_view listing,
+std::string tableFor(const ScratchFolder& folder, std::string_view listing,
                      std::string_view imageFolder = "Images\\") {
   folder.write("Images/symbols/DIR_CONTENTS.csv", listing);
   RunOptionsGuard options('"', false);
   OutputStream out;
-  writeSymbolLibraryTable(kSymbols, out, imageFolder, (folder.path / "report.htm").string());
+  writeSymbolLibraryTable(kSymbols, out, imageFolder, (folder.path() / "report.htm").string());
   return out.buffer;
 }
 
 TEST(SymbolLibraryTable, AListingWithOnlyItsHeadingGivesTheHeadingRow) {
-  TempFolder folder;
+  ScratchFolder folder;
   EXPECT_EQ(tableFor(folder, "Name,Description,Picture\r\n"),
             std::string(kHeading) + "</TABLE>\r\n");
 }
 
 TEST(SymbolLibraryTable, AMissingListingWritesNothing) {
-  TempFolder folder;
+  ScratchFolder folder;
   OutputStream out;
-  writeSymbolLibraryTable(kSymbols, out, "Images\\", (folder.path / "report.htm").string());
+  writeSymbolLibraryTable(kSymbols, out, "Images\\", (folder.path() / "report.htm").string());
   EXPECT_EQ(out.buffer, "");
 }
 
 TEST(SymbolLibraryTable, LinesWithFewerThanThreeFieldsGiveNoRow) {
-  TempFolder folder;
+  ScratchFolder folder;
   const std::string listing =
       std::string(
           "Name,Description,Picture\r\n"
@@ -84,7 +84,7 @@ TEST(SymbolLibraryTable, LinesWithFewerThanThreeFieldsGiveNoRow) {
 }
 
 TEST(SymbolLibraryTable, LongLinesAreReadInPiecesOf499Characters) {
-  TempFolder folder;
+  ScratchFolder folder;
   const std::string h499(499, 'H'), p495(495, 'p'), e494(494, 'e'), x495(495, 'x');
   const std::string listing = h499 + "x,y,z.png\n" +           // the heading's tail is a line
                               "A,B," + p495 + "q,r,s.png\n" +  // 499 characters, then a line
@@ -119,18 +119,18 @@ TEST(SymbolLibraryTable, LongLinesAreReadInPiecesOf499Characters) {
 }
 
 TEST(SymbolLibraryTable, AnAbsoluteImageFolderNamesNoListing) {
-  TempFolder folder;
+  ScratchFolder folder;
   EXPECT_EQ(tableFor(folder, "Name,Description,Picture\r\n", "C:\\pictures\\"), "");
 }
 
 // The listing is looked for in the folder the output path names, even a
 // relative one, and in the current folder when it names none.
 TEST(SymbolLibraryTable, ARelativeReportPathIsTakenFromTheCurrentFolder) {
-  TempFolder folder;
+  ScratchFolder folder;
   folder.write("out/Images/symbols/DIR_CONTENTS.csv", "heading\nN,D,n.png\n");
   folder.write("Images/symbols/DIR_CONTENTS.csv", "heading\n");
   const std::filesystem::path previous = std::filesystem::current_path();
-  std::filesystem::current_path(folder.path);
+  std::filesystem::current_path(folder.path());
   OutputStream inOut, here;
   writeSymbolLibraryTable(kSymbols, inOut, "Images\\", "out\\report.htm");
   writeSymbolLibraryTable(kSymbols, here, "Images\\", "report.htm");
@@ -145,7 +145,7 @@ TEST(SymbolLibraryTable, ARelativeReportPathIsTakenFromTheCurrentFolder) {
 }
 
 TEST(LibraryTables, EachTitledLibraryGetsAnAnchorTwoHeadingsAndItsTable) {
-  TempFolder folder;
+  ScratchFolder folder;
   folder.write("Images/symbols/DIR_CONTENTS.csv", "Name,Description,Picture\n");
   LibraryQueue queue;
   appendLibrary(queue, "C:\\cells\\symbols.cel", "symbols");
@@ -153,7 +153,7 @@ TEST(LibraryTables, EachTitledLibraryGetsAnAnchorTwoHeadingsAndItsTable) {
   appendLibrary(queue, "roads.cel", "roads");
   RunOptionsGuard options('"', true);
   OutputStream out;
-  writeLibraryTables(queue, out, "Images\\", (folder.path / "report.htm").string());
+  writeLibraryTables(queue, out, "Images\\", (folder.path() / "report.htm").string());
   EXPECT_EQ(libraryCount(queue), 0u);
   EXPECT_EQ(
       out.buffer,

@@ -13,40 +13,6 @@ namespace plotwarden::testing {
 
 namespace fs = std::filesystem;
 
-ScratchFolder::ScratchFolder() {
-  static std::atomic<int> counter{0};
-  path_ = fs::temp_directory_path() /
-          ("plotwarden-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-  fs::remove_all(path_);
-  fs::create_directories(path_);
-}
-
-ScratchFolder::~ScratchFolder() {
-  std::error_code ignored;
-  fs::remove_all(path_, ignored);
-}
-
-void ScratchFolder::write(const std::string& relative, const std::string& bytes) const {
-  fs::path file = path_ / relative;
-  fs::create_directories(file.parent_path());
-  std::ofstream(file, std::ios::binary) << bytes;
-}
-
-std::string ScratchFolder::read(const std::string& relative) const {
-  return readFileBytes(path_ / relative);
-}
-
-bool ScratchFolder::exists(const std::string& relative) const {
-  return fs::exists(path_ / relative);
-}
-
-std::string readFileBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
 std::string windowsStylePath(const fs::path& path) {
   const char* drive = std::getenv("PLOTWARDEN_RUNNER_DRIVE");
   std::string written = drive ? drive : "";

@@ -5,27 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "support/scratch_folder.h"
+
 namespace plotwarden::testing {
-
-// A fresh, empty folder under the system's temporary folder, removed again
-// when the object goes.
-class ScratchFolder {
- public:
-  ScratchFolder();
-  ~ScratchFolder();
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-  const std::filesystem::path& path() const { return path_; }
-  // Writes `bytes` to the file at `relative`, making its folders.
-  void write(const std::string& relative, const std::string& bytes) const;
-  // The bytes of the file at `relative`; "" when it does not exist.
-  std::string read(const std::string& relative) const;
-  bool exists(const std::string& relative) const;
-
- private:
-  std::filesystem::path path_;
-};
 
 struct ProgramResult {
   int status = 0;       // as a POSIX shell sees it (0..255)
@@ -38,8 +20,6 @@ struct ProgramResult {
 // used in place of the program built with the tests.
 ProgramResult runProgram(const std::filesystem::path& folder,
                          const std::vector<std::string>& arguments);
-
-std::string readFileBytes(const std::filesystem::path& path);
 
 // An absolute path written as a configuration made on Windows writes it, for
 // the program under test: every '/' as '\', behind the drive letter in
