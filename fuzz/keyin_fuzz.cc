@@ -1,6 +1,7 @@
 // Key-in decoders, symbology cells and the section writers over a dictionary
 // read from the input (separator, quote and marker from its first three
 // bytes), in level mode and in layer mode.
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -75,9 +76,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Dictionary dictionary;
   FUZZ_CHECK(loadDictionaryText(dictionary, std::string(input.rest), separator, quote, marker) ==
              0);
-  std::string count;
-  for (FeatureCategory category : kPassOrder)
-    runClassificationPass(dictionary, category, count);
+  // Running the passes together must end exactly as running them one by one.
+  Dictionary passByPass = dictionary;
+  std::array<int, kPassCount> counts;
+  classifyInPassOrder(dictionary, counts);
+  for (size_t pass = 0; pass < kPassCount; ++pass)
+    FUZZ_CHECK(classifyFeatures(passByPass, categoryRule(kPassOrder[pass])) == counts[pass]);
+  for (size_t feature = 0; feature < dictionary.features.size(); ++feature)
+    FUZZ_CHECK(dictionary.features[feature].category == passByPass.features[feature].category);
 
   for (bool layerMode : {false, true}) {
     setLayerNaming(layerMode);
