@@ -8,33 +8,30 @@ namespace plotwarden {
 
 namespace {
 
-// What a character means to the scanner. A character in several sets takes
-// the meaning tested first: quote, then terminator, stopper and drop.
-enum CharMeaning : uint8_t { PLAIN, QUOTE, TERMINATOR, STOPPER, DROP };
-
-struct Meanings {
-  std::array<CharMeaning, 256> of{};
-
-  Meanings(std::string_view drop, std::string_view stoppers, std::string_view terminators,
-           std::string_view quotes) {
-    // Marked from the last tested to the first, so the first one wins.
-    mark(drop, DROP);
-    mark(stoppers, STOPPER);
-    mark(terminators, TERMINATOR);
-    mark(quotes, QUOTE);
-  }
-  void mark(std::string_view set, CharMeaning meaning) {
-    for (char c : set) of[static_cast<unsigned char>(c)] = meaning;
-  }
-  CharMeaning operator[](char c) const { return of[static_cast<unsigned char>(c)]; }
-};
-
 // Sets hold a character or two, so a plain loop beats a library search.
 bool inSet(std::string_view set, char c) {
   for (char member : set)
     if (member == c) return true;
   return false;
 }
+
+// The characters that mean something to the scanner, as a bit per byte
+// value, so that ordinary characters are passed over with one test each.
+struct CharSet {
+  std::array<uint64_t, 4> bits{};
+
+  void add(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    bits[byte >> 6] |= uint64_t{1} << (byte & 63);
+  }
+  void add(std::string_view set) {
+    for (char c : set) add(c);
+  }
+  bool has(char c) const {
+    const auto byte = static_cast<unsigned char>(c);
+    return (bits[byte >> 6] >> (byte & 63)) & 1;
+  }
+};
 
 // True when `source` lies in the storage of `destination`, so that writing
 // the token would overwrite the characters still to be read.
@@ -51,9 +48,8 @@ size_t takeToken(std::string* destination, std::string_view source,
                  std::string_view skipLeading, std::string_view trimTrailing,
                  std::string_view drop, std::string_view terminators,
                  std::string_view stoppers, std::string_view quotes, long maxLength) {
-  // The scanner sees at most maxLength characters, and never past a NUL.
-  size_t nul = source.find('\0');
-  if (nul != std::string_view::npos) source = source.substr(0, nul);
+  // The scanner sees at most maxLength characters, and never past a NUL
+  // (which the scan below treats as the end).
   if (maxLength > 0) source = source.substr(0, static_cast<size_t>(maxLength));
 
   // Cutting a text into itself reads from a private copy of it.
@@ -65,30 +61,35 @@ size_t takeToken(std::string* destination, std::string_view source,
   if (destination) destination->clear();
 
   size_t at = 0;
-  while (at < source.size() && inSet(skipLeading, source[at])) ++at;
+  while (at < source.size() && source[at] != '\0' && inSet(skipLeading, source[at])) ++at;
 
-  // Characters that mean nothing here are copied a run at a time; inside
-  // quotes only a quote character means something.
-  const Meanings meanings(drop, stoppers, terminators, quotes);
+  // Ordinary characters are copied a run at a time; inside quotes only a
+  // quote character means something. A character in several sets takes the
+  // meaning tested first: quote, terminator, stopper, drop.
+  CharSet quoteOrEnd;
+  quoteOrEnd.add('\0');
+  quoteOrEnd.add(quotes);
+  CharSet meaningful = quoteOrEnd;
+  meaningful.add(terminators);
+  meaningful.add(stoppers);
+  meaningful.add(drop);
   bool inQuotes = false;
   while (at < source.size()) {
+    const CharSet& ending = inQuotes ? quoteOrEnd : meaningful;
     const size_t runStart = at;
-    if (inQuotes) {
-      while (at < source.size() && meanings[source[at]] != QUOTE) ++at;
-    } else {
-      while (at < source.size() && meanings[source[at]] == PLAIN) ++at;
-    }
-    if (destination) destination->append(source, runStart, at - runStart);
+    while (at < source.size() && !ending.has(source[at])) ++at;
+    if (destination) destination->append(source.data() + runStart, at - runStart);
     if (at == source.size()) break;
 
-    const CharMeaning meaning = meanings[source[at]];
-    if (meaning == QUOTE) {
+    const char c = source[at];
+    if (c == '\0') break;
+    if (inSet(quotes, c)) {
       inQuotes = !inQuotes;
       ++at;
-    } else if (meaning == TERMINATOR) {
+    } else if (inSet(terminators, c)) {
       ++at;
       break;
-    } else if (meaning == STOPPER) {
+    } else if (inSet(stoppers, c)) {
       break;
     } else {  // dropped
       ++at;

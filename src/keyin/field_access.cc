@@ -24,9 +24,12 @@ std::string getFieldText(const Dictionary& dictionary, int featureIndex, FieldRo
 // read position, so no copy is needed.
 void undoubleQuotes(std::string& text, char quote) {
   if (quote == '\0') return;
+  // Characters before the first quote stay where they are.
+  const size_t firstQuote = text.find(quote);
+  if (firstQuote == std::string::npos) return;
   const size_t n = text.size();
-  size_t written = 0;
-  for (size_t i = 0; i < n; ++i) {
+  size_t written = firstQuote;
+  for (size_t i = firstQuote; i < n; ++i) {
     char c = text[i];
     if (c == quote) {
       if (i == n - 1) continue;  // closing quote

@@ -1,7 +1,6 @@
 #include "platform/output_stream.h"
 
 #include <charconv>
-#include <cstring>
 
 namespace plotwarden {
 
@@ -23,17 +22,16 @@ OutputStream::~OutputStream() {
   if (file) std::fclose(file);
 }
 
-void put(OutputStream& out, std::string_view text) {
-  while (!text.empty()) {
-    const void* found = std::memchr(text.data(), '\n', text.size());
-    if (!found) {
-      out.buffer.append(text);
-      break;
+void finishPut(OutputStream& out, size_t start) {
+  const size_t lineFeed = out.buffer.find('\n', start);
+  if (lineFeed != std::string::npos) {
+    // Rare in report text: rewrite the tail from its first LF on.
+    const std::string tail = out.buffer.substr(lineFeed);
+    out.buffer.resize(lineFeed);
+    for (char c : tail) {
+      if (c == '\n') out.buffer.push_back('\r');
+      out.buffer.push_back(c);
     }
-    size_t lineLength = static_cast<size_t>(static_cast<const char*>(found) - text.data());
-    out.buffer.append(text.data(), lineLength);
-    out.buffer.append("\r\n", 2);
-    text.remove_prefix(lineLength + 1);
   }
   if (out.buffer.size() >= kFlushAt) flushBuffer(out);
 }
