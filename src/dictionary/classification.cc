@@ -1,5 +1,8 @@
 #include "dictionary/classification.h"
 
+#include <string_view>
+#include <unordered_map>
+
 #include "dictionary/list_matching.h"
 #include "dictionary/run_options.h"
 #include "keyin/keyin_scan.h"
@@ -74,18 +77,15 @@ int classificationColumn(const Dictionary& dictionary, bool& byElementTypes) {
   return byElementTypes ? column : findFeatureTypeColumn(dictionary);
 }
 
-// Calls `visit(feature, reading)` for every feature whose row reaches the
-// classification column, with its field read.
+// Calls `visit(feature, rawField)` for every feature whose row reaches the
+// classification column; `reading` learns which column that is.
 template <typename Visit>
-void readClassificationFields(Dictionary& dictionary, Visit visit) {
-  FieldReading reading;
+void forEachClassificationField(Dictionary& dictionary, FieldReading& reading, Visit visit) {
   const int column = classificationColumn(dictionary, reading.byElementTypes);
   if (column < 0) return;
-  for (Feature& feature : dictionary.features) {
-    if (feature.fieldCount < static_cast<uint32_t>(column) + 1) continue;
-    readField(reading, featureField(dictionary, feature, column));
-    visit(feature, reading);
-  }
+  for (Feature& feature : dictionary.features)
+    if (feature.fieldCount >= static_cast<uint32_t>(column) + 1)
+      visit(feature, featureField(dictionary, feature, column));
 }
 
 }  // namespace
@@ -114,7 +114,9 @@ int findFeatureTypeColumn(const Dictionary& dictionary) {
 int classifyFeatures(Dictionary& dictionary, const CategoryRule& rule) {
   const PreparedRule prepared = prepare(rule);
   int matches = 0;
-  readClassificationFields(dictionary, [&](Feature& feature, const FieldReading& reading) {
+  FieldReading reading;
+  forEachClassificationField(dictionary, reading, [&](Feature& feature, std::string_view raw) {
+    readField(reading, raw);
     if (!ruleMatches(reading, prepared)) return;
     feature.category = rule.category;
     ++matches;
@@ -127,9 +129,26 @@ void classifyInPassOrder(Dictionary& dictionary, std::array<int, kPassCount>& co
   std::array<PreparedRule, kPassCount> rules;
   for (size_t pass = 0; pass < kPassCount; ++pass)
     rules[pass] = prepare(categoryRule(kPassOrder[pass]));
-  readClassificationFields(dictionary, [&](Feature& feature, const FieldReading& reading) {
+
+  // Which passes a field matches depends on its raw text alone, and real
+  // dictionaries repeat a few element-type texts over thousands of lines:
+  // each distinct text is read once. The memory is bounded: past the limit,
+  // new texts are read every time.
+  constexpr size_t kRememberedTexts = 1 << 16;
+  std::unordered_map<std::string_view, uint8_t> passesOfText;
+  FieldReading reading;
+  forEachClassificationField(dictionary, reading, [&](Feature& feature, std::string_view raw) {
+    uint8_t passes = 0;
+    if (auto known = passesOfText.find(raw); known != passesOfText.end()) {
+      passes = known->second;
+    } else {
+      readField(reading, raw);
+      for (size_t pass = 0; pass < kPassCount; ++pass)
+        if (ruleMatches(reading, rules[pass])) passes |= static_cast<uint8_t>(1u << pass);
+      if (passesOfText.size() < kRememberedTexts) passesOfText.emplace(raw, passes);
+    }
     for (size_t pass = 0; pass < kPassCount; ++pass) {
-      if (!ruleMatches(reading, rules[pass])) continue;
+      if (!(passes & (1u << pass))) continue;
       feature.category = rules[pass].category;  // a later pass overrides an earlier one
       ++counts[pass];
     }

@@ -64,11 +64,11 @@ void renderSymbologyCell(const Dictionary& dictionary, int featureIndex, FieldRo
                          std::string& out) {
   out.clear();
   std::string raw;
-  getFieldText(dictionary, featureIndex, role, raw);
   switch (role) {
     case ROLE_LEVEL:
     case ROLE_WEIGHT:
     case ROLE_LINE_STYLE: {
+      getFieldText(dictionary, featureIndex, role, raw);
       std::string main;
       std::string bracket;
       splitBracketedValue(raw, quoteChar(), &main, &bracket, nullptr);
@@ -76,10 +76,12 @@ void renderSymbologyCell(const Dictionary& dictionary, int featureIndex, FieldRo
       break;
     }
     case ROLE_COLOUR:
+      getFieldText(dictionary, featureIndex, role, raw);
       renderColour(dictionary, featureIndex, raw, out);
       break;
     default:
-      out = std::move(raw);
+      // Passed through: fetched straight into the cell, whose storage is reused.
+      getFieldText(dictionary, featureIndex, role, out);
       break;
   }
 }
