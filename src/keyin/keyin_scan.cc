@@ -1,6 +1,6 @@
 #include "keyin/keyin_scan.h"
 
-#include "dictionary/list_matching.h"
+#include <algorithm>
 
 namespace plotwarden {
 
@@ -25,22 +25,40 @@ int splitBracketedValue(std::string_view value, char quote, std::string* main,
   if (bracket) bracket->clear();
   if (bracketFlag) *bracketFlag = 0;
 
-  // A NUL quote makes the quote set empty.
-  const std::string_view quotes = quote == '\0' ? std::string_view() : std::string_view(&quote, 1);
-  std::string cleaned;
-  if (takeToken(&cleaned, value, " \t", " \t", {}, {}, {}, quotes, 511) == 0 || cleaned.empty())
-    return kFailure;
+  // Cleaning: at most 511 characters, up to any NUL; leading blanks and tabs
+  // skipped, every quote character dropped, trailing blanks and tabs removed.
+  // Worked on views, so that the common value without quotes is not copied.
+  constexpr size_t kCleanedLength = 511;
+  value = value.substr(0, std::min(value.find('\0'), kCleanedLength));
+  value.remove_prefix(std::min(value.find_first_not_of(" \t"), value.size()));
+  std::string unquoted;
+  if (quote != '\0' && value.find(quote) != std::string_view::npos) {
+    for (char c : value)
+      if (c != quote) unquoted.push_back(c);
+    value = unquoted;
+  }
+  value = value.substr(0, value.find_last_not_of(" \t") + 1);  // npos + 1 is 0
+  if (value.empty()) return kFailure;
 
-  const size_t open = cleaned.find('[');
-  if (open == std::string::npos || cleaned.find(']', open + 1) == std::string::npos) {
+  const size_t open = value.find('[');
+  if (open == std::string_view::npos || value.find(']', open + 1) == std::string_view::npos) {
     if (!main) return kFailure;
-    *main = std::move(cleaned);
+    main->assign(value);
     return 0;
   }
-  // Tabs around the main text survive: only spaces are trimmed here.
-  if (takeToken(main, cleaned, " ", " ", {}, "[", {}, quotes, 511) == 0) return kFailure;
-  // The 256 characters are counted from the '[', so at most 255 remain.
-  takeToken(bracket, std::string_view(cleaned).substr(open), "[", {}, {}, "]", {}, {}, 256);
+  // Main: the text before the first '[', spaces trimmed (tabs survive here).
+  if (main) {
+    std::string_view before = value.substr(0, open);
+    before.remove_prefix(std::min(before.find_first_not_of(' '), before.size()));
+    main->assign(before.substr(0, before.find_last_not_of(' ') + 1));
+  }
+  // Bracket: after the '[' (and any further '[' right after it) up to the
+  // next ']', within 256 characters counted from the '[', so at most 255.
+  if (bracket) {
+    std::string_view inside = value.substr(open, 256);
+    inside.remove_prefix(std::min(inside.find_first_not_of('['), inside.size()));
+    bracket->assign(inside.substr(0, inside.find(']')));
+  }
   if (bracketFlag) *bracketFlag = 1;
   return 0;
 }

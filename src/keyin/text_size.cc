@@ -1,5 +1,5 @@
 #include <cctype>
-#include <cstdio>
+#include <charconv>
 #include <cstdlib>
 #include <string>
 
@@ -54,11 +54,13 @@ void formatSizePart(std::string_view part, std::string& out) {
   std::string main;
   std::string bracket;
   splitBracketedValue(part, quoteChar(), &main, &bracket, nullptr);
-  // The largest double has 309 integer digits; with a sign, the point and six
-  // decimals it needs 317 characters.
+  // Six decimals, as "%f" prints them (to_chars rounds the same exact way).
+  // The largest double has 309 integer digits; with a sign, the point and
+  // six decimals it needs 317 characters.
   char number[400];
-  std::snprintf(number, sizeof number, "%f", leadingNumber(main));
-  std::string trimmed = number;
+  const std::to_chars_result printed = std::to_chars(
+      number, number + sizeof number, leadingNumber(main), std::chars_format::fixed, 6);
+  std::string trimmed(number, printed.ptr);
   trimTrailingZeros(trimmed);
   appendBracketed(out, trimmed, bracket);
 }
