@@ -43,6 +43,24 @@ void putAll(OutputStream& out, const Texts&... texts) {
   finishPut(out, start);
 }
 
+// Writes pieces whose number is known only as they come (the cells of a
+// row) as one putAll of them all would: `add` copies them into the buffer,
+// and line ends are turned into CR LF once, when the writer goes.
+struct PieceWriter {
+  OutputStream& out;
+  size_t start;
+
+  explicit PieceWriter(OutputStream& stream) : out(stream), start(stream.buffer.size()) {}
+  PieceWriter(const PieceWriter&) = delete;
+  PieceWriter& operator=(const PieceWriter&) = delete;
+  ~PieceWriter() { finishPut(out, start); }
+
+  template <typename... Texts>
+  void add(const Texts&... texts) {
+    (out.buffer.append(std::string_view(texts)), ...);
+  }
+};
+
 // Appends a decimal integer.
 void putNumber(OutputStream& out, long long value);
 

@@ -1,5 +1,7 @@
 #include "report/table_primitives.h"
 
+#include <charconv>
+
 namespace plotwarden {
 
 void appendColumn(ColumnSet& set, std::string_view label, std::string_view cssClass,
@@ -18,26 +20,32 @@ void openFeatureTable(OutputStream& out, std::string_view title) {
          "<TABLE cellspacing='1' class='featuretable'>\n");
 }
 
+// Each row goes to the stream in one piece writer, so its line ends are
+// looked for once per row rather than once per cell.
+
 void writeHeadingRow(OutputStream& out, const ColumnSet& set) {
-  put(out, "<TR>");
+  PieceWriter row(out);
+  row.add("<TR>");
   for (size_t i = 0; i < set.count; ++i) {
     const ColumnSpec& column = set.columns[i];
     if (column.width <= 0) {
-      putAll(out, "<TD class='cfeatureheading'>", column.label, "</TD>");
+      row.add("<TD class='cfeatureheading'>", column.label, "</TD>");
     } else {
-      put(out, "<TD width='");
-      putNumber(out, column.width);
-      putAll(out, "' class='cfeatureheading ", column.cssClass, "'>", column.label, "</TD>");
+      char digits[12];
+      const std::to_chars_result width = std::to_chars(digits, digits + sizeof digits, column.width);
+      row.add("<TD width='", std::string_view(digits, static_cast<size_t>(width.ptr - digits)),
+              "' class='cfeatureheading ", column.cssClass, "'>", column.label, "</TD>");
     }
   }
-  put(out, "</TR>\n");
+  row.add("</TR>\n");
 }
 
 void writeDataRow(OutputStream& out, const ColumnSet& set) {
-  put(out, "<TR class='cfeature'>");
+  PieceWriter row(out);
+  row.add("<TR class='cfeature'>");
   for (size_t i = 0; i < set.count; ++i)
-    putAll(out, "<TD class= '", set.columns[i].cssClass, "'>", set.columns[i].label, "</TD>");
-  put(out, "</TR>\n");
+    row.add("<TD class= '", set.columns[i].cssClass, "'>", set.columns[i].label, "</TD>");
+  row.add("</TR>\n");
 }
 
 void closeTable(OutputStream& out) { put(out, "</TABLE>\n"); }
