@@ -77,9 +77,10 @@ uint32_t nextPossibleFieldEnd(const char* chars, uint32_t position, char separat
   }
 }
 
-}  // namespace
-
-Token nextToken(DictionaryReader& reader) {
+// The tokenizer itself, kept in this file so that readFields has it inlined:
+// a Token handed back through a call was built on the stack in halves and
+// read back whole, which stalled every field.
+inline Token scanToken(DictionaryReader& reader) {
   const char* chars = reader.dictionary.text.c_str();
   const uint32_t start = reader.cursor;
   const char first = chars[start];
@@ -114,10 +115,14 @@ Token nextToken(DictionaryReader& reader) {
   return {TOKEN_FIELD, {start, position - start}};
 }
 
+}  // namespace
+
+Token nextToken(DictionaryReader& reader) { return scanToken(reader); }
+
 bool readFields(DictionaryReader& reader, FieldDestination destination) {
   Dictionary& dictionary = reader.dictionary;
   for (;;) {
-    Token token = nextToken(reader);
+    Token token = scanToken(reader);
     if (token.kind == TOKEN_END_OF_TEXT) return false;
     if (token.kind == TOKEN_END_OF_LINE) return true;
     if (destination == DESTINATION_HEADER)
