@@ -1,8 +1,11 @@
 #include "report/column_table.h"
 
+#include <algorithm>
+
 #include "dictionary/run_options.h"
 #include "keyin/keyin_decoders.h"
 #include "keyin/keyin_scan.h"
+#include "platform/prefetch.h"
 #include "report/cell_preview.h"
 
 namespace plotwarden {
@@ -83,6 +86,38 @@ void writeFeatureRow(TableWriter& writer, std::span<const ColumnDef> columns) {
   }
   writeDataRow(writer.out, writer.set);
   releaseColumns(writer.set);
+}
+
+int nextFeatureOf(const Dictionary& dictionary, unsigned categories, int from) {
+  const int count = dictionary.featureCount();
+  while (from < count &&
+         !(categoryBit(dictionary.features[static_cast<size_t>(from)].category) & categories))
+    ++from;
+  return std::min(from, count);
+}
+
+// Cache lines are 64 bytes on the machines this runs on; a line of a
+// dictionary rarely needs more than a few of them.
+constexpr size_t kCacheLine = 64;
+constexpr size_t kTextLinesAhead = 4;
+
+void prefetchFeatureCells(const Dictionary& dictionary, int index) {
+  if (index >= dictionary.featureCount()) return;
+  const Feature& feature = dictionary.features[static_cast<size_t>(index)];
+  const char* first = reinterpret_cast<const char*>(dictionary.cells.data() + feature.firstField);
+  const size_t bytes = feature.fieldCount * sizeof(FieldCell);
+  for (size_t offset = 0; offset < bytes; offset += kCacheLine) prefetchMemory(first + offset);
+}
+
+void prefetchFeatureText(const Dictionary& dictionary, int index) {
+  if (index >= dictionary.featureCount()) return;
+  const Feature& feature = dictionary.features[static_cast<size_t>(index)];
+  if (feature.fieldCount == 0) return;
+  const FieldCell& last = dictionary.cells[feature.firstField + feature.fieldCount - 1];
+  const size_t start = dictionary.cells[feature.firstField].start;
+  const size_t end = std::min<size_t>(last.start + last.length, start + kTextLinesAhead * kCacheLine);
+  for (size_t offset = start; offset < end; offset += kCacheLine)
+    prefetchMemory(dictionary.text.data() + offset);
 }
 
 void writeRowPerFeatureSection(OutputStream& out, const Dictionary& dictionary,

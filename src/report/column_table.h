@@ -80,6 +80,15 @@ void writeFeatureRow(TableWriter& writer, std::span<const ColumnDef> columns);
 // Bit of a category in a set of categories.
 constexpr unsigned categoryBit(FeatureCategory category) { return 1u << category; }
 
+// The first feature from index `from` on whose category is in `categories`,
+// or the feature count when there is none.
+int nextFeatureOf(const Dictionary& dictionary, unsigned categories, int from);
+
+// Start fetching the field cells, or the text, of feature `index` (nothing
+// for an index past the last feature).
+void prefetchFeatureCells(const Dictionary& dictionary, int index);
+void prefetchFeatureText(const Dictionary& dictionary, int index);
+
 // A section: its title in a table of its own, the feature table with the
 // heading row, then for every feature whose category is in `categories`, in
 // dictionary order, `writeFeature(writer)` with the feature begun, and the
@@ -90,11 +99,20 @@ void writeSection(TableWriter& writer, const Dictionary& dictionary, std::string
                   WriteFeature writeFeature) {
   openFeatureTable(writer.out, title);
   writeHeading(writer, heading);
-  for (int i = 0; i < dictionary.featureCount(); ++i) {
-    if (!(categoryBit(dictionary.features[static_cast<size_t>(i)].category) & categories))
-      continue;
-    beginFeature(writer.cells, dictionary, i);
+  // A section's features lie scattered over the dictionary's cells and
+  // text: the cells of the feature two ahead and the text of the next one
+  // are asked for while this one is written, so they are there in time.
+  int current = nextFeatureOf(dictionary, categories, 0);
+  int next = nextFeatureOf(dictionary, categories, current + 1);
+  int afterNext = nextFeatureOf(dictionary, categories, next + 1);
+  while (current < dictionary.featureCount()) {
+    prefetchFeatureCells(dictionary, afterNext);
+    prefetchFeatureText(dictionary, next);
+    beginFeature(writer.cells, dictionary, current);
     writeFeature(writer);
+    current = next;
+    next = afterNext;
+    afterNext = nextFeatureOf(dictionary, categories, afterNext + 1);
   }
   closeTable(writer.out);
 }
