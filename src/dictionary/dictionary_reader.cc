@@ -1,11 +1,9 @@
 #include "dictionary/dictionary_reader.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <limits>
 #include <string>
 #include <string_view>
-#include <system_error>
 
 #include "dictionary/field_roles.h"
 #include "platform/file_io.h"
@@ -17,13 +15,6 @@ namespace {
 // Fields and the cursor are 32-bit positions in the text, so a file of 4 GiB
 // or more cannot be held: it is refused like a file that cannot be read.
 constexpr uintmax_t kLargestHeldFile = std::numeric_limits<uint32_t>::max();
-
-// Asked before reading so that such a file is never brought into memory.
-bool fileTooLargeToHold(const std::string& path) {
-  std::error_code error;
-  uintmax_t size = std::filesystem::file_size(nativePath(path), error);
-  return !error && size > kLargestHeldFile;
-}
 
 // Dictionary lines are full of short and empty fields: room for one field
 // per 4 characters and one Feature per 32 spares regrowth for nearly every
@@ -163,10 +154,10 @@ void skipLine(DictionaryReader& reader) {
 
 int loadDictionary(Dictionary& dictionary, char separator, char quote, char marker) {
   clearFileContent(dictionary);
-  // A file that opens but cannot be read whole is as good as missing.
+  // A file that opens but cannot be read whole, or is too large to hold, is
+  // as good as missing.
   std::string bytes;
-  if (fileTooLargeToHold(dictionary.filePath) ||
-      readWholeFile(dictionary.filePath, bytes) != ReadStatus::Ok)
+  if (readWholeFile(dictionary.filePath, bytes, kLargestHeldFile) != ReadStatus::Ok)
     return kLoadFailure;
   return loadDictionaryText(dictionary, std::move(bytes), separator, quote, marker);
 }

@@ -18,19 +18,21 @@ std::FILE* openFile(std::string_view path, const char* mode) {
   return std::fopen(nativePath(path).c_str(), mode);
 }
 
-// Reads until the end of a stream whose size is not known (a pipe, a device).
-static bool readToEnd(std::FILE* file, std::string& out) {
+// Reads until the end of a stream whose size is not known (a pipe, a
+// device); false once it holds more than maxBytes.
+static bool readToEnd(std::FILE* file, std::string& out, uintmax_t maxBytes) {
   constexpr size_t kChunk = 1 << 20;
   for (;;) {
     size_t used = out.size();
     out.resize(used + kChunk);
     size_t got = std::fread(out.data() + used, 1, kChunk, file);
     out.resize(used + got);
+    if (out.size() > maxBytes) return false;
     if (got < kChunk) return !std::ferror(file);
   }
 }
 
-ReadStatus readWholeFile(std::string_view path, std::string& out) {
+ReadStatus readWholeFile(std::string_view path, std::string& out, uintmax_t maxBytes) {
   out.clear();
   std::string native = nativePath(path);
   std::FILE* file = std::fopen(native.c_str(), "rb");
@@ -40,14 +42,14 @@ ReadStatus readWholeFile(std::string_view path, std::string& out) {
   bool ok;
   if (std::filesystem::is_regular_file(native, error)) {
     uintmax_t size = std::filesystem::file_size(native, error);
-    ok = !error && size < out.max_size();
+    ok = !error && size <= maxBytes && size < out.max_size();
     if (ok) {
       out.resize(static_cast<size_t>(size));
       ok = std::fread(out.data(), 1, out.size(), file) == out.size();
     }
   } else {
     // A folder opens on POSIX, then fails to read: that is CannotRead too.
-    ok = readToEnd(file, out);
+    ok = readToEnd(file, out, maxBytes);
   }
   std::fclose(file);
   if (!ok) {

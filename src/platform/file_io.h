@@ -1,6 +1,7 @@
 // Opening and reading files by the paths written in configurations.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -16,10 +17,17 @@ std::FILE* openFile(std::string_view path, const char* mode);
 
 enum class ReadStatus { Ok, CannotOpen, CannotRead };
 
-// Reads the whole file in binary mode into `out` (one read of the size found
-// by seeking to the end). A file that opens but does not deliver all of its
-// bytes (a folder, a short read) is CannotRead.
-ReadStatus readWholeFile(std::string_view path, std::string& out);
+// The most bytes readWholeFile takes unless told otherwise: the files this
+// program reads are addressed with 32-bit positions.
+constexpr uintmax_t kLargestReadableFile = 0xFFFFFFFFu;
+
+// Reads the whole file in binary mode into `out` (one read of the size the
+// file system gives, or until the end for a pipe or device). A file that
+// opens but does not deliver all of its bytes (a folder, a short read), or
+// holds more than `maxBytes` (an endless device such as /dev/zero), is
+// CannotRead; a regular file that is too large is never read at all.
+ReadStatus readWholeFile(std::string_view path, std::string& out,
+                         uintmax_t maxBytes = kLargestReadableFile);
 
 // True when both paths name one existing file (same device and inode, or on
 // Windows the same file index), whatever text names them.
