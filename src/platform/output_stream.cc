@@ -36,10 +36,10 @@ void finishPut(OutputStream& out, size_t start) {
   if (out.buffer.size() >= kFlushAt) flushBuffer(out);
 }
 
-void putNumber(OutputStream& out, long long value) {
+void PieceWriter::addNumber(long long value) {
   char digits[24];
   auto result = std::to_chars(digits, digits + sizeof digits, value);
-  put(out, std::string_view(digits, static_cast<size_t>(result.ptr - digits)));
+  out.buffer.append(digits, static_cast<size_t>(result.ptr - digits));
 }
 
 bool closeStream(OutputStream& out) {

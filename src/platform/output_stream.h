@@ -59,10 +59,10 @@ struct PieceWriter {
   void add(const Texts&... texts) {
     (out.buffer.append(std::string_view(texts)), ...);
   }
-};
 
-// Appends a decimal integer.
-void putNumber(OutputStream& out, long long value);
+  // Adds a decimal integer.
+  void addNumber(long long value);
+};
 
 // Writes what is buffered, flushes and closes the file. True when every byte
 // reached the file. A memory stream closes successfully and keeps its text.

@@ -1,7 +1,5 @@
 #include "report/table_primitives.h"
 
-#include <charconv>
-
 namespace plotwarden {
 
 void appendColumn(ColumnSet& set, std::string_view label, std::string_view cssClass,
@@ -31,10 +29,9 @@ void writeHeadingRow(OutputStream& out, const ColumnSet& set) {
     if (column.width <= 0) {
       row.add("<TD class='cfeatureheading'>", column.label, "</TD>");
     } else {
-      char digits[12];
-      const std::to_chars_result width = std::to_chars(digits, digits + sizeof digits, column.width);
-      row.add("<TD width='", std::string_view(digits, static_cast<size_t>(width.ptr - digits)),
-              "' class='cfeatureheading ", column.cssClass, "'>", column.label, "</TD>");
+      row.add("<TD width='");
+      row.addNumber(column.width);
+      row.add("' class='cfeatureheading ", column.cssClass, "'>", column.label, "</TD>");
     }
   }
   row.add("</TR>\n");

@@ -12,8 +12,12 @@ TEST(OutputStream, EveryLineEndBecomesCrLf) {
   OutputStream out;
   put(out, "a\nb\r\n\n%s%d");
   putAll(out, "x", std::string("\n"), std::string_view("y"));
-  putNumber(out, -2147483648LL);
-  EXPECT_EQ(out.buffer, "a\r\nb\r\r\n\r\n%s%dx\r\ny-2147483648");
+  {
+    PieceWriter row(out);
+    row.add("<", "\n");
+    row.addNumber(-2147483648LL);
+  }
+  EXPECT_EQ(out.buffer, "a\r\nb\r\r\n\r\n%s%dx\r\ny<\r\n-2147483648");
   EXPECT_TRUE(closeStream(out));
 }
 
