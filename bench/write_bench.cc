@@ -37,7 +37,7 @@ int main() {
     setLayerNaming(layerMode);
     OutputStream inMemory;
     writeLinearSection(inMemory, dictionary);
-    const double bytes = static_cast<double>(inMemory.buffer.size());
+    const double bytes = static_cast<double>(bufferedText(inMemory).size());
     const double seconds = bench::bestSeconds(
         kRounds, [] {},
         [&] {

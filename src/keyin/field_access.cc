@@ -4,14 +4,45 @@
 
 namespace plotwarden {
 
-void getFieldText(const Dictionary& dictionary, int featureIndex, FieldRole role,
-                  std::string& out) {
-  out.clear();
-  if (featureIndex < 0 || featureIndex >= dictionary.featureCount()) return;
+namespace {
+
+// The raw field up to any NUL, and whether a quote character comes before
+// that NUL.
+struct RawField {
+  std::string_view text;
+  bool quoted = false;
+};
+
+RawField rawField(const Dictionary& dictionary, int featureIndex, FieldRole role, char quote) {
+  if (featureIndex < 0 || featureIndex >= dictionary.featureCount()) return {};
   const Feature& feature = dictionary.features[static_cast<size_t>(featureIndex)];
   std::string_view field = featureField(dictionary, feature, findFieldColumn(dictionary, role));
-  out.assign(field.substr(0, field.find('\0')));
-  undoubleQuotes(out, quoteChar());
+  // Nearly every field holds neither: one pass without branches tells.
+  bool special = false;
+  for (char c : field) special |= (c == quote) | (c == '\0');
+  if (!special) return {field, false};
+  field = field.substr(0, field.find('\0'));
+  return {field, quote != '\0' && field.find(quote) != std::string_view::npos};
+}
+
+}  // namespace
+
+void getFieldText(const Dictionary& dictionary, int featureIndex, FieldRole role,
+                  std::string& out) {
+  const char quote = quoteChar();
+  const RawField field = rawField(dictionary, featureIndex, role, quote);
+  out.assign(field.text);
+  if (field.quoted) undoubleQuotes(out, quote);
+}
+
+std::string_view fieldView(const Dictionary& dictionary, int featureIndex, FieldRole role,
+                           std::string& scratch) {
+  const char quote = quoteChar();
+  const RawField field = rawField(dictionary, featureIndex, role, quote);
+  if (!field.quoted) return field.text;
+  scratch.assign(field.text);
+  undoubleQuotes(scratch, quote);
+  return scratch;
 }
 
 std::string getFieldText(const Dictionary& dictionary, int featureIndex, FieldRole role) {

@@ -15,6 +15,12 @@ namespace plotwarden {
 void getFieldText(const Dictionary& dictionary, int featureIndex, FieldRole role,
                   std::string& out);
 
+// The same field without a copy where none is needed: a view into the
+// dictionary's text when the field holds no quote character, else a view of
+// `scratch`, which then holds the unquoted text.
+std::string_view fieldView(const Dictionary& dictionary, int featureIndex, FieldRole role,
+                           std::string& scratch);
+
 // The same field as a new text, for callers that fetch it once and read it
 // several times.
 std::string getFieldText(const Dictionary& dictionary, int featureIndex, FieldRole role);

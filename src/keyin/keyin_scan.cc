@@ -19,47 +19,66 @@ bool firstKeyinArgument(std::string_view keyin, std::span<const std::string_view
   return false;
 }
 
-int splitBracketedValue(std::string_view value, char quote, std::string* main,
-                        std::string* bracket, int* bracketFlag) {
-  if (main) main->clear();
-  if (bracket) bracket->clear();
-  if (bracketFlag) *bracketFlag = 0;
-
+bool splitBracketedParts(std::string_view value, char quote, std::string& scratch,
+                         BracketedParts& parts) {
+  parts = {};
   // Cleaning: at most 511 characters, up to any NUL; leading blanks and tabs
   // skipped, every quote character dropped, trailing blanks and tabs removed.
-  // Worked on views, so that the common value without quotes is not copied.
+  // The common value without quotes is not copied.
   constexpr size_t kCleanedLength = 511;
-  value = value.substr(0, std::min(value.find('\0'), kCleanedLength));
-  value.remove_prefix(std::min(value.find_first_not_of(" \t"), value.size()));
-  std::string unquoted;
-  if (quote != '\0' && value.find(quote) != std::string_view::npos) {
-    for (char c : value)
-      if (c != quote) unquoted.push_back(c);
-    value = unquoted;
+  value = value.substr(0, kCleanedLength);
+  // One pass without branches tells whether the value holds anything but
+  // plain text, which nearly no value does.
+  bool special = false;
+  bool hasOpen = false;
+  for (char c : value) {
+    special |= (c == quote) | (c == '\0');
+    hasOpen |= c == '[';
   }
-  value = value.substr(0, value.find_last_not_of(" \t") + 1);  // npos + 1 is 0
-  if (value.empty()) return kFailure;
+  auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  if (special) value = value.substr(0, value.find('\0'));
+  // Leading blanks go before the quotes do: blanks inside quotes stay.
+  while (!value.empty() && blank(value.front())) value.remove_prefix(1);
+  if (special && quote != '\0' && value.find(quote) != std::string_view::npos) {
+    scratch.clear();
+    for (char c : value)
+      if (c != quote) scratch.push_back(c);
+    value = scratch;
+  }
+  while (!value.empty() && blank(value.back())) value.remove_suffix(1);
+  if (value.empty()) return false;
 
-  const size_t open = value.find('[');
+  const size_t open = hasOpen ? value.find('[') : std::string_view::npos;
   if (open == std::string_view::npos || value.find(']', open + 1) == std::string_view::npos) {
-    if (!main) return kFailure;
-    main->assign(value);
-    return 0;
+    parts.main = value;
+    return true;
   }
   // Main: the text before the first '[', spaces trimmed (tabs survive here).
-  if (main) {
-    std::string_view before = value.substr(0, open);
-    before.remove_prefix(std::min(before.find_first_not_of(' '), before.size()));
-    main->assign(before.substr(0, before.find_last_not_of(' ') + 1));
-  }
+  std::string_view main = value.substr(0, open);
+  while (!main.empty() && main.front() == ' ') main.remove_prefix(1);
+  while (!main.empty() && main.back() == ' ') main.remove_suffix(1);
+  parts.main = main;
   // Bracket: after the '[' (and any further '[' right after it) up to the
   // next ']', within 256 characters counted from the '[', so at most 255.
-  if (bracket) {
-    std::string_view inside = value.substr(open, 256);
-    inside.remove_prefix(std::min(inside.find_first_not_of('['), inside.size()));
-    bracket->assign(inside.substr(0, inside.find(']')));
-  }
-  if (bracketFlag) *bracketFlag = 1;
+  std::string_view inside = value.substr(open, 256);
+  while (!inside.empty() && inside.front() == '[') inside.remove_prefix(1);
+  parts.bracket = inside.substr(0, inside.find(']'));
+  parts.hasBracket = true;
+  return true;
+}
+
+int splitBracketedValue(std::string_view value, char quote, std::string* main,
+                        std::string* bracket, int* bracketFlag) {
+  std::string scratch;
+  BracketedParts parts;
+  const bool cleaned = splitBracketedParts(value, quote, scratch, parts);
+  // The outputs may be the value's own storage: read the parts before any is changed.
+  std::string mainText(parts.main);
+  std::string bracketText(parts.bracket);
+  if (main) *main = std::move(mainText);
+  if (bracket) *bracket = std::move(bracketText);
+  if (bracketFlag) *bracketFlag = parts.hasBracket ? 1 : 0;
+  if (!cleaned || (!parts.hasBracket && !main)) return kFailure;
   return 0;
 }
 

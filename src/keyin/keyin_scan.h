@@ -31,6 +31,18 @@ bool firstKeyinArgument(std::string_view keyin, std::span<const std::string_view
 int splitBracketedValue(std::string_view value, char quote, std::string* main,
                         std::string* bracket, int* bracketFlag);
 
+// The parts splitBracketedValue makes, as views into the value or into
+// `scratch` (which holds the cleaned text when quotes had to be dropped), so
+// that a caller appending them somewhere copies them once.
+struct BracketedParts {
+  std::string_view main;
+  std::string_view bracket;
+  bool hasBracket = false;
+};
+// False, with empty parts, for a value that cleans to nothing.
+bool splitBracketedParts(std::string_view value, char quote, std::string& scratch,
+                         BracketedParts& parts);
+
 // Appends 'main[bracket]', or main alone when the bracket text is empty.
 void appendBracketed(std::string& out, std::string_view main, std::string_view bracket);
 

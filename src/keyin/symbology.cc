@@ -22,33 +22,40 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix) {
   return true;
 }
 
-void renderColour(const Dictionary& dictionary, int featureIndex, std::string& raw,
+void renderColour(const Dictionary& dictionary, int featureIndex, std::string_view raw,
                   std::string& out) {
   if (raw == "yes") {
     out = "yes";
     return;
   }
-  std::string main;
-  std::string bracket;
-  splitBracketedValue(raw, quoteChar(), &main, &bracket, nullptr);
-  std::string swatch;
-  getFieldText(dictionary, featureIndex, ROLE_RGB, swatch);
+  std::string cleaned;
+  BracketedParts parts;
+  splitBracketedParts(raw, quoteChar(), cleaned, parts);
+  std::string_view main = parts.main;
+  std::string rgb;
+  std::string_view swatch = fieldView(dictionary, featureIndex, ROLE_RGB, rgb);
 
   // A colour taken from the level, layer, cell or block names its colour in
   // parentheses, which the swatch shows instead of the RGB field's; in level
   // mode the level forms keep the RGB field's colour.
+  std::string value;
+  std::string named;
   if (startsWithNoCase(raw, "bylevel") || startsWithNoCase(raw, "bylayer")) {
     if (layerNaming()) {
-      extractParenthesized(raw, swatch);
+      value.assign(raw);
+      extractParenthesized(value, named);
+      swatch = named;
       main = "ByLayer";
     }
   } else if (startsWithNoCase(raw, "bycell") || startsWithNoCase(raw, "byblock")) {
-    extractParenthesized(raw, swatch);
+    value.assign(raw);
+    extractParenthesized(value, named);
+    swatch = named;
     main = layerNaming() ? "ByBlock" : "ByCell";
   }
 
-  out = "<TABLE align='right'><TR class='cfeature'><TD>";
-  appendBracketed(out, main, bracket);
+  out.assign("<TABLE align='right'><TR class='cfeature'><TD>");
+  appendBracketed(out, main, parts.bracket);
   out += "</TD>";
   if (!swatch.empty()) {
     out += "<TD  width='15' bgcolor='#";
@@ -65,21 +72,21 @@ void renderColour(const Dictionary& dictionary, int featureIndex, std::string& r
 void renderSymbologyCell(const Dictionary& dictionary, int featureIndex, FieldRole role,
                          std::string& out) {
   out.clear();
-  std::string raw;
+  std::string unquoted;
   switch (role) {
     case ROLE_LEVEL:
     case ROLE_WEIGHT:
     case ROLE_LINE_STYLE: {
-      getFieldText(dictionary, featureIndex, role, raw);
-      std::string main;
-      std::string bracket;
-      splitBracketedValue(raw, quoteChar(), &main, &bracket, nullptr);
-      appendBracketed(out, main, bracket);
+      std::string cleaned;
+      BracketedParts parts;
+      splitBracketedParts(fieldView(dictionary, featureIndex, role, unquoted), quoteChar(),
+                          cleaned, parts);
+      appendBracketed(out, parts.main, parts.bracket);
       break;
     }
     case ROLE_COLOUR:
-      getFieldText(dictionary, featureIndex, role, raw);
-      renderColour(dictionary, featureIndex, raw, out);
+      renderColour(dictionary, featureIndex, fieldView(dictionary, featureIndex, role, unquoted),
+                   out);
       break;
     default:
       // Passed through: fetched straight into the cell, whose storage is reused.

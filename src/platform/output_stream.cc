@@ -1,19 +1,20 @@
 #include "platform/output_stream.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace plotwarden {
 
 namespace {
 
+// A stream with a file hands its text over in blocks of this size.
 constexpr size_t kFlushAt = 1 << 16;
 
 void flushBuffer(OutputStream& out) {
-  if (!out.file || out.buffer.empty()) return;
-  if (!out.failed &&
-      std::fwrite(out.buffer.data(), 1, out.buffer.size(), out.file) != out.buffer.size())
+  if (!out.file || out.used == 0) return;
+  if (!out.failed && std::fwrite(out.storage.data(), 1, out.used, out.file) != out.used)
     out.failed = true;
-  out.buffer.clear();
+  out.used = 0;
 }
 
 }  // namespace
@@ -22,24 +23,34 @@ OutputStream::~OutputStream() {
   if (file) std::fclose(file);
 }
 
+void growStorage(OutputStream& out, size_t bytes) {
+  // Doubling keeps a memory stream's growth linear; a file stream settles
+  // at a little over its flush size.
+  out.storage.resize(std::max({out.used + bytes, 2 * out.storage.size(), kFlushAt + 4096}));
+}
+
 void finishPut(OutputStream& out, size_t start) {
-  const size_t lineFeed = out.buffer.find('\n', start);
-  if (lineFeed != std::string::npos) {
+  const char* text = out.storage.data();
+  const void* lineFeed = std::memchr(text + start, '\n', out.used - start);
+  if (lineFeed) {
     // Rare in report text: rewrite the tail from its first LF on.
-    const std::string tail = out.buffer.substr(lineFeed);
-    out.buffer.resize(lineFeed);
-    for (char c : tail) {
-      if (c == '\n') out.buffer.push_back('\r');
-      out.buffer.push_back(c);
+    const size_t first = static_cast<size_t>(static_cast<const char*>(lineFeed) - text);
+    const std::string tail(text + first, out.used - first);
+    out.used = first;
+    for (size_t from = 0; from < tail.size();) {
+      const size_t next = tail.find('\n', from + 1);
+      appendText(out, "\r");
+      appendText(out, std::string_view(tail).substr(from, next - from));
+      from = next == std::string::npos ? tail.size() : next;
     }
   }
-  if (out.buffer.size() >= kFlushAt) flushBuffer(out);
+  if (out.used >= kFlushAt) flushBuffer(out);
 }
 
 void PieceWriter::addNumber(long long value) {
   char digits[24];
   auto result = std::to_chars(digits, digits + sizeof digits, value);
-  out.buffer.append(digits, static_cast<size_t>(result.ptr - digits));
+  appendText(out, std::string_view(digits, static_cast<size_t>(result.ptr - digits)));
 }
 
 bool closeStream(OutputStream& out) {

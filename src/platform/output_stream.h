@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -10,10 +11,14 @@ namespace plotwarden {
 // Writes text as Windows text mode does on every platform: each LF becomes
 // CR LF, so a report's bytes do not depend on where it was made. Text is
 // gathered in a buffer and handed to the file in large blocks. A stream
-// without a file keeps everything in `buffer` (tests read it from there).
+// without a file keeps everything (tests read it with bufferedText).
 struct OutputStream {
   std::FILE* file = nullptr;
-  std::string buffer;
+  // The first `used` characters of `storage` are the text not yet handed to
+  // the file; the rest is room, so that appending is a bounds check and a
+  // copy, with no call into the string class.
+  std::string storage;
+  size_t used = 0;
   bool failed = false;
 
   OutputStream() = default;
@@ -23,14 +28,30 @@ struct OutputStream {
   ~OutputStream();
 };
 
+// The text gathered and not yet handed to the file.
+inline std::string_view bufferedText(const OutputStream& out) {
+  return std::string_view(out.storage.data(), out.used);
+}
+
+// Makes room for `bytes` more characters.
+void growStorage(OutputStream& out, size_t bytes);
+
+// Appends text as it is, without looking at line ends.
+inline void appendText(OutputStream& out, std::string_view text) {
+  if (text.empty()) return;
+  if (out.storage.size() - out.used < text.size()) growStorage(out, text.size());
+  std::memcpy(out.storage.data() + out.used, text.data(), text.size());
+  out.used += text.size();
+}
+
 // Turns each LF that the buffer holds from `start` on into CR LF, then hands
 // a full buffer to the file. put and putAll end with it.
 void finishPut(OutputStream& out, size_t start);
 
 // Appends text, turning each LF into CR LF.
 inline void put(OutputStream& out, std::string_view text) {
-  const size_t start = out.buffer.size();
-  out.buffer.append(text);
+  const size_t start = out.used;
+  appendText(out, text);
   finishPut(out, start);
 }
 
@@ -38,8 +59,8 @@ inline void put(OutputStream& out, std::string_view text) {
 // line ends, which matters for the many short pieces of a table row.
 template <typename... Texts>
 void putAll(OutputStream& out, const Texts&... texts) {
-  const size_t start = out.buffer.size();
-  (out.buffer.append(std::string_view(texts)), ...);
+  const size_t start = out.used;
+  (appendText(out, std::string_view(texts)), ...);
   finishPut(out, start);
 }
 
@@ -50,14 +71,14 @@ struct PieceWriter {
   OutputStream& out;
   size_t start;
 
-  explicit PieceWriter(OutputStream& stream) : out(stream), start(stream.buffer.size()) {}
+  explicit PieceWriter(OutputStream& stream) : out(stream), start(stream.used) {}
   PieceWriter(const PieceWriter&) = delete;
   PieceWriter& operator=(const PieceWriter&) = delete;
   ~PieceWriter() { finishPut(out, start); }
 
   template <typename... Texts>
   void add(const Texts&... texts) {
-    (out.buffer.append(std::string_view(texts)), ...);
+    (appendText(out, std::string_view(texts)), ...);
   }
 
   // Adds a decimal integer.

@@ -27,14 +27,15 @@ static std::string_view labelOf(const ColumnDef& column, const SectionSettings& 
 }
 
 void writeHeading(TableWriter& writer, std::span<const ColumnDef> columns) {
+  PieceWriter row(writer.out);
+  openRow(row);
   for (const ColumnDef& column : columns) {
     if (!isPresent(column, writer.settings)) continue;
-    appendColumn(writer.set, labelOf(column, writer.settings),
-                 writer.settings.layerMode ? column.layerHeadingClass : column.levelHeadingClass,
-                 column.width);
+    addHeadingCell(row, labelOf(column, writer.settings),
+                   writer.settings.layerMode ? column.layerHeadingClass : column.levelHeadingClass,
+                   column.width);
   }
-  writeHeadingRow(writer.out, writer.set);
-  releaseColumns(writer.set);
+  closeRow(row);
 }
 
 // The text of the current feature's cell in `column`.
@@ -80,12 +81,12 @@ static std::string_view producedCell(TableWriter& writer, const ColumnDef& colum
 }
 
 void writeFeatureRow(TableWriter& writer, std::span<const ColumnDef> columns) {
-  for (const ColumnDef& column : columns) {
-    if (!isPresent(column, writer.settings)) continue;
-    appendColumn(writer.set, producedCell(writer, column), column.dataClass, column.width);
-  }
-  writeDataRow(writer.out, writer.set);
-  releaseColumns(writer.set);
+  PieceWriter row(writer.out);
+  openDataRow(row);
+  for (const ColumnDef& column : columns)
+    if (isPresent(column, writer.settings))
+      addDataCell(row, column.dataClass, producedCell(writer, column));
+  closeRow(row);
 }
 
 int nextFeatureOf(const Dictionary& dictionary, unsigned categories, int from) {

@@ -57,8 +57,8 @@ struct SectionSettings {
   std::string_view imageFolder;
 };
 
-// What a section writer works with: the stream, the run's settings, one
-// column set refilled for every row and the current feature's texts.
+// What a section writer works with: the stream, the run's settings and the
+// current feature's texts.
 struct TableWriter {
   // Worded by the run's naming mode.
   explicit TableWriter(OutputStream& stream, bool showImages = false,
@@ -66,7 +66,6 @@ struct TableWriter {
 
   OutputStream& out;
   SectionSettings settings;
-  ColumnSet set;
   FeatureCells cells;
   std::string cell;  // the text of a cell made for one column only
 };

@@ -89,10 +89,13 @@ constexpr DetailGroup kLeaderText = {"Text", "", kLeaderTextColumns};
 // The group's label row, whose second cell opens the nested table, then the
 // nested table's heading row, data row and end.
 void writeDetailGroup(TableWriter& writer, const DetailGroup& group) {
-  appendColumn(writer.set, group.label, group.rowClass, 0);
-  appendColumn(writer.set, "<TABLE cellspacing='1' class='featuretable'>", group.rowClass, 0);
-  writeDataRow(writer.out, writer.set);
-  releaseColumns(writer.set);
+  {
+    PieceWriter row(writer.out);
+    openDataRow(row);
+    addDataCell(row, group.rowClass, group.label);
+    addDataCell(row, group.rowClass, "<TABLE cellspacing='1' class='featuretable'>");
+    closeRow(row);
+  }
   writeHeading(writer, group.columns);
   writeFeatureRow(writer, group.columns);
   closeTable(writer.out);

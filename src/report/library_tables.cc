@@ -83,11 +83,12 @@ void writeSymbolLibraryTable(const LibraryQueueEntry& entry, OutputStream& out,
     picture = picture.substr(0, picture.find('\n'));
     picture = picture.substr(0, picture.find('\r'));
     makePictureMarkup(writer.cell, pictureFolder, picture);
-    appendColumn(writer.set, name, kLibraryColumns[0].dataClass, 0);
-    appendColumn(writer.set, description, kLibraryColumns[1].dataClass, 0);
-    appendColumn(writer.set, writer.cell, kLibraryColumns[2].dataClass, 0);
-    writeDataRow(out, writer.set);
-    releaseColumns(writer.set);
+    PieceWriter row(out);
+    openDataRow(row);
+    addDataCell(row, kLibraryColumns[0].dataClass, name);
+    addDataCell(row, kLibraryColumns[1].dataClass, description);
+    addDataCell(row, kLibraryColumns[2].dataClass, writer.cell);
+    closeRow(row);
   }
   closeTable(out);
 }

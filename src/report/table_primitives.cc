@@ -21,28 +21,41 @@ void openFeatureTable(OutputStream& out, std::string_view title) {
 // Each row goes to the stream in one piece writer, so its line ends are
 // looked for once per row rather than once per cell.
 
+void openRow(PieceWriter& row) { row.add("<TR>"); }
+
+void addHeadingCell(PieceWriter& row, std::string_view label, std::string_view cssClass,
+                    int32_t width) {
+  if (width <= 0) {
+    row.add("<TD class='cfeatureheading'>", label, "</TD>");
+  } else {
+    row.add("<TD width='");
+    row.addNumber(width);
+    row.add("' class='cfeatureheading ", cssClass, "'>", label, "</TD>");
+  }
+}
+
+void openDataRow(PieceWriter& row) { row.add("<TR class='cfeature'>"); }
+
+void addDataCell(PieceWriter& row, std::string_view cssClass, std::string_view text) {
+  row.add("<TD class= '", cssClass, "'>", text, "</TD>");
+}
+
+void closeRow(PieceWriter& row) { row.add("</TR>\n"); }
+
 void writeHeadingRow(OutputStream& out, const ColumnSet& set) {
   PieceWriter row(out);
-  row.add("<TR>");
-  for (size_t i = 0; i < set.count; ++i) {
-    const ColumnSpec& column = set.columns[i];
-    if (column.width <= 0) {
-      row.add("<TD class='cfeatureheading'>", column.label, "</TD>");
-    } else {
-      row.add("<TD width='");
-      row.addNumber(column.width);
-      row.add("' class='cfeatureheading ", column.cssClass, "'>", column.label, "</TD>");
-    }
-  }
-  row.add("</TR>\n");
+  openRow(row);
+  for (size_t i = 0; i < set.count; ++i)
+    addHeadingCell(row, set.columns[i].label, set.columns[i].cssClass, set.columns[i].width);
+  closeRow(row);
 }
 
 void writeDataRow(OutputStream& out, const ColumnSet& set) {
   PieceWriter row(out);
-  row.add("<TR class='cfeature'>");
+  openDataRow(row);
   for (size_t i = 0; i < set.count; ++i)
-    row.add("<TD class= '", set.columns[i].cssClass, "'>", set.columns[i].label, "</TD>");
-  row.add("</TR>\n");
+    addDataCell(row, set.columns[i].cssClass, set.columns[i].label);
+  closeRow(row);
 }
 
 void closeTable(OutputStream& out) { put(out, "</TABLE>\n"); }

@@ -39,6 +39,15 @@ void openFeatureTable(OutputStream& out, std::string_view title);
 void writeHeadingRow(OutputStream& out, const ColumnSet& set);
 void writeDataRow(OutputStream& out, const ColumnSet& set);
 
+// The same rows written cell by cell, straight into the stream, for writers
+// that make each cell's text just before it is written.
+void openRow(PieceWriter& row);
+void addHeadingCell(PieceWriter& row, std::string_view label, std::string_view cssClass,
+                    int32_t width);
+void openDataRow(PieceWriter& row);
+void addDataCell(PieceWriter& row, std::string_view cssClass, std::string_view text);
+void closeRow(PieceWriter& row);
+
 // Closes a feature table, or a nested detail table.
 void closeTable(OutputStream& out);
 

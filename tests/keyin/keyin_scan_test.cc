@@ -68,6 +68,9 @@ TEST(SplitBracketedValue, SeparatesMainTextAndBracketText) {
       {"[ b ]", '"', "", " b ", 1, 0},
       {"a\"b\"c", '"', "abc", "", 0, 0},
       {"a\"b\"c", '\0', "a\"b\"c", "", 0, 0},
+      {" \" x \"", '"', " x", "", 0, 0},  // blanks inside quotes stay in front
+      {std::string("a [b]\0[c]", 9), '"', "a", "b", 1, 0},
+      {std::string("a\0 [b]", 7), '"', "a", "", 0, 0},  // a NUL ends the value
       {"'x' [y]", '\'', "x", "y", 1, 0},
       {" \t \t", '"', "", "", 0, kFailure},
       {"", '"', "", "", 0, kFailure},

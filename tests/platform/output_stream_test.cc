@@ -17,7 +17,7 @@ TEST(OutputStream, EveryLineEndBecomesCrLf) {
     row.add("<", "\n");
     row.addNumber(-2147483648LL);
   }
-  EXPECT_EQ(out.buffer, "a\r\nb\r\r\n\r\n%s%dx\r\ny<\r\n-2147483648");
+  EXPECT_EQ(bufferedText(out), "a\r\nb\r\r\n\r\n%s%dx\r\ny<\r\n-2147483648");
   EXPECT_TRUE(closeStream(out));
 }
 

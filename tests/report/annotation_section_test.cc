@@ -37,7 +37,7 @@ std::string written(const Dictionary& dictionary, bool layerMode) {
   RunOptionsGuard options('"', layerMode);
   OutputStream out;
   writeAnnotationSection(out, dictionary);
-  return out.buffer;
+  return std::string(bufferedText(out));
 }
 
 const char kRows[] =

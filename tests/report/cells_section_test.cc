@@ -46,7 +46,7 @@ std::string written(const Dictionary& dictionary, bool layerMode, bool showImage
   RunOptionsGuard options('"', layerMode);
   OutputStream out;
   writeCellsSection(out, dictionary, showImages, "Images\\", outputPath);
-  return out.buffer;
+  return std::string(bufferedText(out));
 }
 
 TEST(CellsSection, WithPicturesEachRowHasAPreviewAndLibrariesFollowTheTable) {

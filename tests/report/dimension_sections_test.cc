@@ -44,7 +44,7 @@ std::string written(void (*writer)(OutputStream&, const Dictionary&), bool layer
   const Dictionary dictionary = dimensionDictionary();
   OutputStream out;
   writer(out, dictionary);
-  return out.buffer;
+  return std::string(bufferedText(out));
 }
 
 TEST(DimensionSections, DimensionsInLevelModeWriteABlockPerFeatureInOneTable) {
@@ -171,7 +171,7 @@ TEST(DimensionSections, LayerModeChangesOnlyTheLevelAndStyleHeadings) {
   OutputStream out;
   writeDimensionsSection(out, dictionary);
   EXPECT_EQ(
-      out.buffer,
+      bufferedText(out),
       "<TABLE><TR><TD class='cfeaturetypeheading'>Dimensions</TD></TR></TABLE>\r\n"
       "<TABLE cellspacing='1' class='featuretable'>\r\n"
       "<TR><TD width='80' class='cfeatureheading colName'>Feature</TD>"
@@ -301,7 +301,7 @@ TEST(LeaderSections, AClassShowsInEveryGroupAndTheNameIsNotCut) {
   OutputStream out;
   writeLeadersSection(out, dictionary);
   EXPECT_EQ(
-      out.buffer,
+      bufferedText(out),
       "<TABLE><TR><TD class='cfeaturetypeheading'>Leaders</TD></TR></TABLE>\r\n"
       "<TABLE cellspacing='1' class='featuretable'>\r\n"
       "<TR><TD width='80' class='cfeatureheading colName'>Feature</TD>"

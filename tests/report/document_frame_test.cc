@@ -8,7 +8,7 @@ namespace {
 std::string titleBlock(std::optional<std::string_view> version) {
   OutputStream out;
   writeTitleBlock(out, "Roads", "<i>Road</i> features", version);
-  return out.buffer;
+  return std::string(bufferedText(out));
 }
 
 TEST(TitleBlock, ShowsTheVersionUnlessEmptyOrNotSet) {
@@ -27,7 +27,7 @@ TEST(TitleBlock, ShowsTheVersionUnlessEmptyOrNotSet) {
 TEST(TitleBlock, WritesPercentSignsAndLineEndsAsTheyStand) {
   OutputStream out;
   writeTitleBlock(out, "100%s", "Tue Dec  8 03:58:51 2026\n<br>x", "%d");
-  EXPECT_EQ(out.buffer,
+  EXPECT_EQ(bufferedText(out),
             "<TABLE class='tablefolder'><TR><TD class='dictname'>100%s</TD></TR>"
             "<TR><TD class='dictdesc'>Tue Dec  8 03:58:51 2026\r\n<br>x</TD></TR>"
             "<TR><TD class='dictdesc'>V%d</TD></TR></TABLE>\r\n");
@@ -39,7 +39,7 @@ TEST(DocumentFrame, FixedPieces) {
   writeHeadEnd(out);
   writeDictionaryBreak(out);
   writeDocumentEnd(out);
-  EXPECT_EQ(out.buffer,
+  EXPECT_EQ(bufferedText(out),
             "<HTML><HEAD><TITLE>CAD Standards Report</TITLE>\r\n</HEAD>\r\n<BODY>\r\n<BR>\r\n"
             "</BODY>\r\n</HTML>\r\n");
 }
@@ -60,7 +60,7 @@ const char* const kSheetStart =
 TEST(StyleSheet, WithoutADictionaryHidesEveryColumn) {
   OutputStream out;
   writeStyleSheet(out, nullptr, false);
-  EXPECT_EQ(out.buffer, std::string(kSheetStart) +
+  EXPECT_EQ(bufferedText(out), std::string(kSheetStart) +
                             ".csymbolpic {height:100;width:100;display:\"none\";} \r\n"
                             ".colLibTableName {display:\"none\";} \r\n"
                             ".colLibTableDesc {display:\"none\";} \r\n"
@@ -93,7 +93,7 @@ TEST(StyleSheet, ColumnRulesFollowTheHeader) {
     appendHeaderCell(dictionary, HeaderCell{FieldCell{}, role});
   OutputStream out;
   writeStyleSheet(out, &dictionary, true);
-  EXPECT_EQ(out.buffer, std::string(kSheetStart) +
+  EXPECT_EQ(bufferedText(out), std::string(kSheetStart) +
                             ".csymbolpic {height:100;width:100;display:\"inline\";} \r\n"
                             ".colLibTableName {display:\"inline\";} \r\n"
                             ".colLibTableDesc {display:\"inline\";} \r\n"

@@ -27,7 +27,7 @@ std::string tableFor(const ScratchFolder& folder, std::string_view listing,
   RunOptionsGuard options('"', false);
   OutputStream out;
   writeSymbolLibraryTable(kSymbols, out, imageFolder, (folder.path() / "report.htm").string());
-  return out.buffer;
+  return std::string(bufferedText(out));
 }
 
 TEST(SymbolLibraryTable, AListingWithOnlyItsHeadingGivesTheHeadingRow) {
@@ -40,7 +40,7 @@ TEST(SymbolLibraryTable, AMissingListingWritesNothing) {
   ScratchFolder folder;
   OutputStream out;
   writeSymbolLibraryTable(kSymbols, out, "Images\\", (folder.path() / "report.htm").string());
-  EXPECT_EQ(out.buffer, "");
+  EXPECT_EQ(bufferedText(out), "");
 }
 
 TEST(SymbolLibraryTable, LinesWithFewerThanThreeFieldsGiveNoRow) {
@@ -135,13 +135,13 @@ TEST(SymbolLibraryTable, ARelativeReportPathIsTakenFromTheCurrentFolder) {
   writeSymbolLibraryTable(kSymbols, inOut, "Images\\", "out\\report.htm");
   writeSymbolLibraryTable(kSymbols, here, "Images\\", "report.htm");
   std::filesystem::current_path(previous);
-  EXPECT_EQ(inOut.buffer, std::string(kHeading) +
+  EXPECT_EQ(bufferedText(inOut), std::string(kHeading) +
                               "<TR class='cfeature'><TD class= 'colLibTableName'>N</TD>"
                               "<TD class= 'colLibTableDesc'>D</TD>"
                               "<TD class= 'csymbolpic'><img src=\"Images\\symbols\\n.png\" "
                               "alt=\"Images\\symbols\\n.png\" class='csymbolpic'/></TD></TR>\r\n"
                               "</TABLE>\r\n");
-  EXPECT_EQ(here.buffer, std::string(kHeading) + "</TABLE>\r\n");
+  EXPECT_EQ(bufferedText(here), std::string(kHeading) + "</TABLE>\r\n");
 }
 
 TEST(LibraryTables, EachTitledLibraryGetsAnAnchorTwoHeadingsAndItsTable) {
@@ -156,7 +156,7 @@ TEST(LibraryTables, EachTitledLibraryGetsAnAnchorTwoHeadingsAndItsTable) {
   writeLibraryTables(queue, out, "Images\\", (folder.path() / "report.htm").string());
   EXPECT_EQ(libraryCount(queue), 0u);
   EXPECT_EQ(
-      out.buffer,
+      bufferedText(out),
       std::string("<A id=\"symbols\"></A>\r\n"
                   "<TABLE><TR><TD class='cfeaturetypeheading'>Symbol Library: symbols</TD></TR>"
                   "</TABLE>\r\n"
@@ -180,7 +180,7 @@ TEST(LibraryTables, ALongTitleIsNotCut) {
   appendLibrary(queue, "x", title);
   OutputStream out;
   writeLibraryTables(queue, out, "Images\\", "nowhere\\report.htm");
-  EXPECT_EQ(out.buffer, "<A id=\"" + title + "\"></A>\r\n" +
+  EXPECT_EQ(bufferedText(out), "<A id=\"" + title + "\"></A>\r\n" +
                             "<TABLE><TR><TD class='cfeaturetypeheading'>Symbol Library: " + title +
                             "</TD></TR></TABLE>\r\n"
                             "<TABLE cellspacing='1' class='featuretable'>\r\n"

@@ -38,7 +38,7 @@ std::string written(Writer writer, bool layerMode) {
   const Dictionary dictionary = linearDictionary();
   OutputStream out;
   writer(out, dictionary);
-  return out.buffer;
+  return std::string(bufferedText(out));
 }
 
 TEST(LinearSections, LinearInLevelModeHasAFillColumn) {
@@ -162,7 +162,7 @@ TEST(LinearSections, ASectionWithoutItsFeaturesHasOnlyTitleAndHeading) {
       buildDictionary({{"FEATURE NAME", ROLE_FEATURE_NAME}}, {{"A"}}), {CATEGORY_CELLS});
   OutputStream out;
   writeSolidsSection(out, dictionary);
-  EXPECT_EQ(out.buffer,
+  EXPECT_EQ(bufferedText(out),
             "<TABLE><TR><TD class='cfeaturetypeheading'>3D Solids</TD></TR></TABLE>\r\n"
             "<TABLE cellspacing='1' class='featuretable'>\r\n"
             "<TR><TD width='80' class='cfeatureheading colName'>Feature</TD>"

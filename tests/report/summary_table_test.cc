@@ -24,7 +24,7 @@ TEST_F(SummaryTable, WithoutDictionariesHasOnlyItsHeading) {
   RunOptionsGuard options(',', '#', '"', false);
   OutputStream out;
   writeSummaryTable(out);
-  EXPECT_EQ(out.buffer,
+  EXPECT_EQ(bufferedText(out),
             std::string(kOpening) +
                 "<TR><TD width='200' class='cfeatureheading '>Dictionary</TD>"
                 "<TD width='50' class='cfeatureheading '>Version</TD>"
@@ -62,10 +62,10 @@ TEST_F(SummaryTable, CountsEveryPassAndStoresTheCounts) {
       "<TD class= ''>1</TD><TD class= ''>0</TD><TD class= ''>0</TD><TD class= ''>0</TD>"
       "<TD class= ''>0</TD><TD class= ''>1</TD><TD class= ''>2</TD></TR>\r\n"
       "</TABLE>\r\n";
-  ASSERT_GE(out.buffer.size(), rows.size());
-  EXPECT_EQ(out.buffer.substr(out.buffer.size() - rows.size()), rows);
-  EXPECT_NE(out.buffer.find(">#Blocks<"), std::string::npos);
-  EXPECT_NE(out.buffer.find(">#Annotation<"), std::string::npos);
+  ASSERT_GE(bufferedText(out).size(), rows.size());
+  EXPECT_EQ(bufferedText(out).substr(bufferedText(out).size() - rows.size()), rows);
+  EXPECT_NE(bufferedText(out).find(">#Blocks<"), std::string::npos);
+  EXPECT_NE(bufferedText(out).find(">#Annotation<"), std::string::npos);
 
   const Dictionary& civil = *dictionaryAt(0);
   EXPECT_EQ(civil.cellCount, 2);

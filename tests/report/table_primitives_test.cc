@@ -8,7 +8,7 @@ namespace {
 TEST(TablePrimitives, OpenFeatureTableWritesTheTitleTableAndOpensTheFeatureTable) {
   OutputStream out;
   openFeatureTable(out, "Linear");
-  EXPECT_EQ(out.buffer,
+  EXPECT_EQ(bufferedText(out),
             "<TABLE><TR><TD class='cfeaturetypeheading'>Linear</TD></TR></TABLE>\r\n"
             "<TABLE cellspacing='1' class='featuretable'>\r\n");
 }
@@ -21,7 +21,7 @@ TEST(TablePrimitives, HeadingCellsWithAndWithoutWidth) {
   appendColumn(set, "Extra", "colExtra", 0);
   appendColumn(set, "Minus", "colMinus", -3);
   writeHeadingRow(out, set);
-  EXPECT_EQ(out.buffer,
+  EXPECT_EQ(bufferedText(out),
             "<TR><TD width='80' class='cfeatureheading colName'>Feature</TD>"
             "<TD width='50' class='cfeatureheading '>Version</TD>"
             "<TD class='cfeatureheading'>Extra</TD>"
@@ -35,7 +35,7 @@ TEST(TablePrimitives, DataCellsCarryTheirClassAndNoWidth) {
   appendColumn(set, "", "colFill", 50);
   appendColumn(set, "x", "", 0);
   writeDataRow(out, set);
-  EXPECT_EQ(out.buffer,
+  EXPECT_EQ(bufferedText(out),
             "<TR class='cfeature'><TD class= 'colName'>Road</TD><TD class= 'colFill'></TD>"
             "<TD class= ''>x</TD></TR>\r\n");
 }
@@ -45,7 +45,7 @@ TEST(TablePrimitives, AnEmptySetWritesBareRows) {
   ColumnSet set;
   writeHeadingRow(out, set);
   writeDataRow(out, set);
-  EXPECT_EQ(out.buffer, "<TR></TR>\r\n<TR class='cfeature'></TR>\r\n");
+  EXPECT_EQ(bufferedText(out), "<TR></TR>\r\n<TR class='cfeature'></TR>\r\n");
 }
 
 TEST(TablePrimitives, ARefilledSetWritesOnlyTheNewColumns) {
@@ -59,7 +59,7 @@ TEST(TablePrimitives, ARefilledSetWritesOnlyTheNewColumns) {
   appendColumn(set, "four", "d", 0);
   writeDataRow(out, set);
   writeHeadingRow(out, set);
-  EXPECT_EQ(out.buffer,
+  EXPECT_EQ(bufferedText(out),
             "<TR class='cfeature'><TD class= 'd'>four</TD></TR>\r\n"
             "<TR><TD class='cfeatureheading'>four</TD></TR>\r\n");
 }
@@ -73,7 +73,7 @@ TEST(TablePrimitives, AppendCopiesTheTexts) {
   appendColumn(set, buffer, "k", 0);
   writeDataRow(out, set);
   EXPECT_EQ(
-      out.buffer,
+      bufferedText(out),
       "<TR class='cfeature'><TD class= 'first'>first</TD><TD class= 'k'>second</TD></TR>\r\n");
 }
 
@@ -84,7 +84,7 @@ TEST(TablePrimitives, TextIsWrittenAsItStands) {
   writeHeadingRow(out, set);
   writeDataRow(out, set);
   openFeatureTable(out, "%d%%");
-  EXPECT_EQ(out.buffer,
+  EXPECT_EQ(bufferedText(out),
             "<TR><TD width='20' class='cfeatureheading c%s'>100% <b>&</TD></TR>\r\n"
             "<TR class='cfeature'><TD class= 'c%s'>100% <b>&</TD></TR>\r\n"
             "<TABLE><TR><TD class='cfeaturetypeheading'>%d%%</TD></TR></TABLE>\r\n"
@@ -94,7 +94,7 @@ TEST(TablePrimitives, TextIsWrittenAsItStands) {
 TEST(TablePrimitives, CloseTableEndsALine) {
   OutputStream out;
   closeTable(out);
-  EXPECT_EQ(out.buffer, "</TABLE>\r\n");
+  EXPECT_EQ(bufferedText(out), "</TABLE>\r\n");
 }
 
 }  // namespace
