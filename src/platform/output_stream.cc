@@ -47,6 +47,18 @@ void finishPut(OutputStream& out, size_t start) {
   if (out.used >= kFlushAt) flushBuffer(out);
 }
 
+void putConverted(OutputStream& out, std::string_view text) {
+  // A large text goes to the file as it is, without a copy in between.
+  if (out.file && text.size() >= kFlushAt) {
+    flushBuffer(out);
+    if (!out.failed && std::fwrite(text.data(), 1, text.size(), out.file) != text.size())
+      out.failed = true;
+    return;
+  }
+  appendText(out, text);
+  if (out.used >= kFlushAt) flushBuffer(out);
+}
+
 void PieceWriter::addNumber(long long value) {
   char digits[24];
   auto result = std::to_chars(digits, digits + sizeof digits, value);

@@ -64,6 +64,12 @@ void putAll(OutputStream& out, const Texts&... texts) {
   finishPut(out, start);
 }
 
+// Appends text that another stream has made, its line ends already CR LF.
+void putConverted(OutputStream& out, std::string_view text);
+
+// Forgets what a memory stream holds, keeping its storage.
+inline void discardText(OutputStream& out) { out.used = 0; }
+
 // Writes pieces whose number is known only as they come (the cells of a
 // row) as one putAll of them all would: `add` copies them into the buffer,
 // and line ends are turned into CR LF once, when the writer goes.

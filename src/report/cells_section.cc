@@ -33,14 +33,13 @@ constexpr ColumnDef kCellsColumns[] = {
 void writeCellsSection(OutputStream& out, const Dictionary& dictionary, bool showImages,
                        std::string_view imageFolder, std::string_view outputPath) {
   TableWriter writer(out, showImages, imageFolder);
-  LibraryQueue libraries;
   writeSection(writer, dictionary, writer.settings.layerMode ? "Blocks" : "Cells",
-               kCellsColumns, categoryBit(CATEGORY_CELLS), [&libraries](TableWriter& w) {
+               kCellsColumns, categoryBit(CATEGORY_CELLS), [](TableWriter& w) {
                  writeFeatureRow(w, kCellsColumns);
                  if (w.settings.showImages && isLibraryFeature(w.cells))
-                   appendLibrary(libraries, libraryText(w.cells), libraryTitle(w.cells));
+                   appendLibrary(w.libraries, libraryText(w.cells), libraryTitle(w.cells));
                });
-  writeLibraryTables(libraries, out, imageFolder, outputPath);
+  writeLibraryTables(writer.libraries, out, imageFolder, outputPath);
 }
 
 }  // namespace plotwarden

@@ -6,12 +6,16 @@
 #include "keyin/keyin_decoders.h"
 #include "keyin/keyin_scan.h"
 #include "platform/prefetch.h"
+#include "report/block_pipeline.h"
 #include "report/cell_preview.h"
 
 namespace plotwarden {
 
 TableWriter::TableWriter(OutputStream& stream, bool showImages, std::string_view imageFolder)
     : out(stream), settings{layerNaming(), showImages, imageFolder} {}
+
+TableWriter::TableWriter(OutputStream& stream, const SectionSettings& sectionSettings)
+    : out(stream), settings(sectionSettings) {}
 
 static bool isPresent(const ColumnDef& column, const SectionSettings& settings) {
   switch (column.presence) {
@@ -89,7 +93,9 @@ void writeFeatureRow(TableWriter& writer, std::span<const ColumnDef> columns) {
   closeRow(row);
 }
 
-int nextFeatureOf(const Dictionary& dictionary, unsigned categories, int from) {
+// The first feature from index `from` on whose category is in `categories`,
+// or the feature count when there is none.
+static int nextFeatureOf(const Dictionary& dictionary, unsigned categories, int from) {
   const int count = dictionary.featureCount();
   while (from < count &&
          !(categoryBit(dictionary.features[static_cast<size_t>(from)].category) & categories))
@@ -102,7 +108,9 @@ int nextFeatureOf(const Dictionary& dictionary, unsigned categories, int from) {
 constexpr size_t kCacheLine = 64;
 constexpr size_t kTextLinesAhead = 4;
 
-void prefetchFeatureCells(const Dictionary& dictionary, int index) {
+// Start fetching the field cells, or the text, of feature `index` (nothing
+// for an index past the last feature).
+static void prefetchFeatureCells(const Dictionary& dictionary, int index) {
   if (index >= dictionary.featureCount()) return;
   const Feature& feature = dictionary.features[static_cast<size_t>(index)];
   const char* first = reinterpret_cast<const char*>(dictionary.cells.data() + feature.firstField);
@@ -110,7 +118,7 @@ void prefetchFeatureCells(const Dictionary& dictionary, int index) {
   for (size_t offset = 0; offset < bytes; offset += kCacheLine) prefetchMemory(first + offset);
 }
 
-void prefetchFeatureText(const Dictionary& dictionary, int index) {
+static void prefetchFeatureText(const Dictionary& dictionary, int index) {
   if (index >= dictionary.featureCount()) return;
   const Feature& feature = dictionary.features[static_cast<size_t>(index)];
   if (feature.fieldCount == 0) return;
@@ -119,6 +127,48 @@ void prefetchFeatureText(const Dictionary& dictionary, int index) {
   const size_t end = std::min<size_t>(last.start + last.length, start + kTextLinesAhead * kCacheLine);
   for (size_t offset = start; offset < end; offset += kCacheLine)
     prefetchMemory(dictionary.text.data() + offset);
+}
+
+// The features from `first` up to `end` whose category is in `categories`.
+// They lie scattered over the dictionary's cells and text: the cells of the
+// feature two ahead and the text of the next one are asked for while one is
+// written, so they are there in time.
+static void writeFeatures(TableWriter& writer, const Dictionary& dictionary, unsigned categories,
+                          int first, int end, const FeatureWriter& writeFeature) {
+  auto following = [&](int from) { return std::min(nextFeatureOf(dictionary, categories, from), end); };
+  int current = following(first);
+  int next = following(current + 1);
+  int afterNext = following(next + 1);
+  while (current < end) {
+    if (afterNext < end) prefetchFeatureCells(dictionary, afterNext);
+    if (next < end) prefetchFeatureText(dictionary, next);
+    beginFeature(writer.cells, dictionary, current);
+    writeFeature(writer);
+    current = next;
+    next = afterNext;
+    afterNext = following(afterNext + 1);
+  }
+}
+
+void writeSection(TableWriter& writer, const Dictionary& dictionary, std::string_view title,
+                  std::span<const ColumnDef> heading, unsigned categories,
+                  const FeatureWriter& writeFeature) {
+  openFeatureTable(writer.out, title);
+  writeHeading(writer, heading);
+  // Block i holds the section's features from blockStarts[i] up to
+  // blockStarts[i + 1].
+  const size_t perBlock = static_cast<size_t>(blockConcurrency().featuresPerBlock);
+  std::vector<int> blockStarts;
+  size_t inBlock = 0;
+  for (int index = nextFeatureOf(dictionary, categories, 0); index < dictionary.featureCount();
+       index = nextFeatureOf(dictionary, categories, index + 1))
+    if (inBlock++ % perBlock == 0) blockStarts.push_back(index);
+  blockStarts.push_back(dictionary.featureCount());
+  writeBlocksInOrder(writer, blockStarts.size() - 1, [&](TableWriter& blockWriter, size_t block) {
+    writeFeatures(blockWriter, dictionary, categories, blockStarts[block], blockStarts[block + 1],
+                  writeFeature);
+  });
+  closeTable(writer.out);
 }
 
 void writeRowPerFeatureSection(OutputStream& out, const Dictionary& dictionary,

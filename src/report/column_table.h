@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -12,6 +13,7 @@
 #include "dictionary/dictionary_store.h"
 #include "platform/output_stream.h"
 #include "report/feature_cells.h"
+#include "report/library_queue.h"
 #include "report/table_primitives.h"
 
 namespace plotwarden {
@@ -57,17 +59,20 @@ struct SectionSettings {
   std::string_view imageFolder;
 };
 
-// What a section writer works with: the stream, the run's settings and the
-// current feature's texts.
+// What a section writer works with: the stream, the run's settings, the
+// current feature's texts and the symbol libraries the written features
+// call for, in order.
 struct TableWriter {
   // Worded by the run's naming mode.
   explicit TableWriter(OutputStream& stream, bool showImages = false,
                        std::string_view imageFolder = {});
+  TableWriter(OutputStream& stream, const SectionSettings& sectionSettings);
 
   OutputStream& out;
   SectionSettings settings;
   FeatureCells cells;
   std::string cell;  // the text of a cell made for one column only
+  LibraryQueue libraries;
 };
 
 // The heading row of the columns present in the current mode.
@@ -79,42 +84,18 @@ void writeFeatureRow(TableWriter& writer, std::span<const ColumnDef> columns);
 // Bit of a category in a set of categories.
 constexpr unsigned categoryBit(FeatureCategory category) { return 1u << category; }
 
-// The first feature from index `from` on whose category is in `categories`,
-// or the feature count when there is none.
-int nextFeatureOf(const Dictionary& dictionary, unsigned categories, int from);
-
-// Start fetching the field cells, or the text, of feature `index` (nothing
-// for an index past the last feature).
-void prefetchFeatureCells(const Dictionary& dictionary, int index);
-void prefetchFeatureText(const Dictionary& dictionary, int index);
+// What a section writes for the feature begun in the writer's cells.
+using FeatureWriter = std::function<void(TableWriter& writer)>;
 
 // A section: its title in a table of its own, the feature table with the
 // heading row, then for every feature whose category is in `categories`, in
-// dictionary order, `writeFeature(writer)` with the feature begun, and the
-// closing of the feature table.
-template <typename WriteFeature>
+// dictionary order, `writeFeature` with the feature begun, and the closing
+// of the feature table. The features are written in blocks, side by side
+// where the machine has processors to spare; `writeFeature` then runs on
+// several threads at once, each with a writer of its own.
 void writeSection(TableWriter& writer, const Dictionary& dictionary, std::string_view title,
                   std::span<const ColumnDef> heading, unsigned categories,
-                  WriteFeature writeFeature) {
-  openFeatureTable(writer.out, title);
-  writeHeading(writer, heading);
-  // A section's features lie scattered over the dictionary's cells and
-  // text: the cells of the feature two ahead and the text of the next one
-  // are asked for while this one is written, so they are there in time.
-  int current = nextFeatureOf(dictionary, categories, 0);
-  int next = nextFeatureOf(dictionary, categories, current + 1);
-  int afterNext = nextFeatureOf(dictionary, categories, next + 1);
-  while (current < dictionary.featureCount()) {
-    prefetchFeatureCells(dictionary, afterNext);
-    prefetchFeatureText(dictionary, next);
-    beginFeature(writer.cells, dictionary, current);
-    writeFeature(writer);
-    current = next;
-    next = afterNext;
-    afterNext = nextFeatureOf(dictionary, categories, afterNext + 1);
-  }
-  closeTable(writer.out);
-}
+                  const FeatureWriter& writeFeature);
 
 // A section of one row per feature, the heading and the rows made from one
 // column table.
