@@ -1,13 +1,15 @@
 # Cross-building plotwarden.exe for 64-bit Windows with Debian's mingw-w64
 # (package g++-mingw-w64-x86-64):
 #   cmake -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DPLOTWARDEN_TESTS=OFF
-# The runtime libraries are linked in, so the .exe runs on its own.
+# The runtime libraries are linked in, so the .exe runs on its own. The
+# compilers with the POSIX thread model provide std::thread, which the
+# section writers use.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
 set(PLOTWARDEN_MINGW_PREFIX x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${PLOTWARDEN_MINGW_PREFIX}-gcc)
-set(CMAKE_CXX_COMPILER ${PLOTWARDEN_MINGW_PREFIX}-g++)
+set(CMAKE_C_COMPILER ${PLOTWARDEN_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${PLOTWARDEN_MINGW_PREFIX}-g++-posix)
 set(CMAKE_RC_COMPILER ${PLOTWARDEN_MINGW_PREFIX}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${PLOTWARDEN_MINGW_PREFIX})

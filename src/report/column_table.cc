@@ -130,23 +130,23 @@ static void prefetchFeatureText(const Dictionary& dictionary, int index) {
 }
 
 // The features from `first` up to `end` whose category is in `categories`.
-// They lie scattered over the dictionary's cells and text: the cells of the
-// feature two ahead and the text of the next one are asked for while one is
+// They lie scattered over the dictionary's cells and text, which are far too
+// large to stay in the processor's caches: the cells of the feature eight
+// ahead and the text of the one four ahead are asked for while one is
 // written, so they are there in time.
 static void writeFeatures(TableWriter& writer, const Dictionary& dictionary, unsigned categories,
                           int first, int end, const FeatureWriter& writeFeature) {
-  auto following = [&](int from) { return std::min(nextFeatureOf(dictionary, categories, from), end); };
-  int current = following(first);
-  int next = following(current + 1);
-  int afterNext = following(next + 1);
-  while (current < end) {
-    if (afterNext < end) prefetchFeatureCells(dictionary, afterNext);
-    if (next < end) prefetchFeatureText(dictionary, next);
-    beginFeature(writer.cells, dictionary, current);
+  constexpr size_t kCellsAhead = 8;
+  constexpr size_t kTextAhead = 4;
+  std::vector<int> features;
+  for (int index = nextFeatureOf(dictionary, categories, first); index < end;
+       index = nextFeatureOf(dictionary, categories, index + 1))
+    features.push_back(index);
+  for (size_t i = 0; i < features.size(); ++i) {
+    if (i + kCellsAhead < features.size()) prefetchFeatureCells(dictionary, features[i + kCellsAhead]);
+    if (i + kTextAhead < features.size()) prefetchFeatureText(dictionary, features[i + kTextAhead]);
+    beginFeature(writer.cells, dictionary, features[i]);
     writeFeature(writer);
-    current = next;
-    next = afterNext;
-    afterNext = following(afterNext + 1);
   }
 }
 

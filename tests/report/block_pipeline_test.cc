@@ -1,0 +1,139 @@
+#include "report/block_pipeline.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <new>
+#include <string>
+
+#include "dictionary/dictionary_reader.h"
+#include "report/sections.h"
+#include "support/run_options_guard.h"
+#include "support/scratch_folder.h"
+
+namespace plotwarden {
+namespace {
+
+using test_support::RunOptionsGuard;
+using testing::ScratchFolder;
+
+// Puts the block setting back when a test ends.
+class ConcurrencyGuard {
+ public:
+  explicit ConcurrencyGuard(BlockConcurrency concurrency) : saved_(blockConcurrency()) {
+    setBlockConcurrency(concurrency);
+  }
+  ~ConcurrencyGuard() { setBlockConcurrency(saved_); }
+  ConcurrencyGuard(const ConcurrencyGuard&) = delete;
+  ConcurrencyGuard& operator=(const ConcurrencyGuard&) = delete;
+
+ private:
+  BlockConcurrency saved_;
+};
+
+TEST(BlockPipeline, BlocksReachTheStreamInOrderWithTheirLibraries) {
+  for (BlockConcurrency concurrency : {BlockConcurrency{1, 1}, BlockConcurrency{3, 1},
+                                       BlockConcurrency{8, 1}}) {
+    ConcurrencyGuard guard(concurrency);
+    OutputStream out;
+    TableWriter writer(out);
+    std::string expected;
+    for (size_t block = 0; block < 500; ++block) expected += std::to_string(block) + "\r\n";
+    writeBlocksInOrder(writer, 500, [](TableWriter& blockWriter, size_t block) {
+      put(blockWriter.out, std::to_string(block) + "\n");
+      appendLibrary(blockWriter.libraries, std::to_string(block), "");
+    });
+    EXPECT_EQ(bufferedText(out), expected) << concurrency.threads;
+    ASSERT_EQ(libraryCount(writer.libraries), 500u);
+    EXPECT_EQ(writer.libraries.entries.front().libraryText, "0");
+    EXPECT_EQ(writer.libraries.entries.back().libraryText, "499");
+  }
+}
+
+TEST(BlockPipeline, RunningOutOfMemoryInABlockReachesTheCaller) {
+  ConcurrencyGuard guard({4, 1});
+  OutputStream out;
+  TableWriter writer(out);
+  EXPECT_THROW(writeBlocksInOrder(writer, 1000,
+                                  [](TableWriter& blockWriter, size_t block) {
+                                    if (block == 37) throw std::bad_alloc();
+                                    put(blockWriter.out, "x");
+                                  }),
+               std::bad_alloc);
+}
+
+// Dictionary text of `rows` features of every kind: quoted fields, brackets,
+// colours taken from cells, key-ins with libraries, dimension and text
+// settings, and a line end inside a quoted field.
+std::string varietyText(int rows) {
+  std::string text =
+      "FEATURE NAME,LEVEL,COLOUR,RGB,WEIGHT,LINE STYLE,TEXT STYLE,TEXT FONT,TEXT SCALE,"
+      "LINE SPACING,CELL NAME,DIM STYLE,KEY-IN\n";
+  const std::array<const char*, 6> shapes = {
+      ",RD_CL [Roads],1,808080,\"2\",Dashed [2],,,,,,,active class construction\n",
+      ",\"SV \"\"A\"\"\",ByCell(804000),FFFF00,3,0,,,,,,,attach library C:\\cells\\lib@.cel;"
+      "place cell MH;active scale 2.500\n",
+      ",BND,5 [blue],0000FF,1,Continuous,Notes,Arial,w = 1.20 [mm],2.000,,,"
+      "ts=2.000;active class primary\n",
+      ",DIM,42,,3,Fence [7],,,,,,Setting Out,dimension text capsule 1;dimension text orient 7;"
+      "dimension terminator arrow 2\n",
+      ",,ByBlock(00FF00),,0,0,,,,,,,\"rc=C:\\cells\\trees.cel;\nactive fill on\"\n",
+      ",LEADER,7 [white],FF0000,1,0,Road Names,Arial Narrow,2.5x3,1.500,,,lt=2\n",
+  };
+  for (int row = 0; row < rows; ++row) {
+    text += "Feature " + std::to_string(row);
+    // '@' stands for one of three library and cell numbers.
+    for (const char* c = shapes[static_cast<size_t>(row) % shapes.size()]; *c; ++c)
+      text += *c == '@' ? static_cast<char>('0' + row % 3) : *c;
+  }
+  return text;
+}
+
+std::string everySection(const Dictionary& dictionary, const std::string& reportPath) {
+  OutputStream out;
+  writeLinearSection(out, dictionary);
+  writeAnnotationSection(out, dictionary);
+  writeDimensionsSection(out, dictionary);
+  writeCellsSection(out, dictionary, true, "Images\\", reportPath);
+  writeSolidsSection(out, dictionary);
+  writeHatchingSection(out, dictionary);
+  writeLeadersSection(out, dictionary);
+  return std::string(bufferedText(out));
+}
+
+TEST(BlockPipeline, SectionsWrittenInBlocksEqualThoseWrittenWhole) {
+  RunOptionsGuard options(',', '#', '"', false);
+  Dictionary dictionary;
+  ASSERT_EQ(loadDictionaryText(dictionary, varietyText(700), ',', '"', '#'), 0);
+  ASSERT_EQ(dictionary.featureCount(), 701);  // and the empty one the text ends with
+  constexpr std::array kCategories = {CATEGORY_LINEAR,     CATEGORY_CELLS,  CATEGORY_TEXT,
+                                      CATEGORY_DIMENSIONS, CATEGORY_SHAPES, CATEGORY_SOLIDS,
+                                      CATEGORY_HATCHING,   CATEGORY_LEADERS, CATEGORY_CELLS};
+  for (size_t i = 0; i < dictionary.features.size(); ++i)
+    dictionary.features[i].category = kCategories[i % kCategories.size()];
+
+  // One library has a listing beside the report, so its table has rows.
+  ScratchFolder folder;
+  std::filesystem::create_directories(folder.path() / "Images" / "lib1");
+  std::ofstream(folder.path() / "Images" / "lib1" / "DIR_CONTENTS.csv")
+      << "Name,Description,Picture\nMH,Manhole,mh.png\n";
+  const std::string reportPath = (folder.path() / "report.html").string();
+
+  std::string whole;
+  {
+    ConcurrencyGuard guard({1, 1 << 30});
+    whole = everySection(dictionary, reportPath);
+  }
+  ASSERT_NE(whole.find("Symbol Library: lib1"), std::string::npos);
+  for (BlockConcurrency concurrency : {BlockConcurrency{2, 1}, BlockConcurrency{4, 7},
+                                       BlockConcurrency{8, 256}}) {
+    ConcurrencyGuard guard(concurrency);
+    EXPECT_EQ(everySection(dictionary, reportPath), whole)
+        << concurrency.threads << " threads, blocks of " << concurrency.featuresPerBlock;
+  }
+}
+
+}  // namespace
+}  // namespace plotwarden
