@@ -17,10 +17,6 @@ RawField rawField(const Dictionary& dictionary, int featureIndex, FieldRole role
   if (featureIndex < 0 || featureIndex >= dictionary.featureCount()) return {};
   const Feature& feature = dictionary.features[static_cast<size_t>(featureIndex)];
   std::string_view field = featureField(dictionary, feature, findFieldColumn(dictionary, role));
-  // Nearly every field holds neither: one pass without branches tells.
-  bool special = false;
-  for (char c : field) special |= (c == quote) | (c == '\0');
-  if (!special) return {field, false};
   field = field.substr(0, field.find('\0'));
   return {field, quote != '\0' && field.find(quote) != std::string_view::npos};
 }
