@@ -43,7 +43,7 @@ Rows featureRows(const Dictionary& d) {
     EXPECT_EQ(feature.category, CATEGORY_NONE);
     std::vector<std::string>& row = rows.emplace_back();
     for (uint32_t i = 0; i < feature.fieldCount; ++i)
-      row.emplace_back(cellText(d, d.cells[feature.firstField + i]));
+      row.emplace_back(featureField(d, feature, static_cast<int>(i)));
   }
   return rows;
 }
@@ -207,7 +207,7 @@ TEST(DictionaryReader, MissingFileFailsAndLeavesTheDictionaryEmpty) {
   EXPECT_TRUE(d.text.empty());
   EXPECT_TRUE(d.header.empty());
   EXPECT_TRUE(d.features.empty());
-  EXPECT_TRUE(d.cells.empty());
+  EXPECT_TRUE(d.fieldStarts.empty());
   EXPECT_EQ(findFieldColumn(d, ROLE_LEVEL), -1);
 }
 
@@ -266,12 +266,27 @@ TEST(DictionaryReader, TextInMemoryLoadsLikeAFile) {
 TEST(DictionaryReader, FieldsAreViewsIntoTheText) {
   Loaded loaded = loadBytes("NAME\n\"a\",b", ',', '"', '#');
   const Dictionary& d = loaded.dictionary;
-  ASSERT_EQ(d.cells.size(), 2u);
-  EXPECT_EQ(d.cells[0].start, 5u);
-  EXPECT_EQ(d.cells[0].length, 3u);
-  EXPECT_EQ(d.cells[1].start, 9u);
+  // Each field's start, then one past the last field's end plus one.
+  EXPECT_EQ(d.fieldStarts, (std::vector<uint32_t>{5, 9, 11}));
   EXPECT_EQ(d.header[0].name.start, 0u);
   EXPECT_EQ(d.header[0].name.length, 4u);
+}
+
+// A field joined across a bracketed comma, an empty field, a field ended by
+// a line end, a line without fields and one ended by CR LF each leave their
+// next field (or the closing entry) one character after their own end.
+TEST(DictionaryReader, EachFeatureClosesItsFieldsWithOneEntry) {
+  Loaded loaded = loadBytes("N\na,b],,c\n\nx\r\n", ',', '"', '#');
+  const Dictionary& d = loaded.dictionary;
+  EXPECT_EQ(d.fieldStarts, (std::vector<uint32_t>{2, 7, 8, 10, 11, 13}));
+  ASSERT_EQ(d.features.size(), 4u);
+  const uint32_t firstFields[] = {0, 4, 4, 6};
+  const uint32_t fieldCounts[] = {3, 0, 1, 0};
+  for (size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(d.features[i].firstField, firstFields[i]) << i;
+    EXPECT_EQ(d.features[i].fieldCount, fieldCounts[i]) << i;
+  }
+  EXPECT_EQ(featureRows(d), (Rows{{"a,b]", "", "c"}, {}, {"x"}, {}}));
 }
 
 // Commas that each would have to search the rest of a long text: one ']'
