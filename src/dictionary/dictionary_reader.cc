@@ -77,20 +77,20 @@ inline uint32_t lineEndLength(const char* chars, uint32_t position) {
   return chars[position] == '\r' && chars[position + 1] == '\n' ? 2 : 0;
 }
 
-// Takes the field that starts at the cursor, which stands on neither a line
-// end nor the terminator. Returns where the field ends, and leaves the
-// cursor past the separator that ended it, or on the line end or the
-// terminator that did. Only the end comes back, in a register: a whole
-// Token returned from a call that is not inlined is built on the stack in
-// parts and read back whole, which stalls every field.
-inline uint32_t takeField(DictionaryReader& reader) {
+// Takes the field that starts at `start`, which is neither a line end nor
+// the terminator. Returns where the field ends, and sets `next` past the
+// separator that ended it, or on the line end or the terminator that did.
+// Only positions come back, in registers once inlined: a whole Token
+// returned from a call that is not inlined is built on the stack in parts
+// and read back whole, which stalls every field; and a cursor kept in
+// memory would be read back after every field stored.
+inline uint32_t takeField(DictionaryReader& reader, uint32_t start, uint32_t& next) {
   const std::string& text = reader.dictionary.text;
   const char* chars = text.c_str();
   const uint32_t size = static_cast<uint32_t>(text.size());
   const char separator = reader.separator;
-  const uint32_t start = reader.cursor;
   if (chars[start] == separator) {  // an empty field
-    reader.cursor = start + 1;
+    next = start + 1;
     return start;
   }
   uint32_t position = start + 1;
@@ -101,12 +101,12 @@ inline uint32_t takeField(DictionaryReader& reader) {
     if (c == '\0' || lineEndLength(chars, position) != 0) break;
     if (c == separator) {
       const uint32_t end = separator == ',' ? commaEndingField(reader, position) : position;
-      reader.cursor = end + 1;
+      next = end + 1;
       return end;
     }
     ++position;  // a CR without LF, or another control character, is ordinary
   }
-  reader.cursor = position;
+  next = position;
   return position;
 }
 
@@ -120,26 +120,29 @@ Token nextToken(DictionaryReader& reader) {
     reader.cursor = start + lineEnd;
     return {TOKEN_END_OF_LINE, {}};
   }
-  const uint32_t end = takeField(reader);
+  const uint32_t end = takeField(reader, start, reader.cursor);
   return {TOKEN_FIELD, {start, end - start}};
 }
 
 bool readFields(DictionaryReader& reader, FieldDestination destination) {
   Dictionary& dictionary = reader.dictionary;
   const char* chars = dictionary.text.c_str();
+  uint32_t cursor = reader.cursor;
   for (;;) {
-    const uint32_t start = reader.cursor;
-    if (chars[start] == '\0') return false;
+    const uint32_t start = cursor;
+    if (chars[start] == '\0') break;
     if (const uint32_t lineEnd = lineEndLength(chars, start)) {
       reader.cursor = start + lineEnd;
       return true;
     }
-    const FieldCell field{start, takeField(reader) - start};
+    const FieldCell field{start, takeField(reader, start, cursor) - start};
     if (destination == DESTINATION_HEADER)
       appendHeaderCell(dictionary, {field, classifyFieldName(cellText(dictionary, field))});
     else
       appendFeatureField(dictionary, field);
   }
+  reader.cursor = cursor;
+  return false;
 }
 
 bool readLine(DictionaryReader& reader) {
