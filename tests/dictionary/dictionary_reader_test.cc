@@ -156,6 +156,16 @@ const ReadCase kReadCases[] = {
     {"ZeroSeparatorSplitsNothing", "NAME,LEVEL\na,b", '\0', '"', '#', {"NAME,LEVEL"}, {{"a,b"}}},
     {"ZeroQuoteQuotesNothing", "NAME\n\"a,b\"", ',', '\0', '#', {"NAME"}, {{"\"a", "b\""}}},
     {"ZeroMarkerMarksNothing", "NAME\n#x\na\n", ',', '"', '\0', {"NAME"}, {{"#x"}, {"a"}, {}}},
+
+    // Fields longer than a word, and characters that only look like ends.
+    {"LongFieldsAcrossWords",
+     "NAME\nabcdefghijklmnopq,rstuvwxyz0123456789,\"quoted, long ,, text \"\"x\"\"\"tail,end", ',',
+     '"', '#', {"NAME"},
+     {{"abcdefghijklmnopq", "rstuvwxyz0123456789", "\"quoted, long ,, text \"\"x\"\"\"tail", "end"}}},
+    {"ControlCharactersAreOrdinary", "NAME\na\tb\x01\x0b\x0c\x0d!,c\x0e\x1f", ',', '"', '#',
+     {"NAME"}, {{"a\tb\x01\x0b\x0c\r!", "c\x0e\x1f"}}},
+    {"HighByteSeparatorAndQuote", "NAME\xa7LEVEL\na\xa7\xe9t\xe9\xa7\xabx\xa7y\xab\xa7\xff", '\xa7', '\xab',
+     '#', {"NAME", "LEVEL"}, {{"a", "\xe9t\xe9", "\xabx\xa7y\xab", "\xff"}}},
     {"ZeroMarkerNeverLooksPastTheEnd", "NAME\na\n\0 LEVEL"s, ',', '"', '\0', {"NAME"}, {{"a"}, {}}},
 };
 
@@ -304,6 +314,25 @@ TEST(DictionaryReader, ManyCommasBeforeALateBracket) {
   ASSERT_EQ(f.fieldCount, static_cast<uint32_t>(kFields + 1));
   EXPECT_EQ(featureField(loaded.dictionary, f, kFields - 1), "ab");
   EXPECT_EQ(featureField(loaded.dictionary, f, kFields), "]");
+}
+
+// A field may end at every distance from the end of the text, by a
+// separator, a line end or the terminator; so may a quoted part.
+TEST(DictionaryReader, FieldsEndingNearTheEndOfTheText) {
+  for (size_t length = 1; length <= 20; ++length) {
+    const std::string field(length, 'x');
+    for (const char* after : {"", ",", ",y", "\n", "\r\n", "\r"}) {
+      Loaded loaded = loadBytes("N\n" + field + after, ',', '"', '#');
+      Rows expected{{field}};
+      if (std::string(after) == ",y") expected[0].push_back("y");
+      if (std::string(after) == "\r") expected[0][0] += "\r";
+      if (after[0] == '\n' || after[1] == '\n') expected.emplace_back();
+      EXPECT_EQ(featureRows(loaded.dictionary), expected) << length << " " << after;
+    }
+    const std::string quoted = "\"" + field + "\"";
+    EXPECT_EQ(featureRows(loadBytes("N\n" + quoted, ',', '"', '#').dictionary), (Rows{{quoted}}));
+    EXPECT_EQ(featureRows(loadBytes("N\n\"" + field, ',', '"', '#').dictionary), (Rows{{"\"" + field}}));
+  }
 }
 
 struct TokenStep {
