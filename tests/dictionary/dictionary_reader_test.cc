@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "support/scratch_folder.h"
@@ -321,12 +322,12 @@ TEST(DictionaryReader, ManyCommasBeforeALateBracket) {
 TEST(DictionaryReader, FieldsEndingNearTheEndOfTheText) {
   for (size_t length = 1; length <= 20; ++length) {
     const std::string field(length, 'x');
-    for (const char* after : {"", ",", ",y", "\n", "\r\n", "\r"}) {
-      Loaded loaded = loadBytes("N\n" + field + after, ',', '"', '#');
+    for (std::string_view after : {"", ",", ",y", "\n", "\r\n", "\r"}) {
+      Loaded loaded = loadBytes("N\n" + field + std::string(after), ',', '"', '#');
       Rows expected{{field}};
-      if (std::string(after) == ",y") expected[0].push_back("y");
-      if (std::string(after) == "\r") expected[0][0] += "\r";
-      if (after[0] == '\n' || after[1] == '\n') expected.emplace_back();
+      if (after == ",y") expected[0].push_back("y");
+      if (after == "\r") expected[0][0] += "\r";
+      if (after == "\n" || after == "\r\n") expected.emplace_back();
       EXPECT_EQ(featureRows(loaded.dictionary), expected) << length << " " << after;
     }
     const std::string quoted = "\"" + field + "\"";
