@@ -3,6 +3,11 @@
 // commas and no brackets, and comma-dense lines before a single ']' at the
 // very end (every comma then looks for its bracket). Equal MB/s across sizes
 // shows that loading grows linearly with the file.
+//
+//   plotwarden_load_bench [FILE...]
+//
+// Given files (comma separator, '"' quote, '#' marker), times loading each
+// of them instead.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -62,22 +67,38 @@ double loadSeconds(const std::string& path) {
   return best;
 }
 
+void printRow(const char* title, double bytes, double seconds) {
+  const double mb = bytes / (1 << 20);
+  std::printf("%-22s %8.1f %10.4f %10.1f\n", title, mb, seconds, seconds > 0 ? mb / seconds : 0.0);
+}
+
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  std::printf("%-22s %8s %10s %10s\n", "shape", "MB", "seconds", "MB/s");
+  if (argc > 1) {
+    for (int i = 1; i < argc; ++i) {
+      std::error_code error;
+      const uintmax_t bytes = std::filesystem::file_size(argv[i], error);
+      if (error) {
+        std::fprintf(stderr, "cannot read %s\n", argv[i]);
+        return 1;
+      }
+      printRow(std::filesystem::path(argv[i]).filename().string().c_str(), static_cast<double>(bytes),
+               loadSeconds(argv[i]));
+    }
+    return 0;
+  }
   std::filesystem::path folder =
       std::filesystem::temp_directory_path() / ("plotwarden-bench-" + std::to_string(std::random_device{}()));
   std::filesystem::create_directories(folder);
   const char* shapes[] = {"realistic", "commas, no brackets", "commas, one late ']'"};
-  std::printf("%-22s %8s %10s %10s\n", "shape", "MB", "seconds", "MB/s");
   for (int shape = 0; shape < 3; ++shape) {
     for (size_t megabytes : {1, 10, 100}) {
       std::string text = makeText(megabytes << 20, shape);
       std::string path = (folder / "bench.csv").string();
       std::ofstream(path, std::ios::binary).write(text.data(), static_cast<std::streamsize>(text.size()));
-      double seconds = loadSeconds(path);
-      double mb = static_cast<double>(text.size()) / (1 << 20);
-      std::printf("%-22s %8.1f %10.4f %10.1f\n", shapes[shape], mb, seconds, seconds > 0 ? mb / seconds : 0.0);
+      printRow(shapes[shape], static_cast<double>(text.size()), loadSeconds(path));
     }
   }
   std::error_code error;

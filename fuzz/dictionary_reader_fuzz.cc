@@ -151,20 +151,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Dictionary dictionary;
   FUZZ_CHECK(loadDictionaryText(dictionary, bytes, separator, quote, marker) == 0);
 
-  // Every cell lies inside the text, and each Feature's fields follow the last's.
+  // Every cell lies inside the text. Each Feature's field entries follow the
+  // last Feature's, and rise by at least one from a field to the next (an
+  // empty field still has its separator); the entry closing the last field
+  // is at most one past the terminator.
   const size_t textSize = dictionary.text.size();
   FUZZ_CHECK(textSize <= bytes.size());
   for (const HeaderCell& cell : dictionary.header)
     FUZZ_CHECK(cell.name.start + uint64_t{cell.name.length} <= textSize);
-  for (const FieldCell& cell : dictionary.cells)
-    FUZZ_CHECK(cell.start + uint64_t{cell.length} <= textSize);
   uint64_t nextField = 0;
   for (const Feature& feature : dictionary.features) {
     FUZZ_CHECK(feature.category == CATEGORY_NONE);
-    FUZZ_CHECK(feature.firstField == nextField || feature.fieldCount == 0);
-    nextField = feature.fieldCount == 0 ? nextField : feature.firstField + uint64_t{feature.fieldCount};
+    FUZZ_CHECK(feature.firstField == nextField);
+    if (feature.fieldCount == 0) continue;
+    nextField = feature.firstField + uint64_t{feature.fieldCount} + 1;
+    FUZZ_CHECK(nextField <= dictionary.fieldStarts.size());
+    for (uint64_t i = feature.firstField; i + 1 < nextField; ++i)
+      FUZZ_CHECK(dictionary.fieldStarts[i] < dictionary.fieldStarts[i + 1]);
+    FUZZ_CHECK(dictionary.fieldStarts[nextField - 1] <= textSize + 1);
   }
-  FUZZ_CHECK(nextField <= dictionary.cells.size());
+  FUZZ_CHECK(nextField == dictionary.fieldStarts.size());
 
   const PlainResult plain =
       PlainReader(std::string_view(bytes).substr(0, textSize), separator, quote, marker).read();

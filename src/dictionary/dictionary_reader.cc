@@ -6,37 +6,40 @@
 #include <string_view>
 
 #include "dictionary/field_roles.h"
+#include "dictionary/word_scan.h"
 #include "platform/file_io.h"
 
 namespace plotwarden {
 
 namespace {
 
-// Fields and the cursor are 32-bit positions in the text, so a file of 4 GiB
-// or more cannot be held: it is refused like a file that cannot be read.
-constexpr uintmax_t kLargestHeldFile = std::numeric_limits<uint32_t>::max();
+// Fields and the cursor are 32-bit positions in the text, and so is the
+// entry one past a field that runs up to the very end of the text: a file of
+// 4 GiB - 1 bytes or more cannot be held, and is refused like a file that
+// cannot be read.
+constexpr uintmax_t kLargestHeldFile = std::numeric_limits<uint32_t>::max() - 1;
 
 // Dictionary lines are full of short and empty fields: room for one field
-// per 4 characters and one Feature per 32 spares regrowth for nearly every
-// file. It costs address space about twice the text's size, of which only
-// what the fields fill is ever touched.
+// entry per 4 characters and one Feature per 32 spares regrowth for nearly
+// every file. It costs address space about 1.4 times the text's size, of
+// which only what the fields fill is ever touched.
 void reserveForText(Dictionary& dictionary) {
-  dictionary.cells.reserve(dictionary.text.size() / 4 + 1);
+  dictionary.fieldStarts.reserve(dictionary.text.size() / 4 + 1);
   dictionary.features.reserve(dictionary.text.size() / 32 + 1);
 }
 
 // With a comma separator a comma inside [..] does not split a field. The
 // comma is taken to be inside brackets when a ']' follows it before any '['
 // does, in the whole rest of the text (line ends and quotes do not stop the
-// search). The field then runs unexamined up to the first comma after that
-// ']', which ends it; with no such comma the comma splits as usual.
+// search): that is, when the first bracket of either kind after it is a
+// ']'. The field then runs unexamined up to the first comma after that ']',
+// which ends it; with no such comma the comma splits as usual.
 // Returns the position of the comma that ends the field.
-uint32_t commaEndingField(DictionaryReader& reader, uint32_t comma) {
-  std::string_view text = reader.dictionary.text;
-  size_t close = findFrom(reader.nextCloseBracket, text, comma);
-  if (close == text.size()) return comma;
-  if (findFrom(reader.nextOpenBracket, text, comma) < close) return comma;
-  size_t after = findFrom(reader.nextComma, text, close);
+inline uint32_t commaEndingField(DictionaryReader& reader, uint32_t comma) {
+  const std::string_view text = reader.dictionary.text;
+  const size_t bracket = findFrom(reader.nextBracket, text, comma);
+  if (bracket == text.size() || text[bracket] == '[') return comma;
+  const size_t after = findFrom(reader.nextComma, text, bracket);
   return after == text.size() ? comma : static_cast<uint32_t>(after);
 }
 
@@ -45,82 +48,101 @@ uint32_t commaEndingField(DictionaryReader& reader, uint32_t comma) {
 // closes the part (the field itself goes on unquoted). Separators and line
 // ends inside belong to the field; an unclosed quote runs to the end of the
 // text. Returns the position after the closing quote, or the terminator's.
-uint32_t pastQuotedPart(const char* chars, uint32_t position, char quote) {
-  for (;; ++position) {
-    const char c = chars[position];
-    if (c == '\0') return position;
-    if (c == quote) {
-      if (chars[position + 1] != quote) return position + 1;
-      ++position;
-    }
-  }
-}
-
-// The first character from `position` on that may end an unquoted field.
-// Line ends and the terminator are all at or below CR, so most characters
-// are passed over after two tests.
-uint32_t nextPossibleFieldEnd(const char* chars, uint32_t position, char separator) {
-  for (;; ++position) {
-    const char c = chars[position];
-    if (c == separator) return position;
-    if (static_cast<unsigned char>(c) <= '\r' && (c == '\n' || c == '\r' || c == '\0'))
-      return position;
-  }
-}
-
-// The tokenizer itself, kept in this file so that readFields has it inlined:
-// a Token handed back through a call was built on the stack in halves and
-// read back whole, which stalled every field.
-inline Token scanToken(DictionaryReader& reader) {
-  const char* chars = reader.dictionary.text.c_str();
-  const uint32_t start = reader.cursor;
-  const char first = chars[start];
-  if (first == '\0') return {TOKEN_END_OF_TEXT, {}};
-  if (first == '\r' && chars[start + 1] == '\n') {
-    reader.cursor = start + 2;
-    return {TOKEN_END_OF_LINE, {}};
-  }
-  if (first == '\n') {
-    reader.cursor = start + 1;
-    return {TOKEN_END_OF_LINE, {}};
-  }
-  if (first == reader.separator) {
-    reader.cursor = start + 1;
-    return {TOKEN_FIELD, {start, 0}};
-  }
-
-  uint32_t position = start + 1;
-  if (first == reader.quote) position = pastQuotedPart(chars, position, reader.quote);
+uint32_t pastQuotedPart(const char* chars, uint32_t position, uint32_t size, char quote) {
   for (;;) {
-    position = nextPossibleFieldEnd(chars, position, reader.separator);
-    const char c = chars[position];
-    if (c == '\0' || c == '\n' || (c == '\r' && chars[position + 1] == '\n')) break;
-    if (c == reader.separator) {
-      uint32_t end = reader.separator == ',' ? commaEndingField(reader, position) : position;
-      reader.cursor = end + 1;
-      return {TOKEN_FIELD, {start, end - start}};
-    }
-    ++position;  // a CR without LF is an ordinary character
+    position = static_cast<uint32_t>(scanTo(
+        chars, position, size, [quote](uint64_t word) { return bytesEqual(word, quote); },
+        [quote](char c) { return c == quote; }));
+    if (position == size) return position;
+    if (chars[position + 1] != quote) return position + 1;
+    position += 2;
   }
-  reader.cursor = position;
-  return {TOKEN_FIELD, {start, position - start}};
+}
+
+// The first character from `position` on that may end an unquoted field:
+// the separator, or a character at or below CR, as both line ends and the
+// terminator are. The terminator stops the scan, so it is read as well.
+inline uint32_t nextPossibleFieldEnd(const char* chars, uint32_t position, uint32_t size,
+                                     char separator) {
+  return static_cast<uint32_t>(scanTo(
+      chars, position, size + 1,
+      [separator](uint64_t word) { return bytesEqual(word, separator) | bytesBelow(word, '\r' + 1); },
+      [separator](char c) { return c == separator || static_cast<unsigned char>(c) <= '\r'; }));
+}
+
+// The length of the line end at `position`: 1 for LF, 2 for CR LF, 0 when
+// there is none (a CR alone ends no line).
+inline uint32_t lineEndLength(const char* chars, uint32_t position) {
+  if (chars[position] == '\n') return 1;
+  return chars[position] == '\r' && chars[position + 1] == '\n' ? 2 : 0;
+}
+
+// Takes the field that starts at `start`, which is neither a line end nor
+// the terminator. Returns where the field ends, and sets `next` past the
+// separator that ended it, or on the line end or the terminator that did.
+// Only positions come back, in registers once inlined: a whole Token
+// returned from a call that is not inlined is built on the stack in parts
+// and read back whole, which stalls every field; and a cursor kept in
+// memory would be read back after every field stored.
+inline uint32_t takeField(DictionaryReader& reader, uint32_t start, uint32_t& next) {
+  const std::string& text = reader.dictionary.text;
+  const char* chars = text.c_str();
+  const uint32_t size = static_cast<uint32_t>(text.size());
+  const char separator = reader.separator;
+  if (chars[start] == separator) {  // an empty field
+    next = start + 1;
+    return start;
+  }
+  uint32_t position = start + 1;
+  if (chars[start] == reader.quote) position = pastQuotedPart(chars, position, size, reader.quote);
+  for (;;) {
+    position = nextPossibleFieldEnd(chars, position, size, separator);
+    const char c = chars[position];
+    if (c == '\0' || lineEndLength(chars, position) != 0) break;
+    if (c == separator) {
+      const uint32_t end = separator == ',' ? commaEndingField(reader, position) : position;
+      next = end + 1;
+      return end;
+    }
+    ++position;  // a CR without LF, or another control character, is ordinary
+  }
+  next = position;
+  return position;
 }
 
 }  // namespace
 
-Token nextToken(DictionaryReader& reader) { return scanToken(reader); }
+Token nextToken(DictionaryReader& reader) {
+  const char* chars = reader.dictionary.text.c_str();
+  const uint32_t start = reader.cursor;
+  if (chars[start] == '\0') return {TOKEN_END_OF_TEXT, {}};
+  if (const uint32_t lineEnd = lineEndLength(chars, start)) {
+    reader.cursor = start + lineEnd;
+    return {TOKEN_END_OF_LINE, {}};
+  }
+  const uint32_t end = takeField(reader, start, reader.cursor);
+  return {TOKEN_FIELD, {start, end - start}};
+}
 
 bool readFields(DictionaryReader& reader, FieldDestination destination) {
   Dictionary& dictionary = reader.dictionary;
+  const char* chars = dictionary.text.c_str();
+  uint32_t cursor = reader.cursor;
   for (;;) {
-    Token token = scanToken(reader);
-    if (token.kind == TOKEN_END_OF_TEXT) return false;
-    if (token.kind == TOKEN_END_OF_LINE) return true;
+    const uint32_t start = cursor;
+    if (chars[start] == '\0') break;
+    if (const uint32_t lineEnd = lineEndLength(chars, start)) {
+      reader.cursor = start + lineEnd;
+      return true;
+    }
+    const FieldCell field{start, takeField(reader, start, cursor) - start};
     if (destination == DESTINATION_HEADER)
-      appendHeaderCell(dictionary, {token.field, classifyFieldName(cellText(dictionary, token.field))});
+      appendHeaderCell(dictionary, {field, classifyFieldName(cellText(dictionary, field))});
     else
-      appendFeatureField(dictionary, token.field);
+      appendFeatureField(dictionary, field);
   }
+  reader.cursor = cursor;
+  return false;
 }
 
 bool readLine(DictionaryReader& reader) {

@@ -32,10 +32,10 @@ struct DictionaryReader {
   char quote;
   char marker;
   uint32_t cursor = 0;
-  // Bracket-rule searches, remembered so that no comma rescans the text.
-  ForwardSearch nextOpenBracket{'['};
-  ForwardSearch nextCloseBracket{']'};
-  ForwardSearch nextComma{','};
+  // Bracket-rule searches, remembered so that no comma rescans the text:
+  // the next '[' or ']', and the next comma after a ']'.
+  ForwardSearch nextBracket{'[', ']'};
+  ForwardSearch nextComma{',', ','};
 };
 
 enum TokenKind { TOKEN_FIELD, TOKEN_END_OF_LINE, TOKEN_END_OF_TEXT };

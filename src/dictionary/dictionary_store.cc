@@ -26,14 +26,14 @@ void appendHeaderCell(Dictionary& dictionary, HeaderCell cell) {
 
 void appendFeature(Dictionary& dictionary) {
   Feature feature;
-  feature.firstField = static_cast<uint32_t>(dictionary.cells.size());
+  feature.firstField = static_cast<uint32_t>(dictionary.fieldStarts.size());
   dictionary.features.push_back(feature);
 }
 
 void clearFileContent(Dictionary& dictionary) {
   dictionary.text.clear();
   dictionary.header.clear();
-  dictionary.cells.clear();
+  dictionary.fieldStarts.clear();
   dictionary.features.clear();
   dictionary.roleColumns = Dictionary::makeNoColumns();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cassert>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -44,8 +45,9 @@ enum FeatureCategory : int32_t {
   CATEGORY_HATCHING = 8,
 };
 
-// One field: a stretch of the dictionary's text, kept as an offset so that
-// moving a Dictionary never invalidates it. Raw characters, quotes kept.
+// A stretch of the dictionary's text, kept as an offset so that moving a
+// Dictionary never invalidates it: a header name, or a field as it is
+// handed to appendFeatureField. Raw characters, quotes kept.
 struct FieldCell {
   uint32_t start = 0;
   uint32_t length = 0;
@@ -57,8 +59,9 @@ struct HeaderCell {
   FieldRole role = ROLE_UNKNOWN;
 };
 
-// One data line. Its fields are `fieldCount` consecutive cells of the
-// dictionary's `cells`, starting at `firstField`; field i is in column i.
+// One data line. Its fields are described by `fieldCount` + 1 consecutive
+// entries of the dictionary's `fieldStarts`, from `firstField` on (none
+// when it has no field); field i is in column i.
 struct Feature {
   FeatureCategory category = CATEGORY_NONE;
   uint32_t firstField = 0;
@@ -77,9 +80,16 @@ struct Dictionary {
 
   // From the file: its whole text (a zero byte follows it), the header
   // columns, every feature's fields and the features in file order.
+  //
+  // A field that another field follows on its line ends one separator
+  // before that one starts, so 4 bytes per field are enough: a Feature's
+  // fields are the start of each, then one entry more, one past its last
+  // field's end plus one (where a further field would start). Field i is
+  // the text from fieldStarts[firstField + i] up to one character before
+  // fieldStarts[firstField + i + 1].
   std::string text;
   std::vector<HeaderCell> header;
-  std::vector<FieldCell> cells;
+  std::vector<uint32_t> fieldStarts;
   std::vector<Feature> features;
 
   // Per-category counts, set once by the summary.
@@ -112,16 +122,22 @@ void appendHeaderCell(Dictionary& dictionary, HeaderCell cell);
 void appendFeature(Dictionary& dictionary);
 
 // Appends a field to the newest Feature. Only the newest Feature grows, so
-// each Feature's fields stay consecutive in `cells`.
+// each Feature's fields stay consecutive in `fieldStarts`. A field after
+// the Feature's first must start one character past the end of the one
+// before it (where a separator ends a field, the next starts after it).
 inline void appendFeatureField(Dictionary& dictionary, FieldCell field) {
-  dictionary.cells.push_back(field);
-  ++dictionary.features.back().fieldCount;
+  Feature& feature = dictionary.features.back();
+  std::vector<uint32_t>& starts = dictionary.fieldStarts;
+  if (feature.fieldCount == 0) starts.push_back(field.start);
+  assert(starts.back() == field.start);  // the closing entry of the field before
+  starts.push_back(field.start + field.length + 1);
+  ++feature.fieldCount;
 }
 
 // Empties what a file gave the dictionary: its text, header and features.
 void clearFileContent(Dictionary& dictionary);
 
-// The text of a cell.
+// The text of a header cell.
 inline std::string_view cellText(const Dictionary& d, FieldCell cell) {
   return std::string_view(d.text).substr(cell.start, cell.length);
 }
@@ -129,7 +145,8 @@ inline std::string_view cellText(const Dictionary& d, FieldCell cell) {
 // The raw text of a feature's field in `column`; "" when the row is shorter.
 inline std::string_view featureField(const Dictionary& d, const Feature& f, int column) {
   if (column < 0 || static_cast<uint32_t>(column) >= f.fieldCount) return {};
-  return cellText(d, d.cells[f.firstField + static_cast<uint32_t>(column)]);
+  const uint32_t* bounds = d.fieldStarts.data() + f.firstField + static_cast<uint32_t>(column);
+  return std::string_view(d.text).substr(bounds[0], bounds[1] - 1 - bounds[0]);
 }
 
 int dictionaryCount();

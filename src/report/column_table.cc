@@ -113,8 +113,9 @@ constexpr size_t kTextLinesAhead = 4;
 static void prefetchFeatureCells(const Dictionary& dictionary, int index) {
   if (index >= dictionary.featureCount()) return;
   const Feature& feature = dictionary.features[static_cast<size_t>(index)];
-  const char* first = reinterpret_cast<const char*>(dictionary.cells.data() + feature.firstField);
-  const size_t bytes = feature.fieldCount * sizeof(FieldCell);
+  if (feature.fieldCount == 0) return;
+  const char* first = reinterpret_cast<const char*>(dictionary.fieldStarts.data() + feature.firstField);
+  const size_t bytes = (feature.fieldCount + 1) * sizeof(uint32_t);
   for (size_t offset = 0; offset < bytes; offset += kCacheLine) prefetchMemory(first + offset);
 }
 
@@ -122,9 +123,9 @@ static void prefetchFeatureText(const Dictionary& dictionary, int index) {
   if (index >= dictionary.featureCount()) return;
   const Feature& feature = dictionary.features[static_cast<size_t>(index)];
   if (feature.fieldCount == 0) return;
-  const FieldCell& last = dictionary.cells[feature.firstField + feature.fieldCount - 1];
-  const size_t start = dictionary.cells[feature.firstField].start;
-  const size_t end = std::min<size_t>(last.start + last.length, start + kTextLinesAhead * kCacheLine);
+  const size_t start = dictionary.fieldStarts[feature.firstField];
+  const size_t lastFieldEnd = dictionary.fieldStarts[feature.firstField + feature.fieldCount] - 1;
+  const size_t end = std::min<size_t>(lastFieldEnd, start + kTextLinesAhead * kCacheLine);
   for (size_t offset = start; offset < end; offset += kCacheLine)
     prefetchMemory(dictionary.text.data() + offset);
 }

@@ -130,9 +130,9 @@ TEST(Classification, AFieldIsJudgedOnItsOwnText) {
   d.text = "3,Lv[1]\r\n";
   appendHeaderCell(d, HeaderCell{FieldCell{}, ROLE_ELEMENT_TYPES});
   appendHeaderCell(d, HeaderCell{FieldCell{}, ROLE_LEVEL});
-  d.features.push_back(Feature{CATEGORY_NONE, 0, 2});
-  d.cells.push_back(FieldCell{0, 1});
-  d.cells.push_back(FieldCell{2, 5});
+  appendFeature(d);
+  appendFeatureField(d, FieldCell{0, 1});
+  appendFeatureField(d, FieldCell{2, 5});
   EXPECT_EQ(classifyFeatures(d, categoryRule(CATEGORY_LINEAR)), 1);
 }
 

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "support/scratch_folder.h"
@@ -43,7 +44,7 @@ Rows featureRows(const Dictionary& d) {
     EXPECT_EQ(feature.category, CATEGORY_NONE);
     std::vector<std::string>& row = rows.emplace_back();
     for (uint32_t i = 0; i < feature.fieldCount; ++i)
-      row.emplace_back(cellText(d, d.cells[feature.firstField + i]));
+      row.emplace_back(featureField(d, feature, static_cast<int>(i)));
   }
   return rows;
 }
@@ -156,6 +157,16 @@ const ReadCase kReadCases[] = {
     {"ZeroSeparatorSplitsNothing", "NAME,LEVEL\na,b", '\0', '"', '#', {"NAME,LEVEL"}, {{"a,b"}}},
     {"ZeroQuoteQuotesNothing", "NAME\n\"a,b\"", ',', '\0', '#', {"NAME"}, {{"\"a", "b\""}}},
     {"ZeroMarkerMarksNothing", "NAME\n#x\na\n", ',', '"', '\0', {"NAME"}, {{"#x"}, {"a"}, {}}},
+
+    // Fields longer than a word, and characters that only look like ends.
+    {"LongFieldsAcrossWords",
+     "NAME\nabcdefghijklmnopq,rstuvwxyz0123456789,\"quoted, long ,, text \"\"x\"\"\"tail,end", ',',
+     '"', '#', {"NAME"},
+     {{"abcdefghijklmnopq", "rstuvwxyz0123456789", "\"quoted, long ,, text \"\"x\"\"\"tail", "end"}}},
+    {"ControlCharactersAreOrdinary", "NAME\na\tb\x01\x0b\x0c\x0d!,c\x0e\x1f", ',', '"', '#',
+     {"NAME"}, {{"a\tb\x01\x0b\x0c\r!", "c\x0e\x1f"}}},
+    {"HighByteSeparatorAndQuote", "NAME\xa7LEVEL\na\xa7\xe9t\xe9\xa7\xabx\xa7y\xab\xa7\xff", '\xa7', '\xab',
+     '#', {"NAME", "LEVEL"}, {{"a", "\xe9t\xe9", "\xabx\xa7y\xab", "\xff"}}},
     {"ZeroMarkerNeverLooksPastTheEnd", "NAME\na\n\0 LEVEL"s, ',', '"', '\0', {"NAME"}, {{"a"}, {}}},
 };
 
@@ -207,7 +218,7 @@ TEST(DictionaryReader, MissingFileFailsAndLeavesTheDictionaryEmpty) {
   EXPECT_TRUE(d.text.empty());
   EXPECT_TRUE(d.header.empty());
   EXPECT_TRUE(d.features.empty());
-  EXPECT_TRUE(d.cells.empty());
+  EXPECT_TRUE(d.fieldStarts.empty());
   EXPECT_EQ(findFieldColumn(d, ROLE_LEVEL), -1);
 }
 
@@ -266,12 +277,27 @@ TEST(DictionaryReader, TextInMemoryLoadsLikeAFile) {
 TEST(DictionaryReader, FieldsAreViewsIntoTheText) {
   Loaded loaded = loadBytes("NAME\n\"a\",b", ',', '"', '#');
   const Dictionary& d = loaded.dictionary;
-  ASSERT_EQ(d.cells.size(), 2u);
-  EXPECT_EQ(d.cells[0].start, 5u);
-  EXPECT_EQ(d.cells[0].length, 3u);
-  EXPECT_EQ(d.cells[1].start, 9u);
+  // Each field's start, then one past the last field's end plus one.
+  EXPECT_EQ(d.fieldStarts, (std::vector<uint32_t>{5, 9, 11}));
   EXPECT_EQ(d.header[0].name.start, 0u);
   EXPECT_EQ(d.header[0].name.length, 4u);
+}
+
+// A field joined across a bracketed comma, an empty field, a field ended by
+// a line end, a line without fields and one ended by CR LF each leave their
+// next field (or the closing entry) one character after their own end.
+TEST(DictionaryReader, EachFeatureClosesItsFieldsWithOneEntry) {
+  Loaded loaded = loadBytes("N\na,b],,c\n\nx\r\n", ',', '"', '#');
+  const Dictionary& d = loaded.dictionary;
+  EXPECT_EQ(d.fieldStarts, (std::vector<uint32_t>{2, 7, 8, 10, 11, 13}));
+  ASSERT_EQ(d.features.size(), 4u);
+  const uint32_t firstFields[] = {0, 4, 4, 6};
+  const uint32_t fieldCounts[] = {3, 0, 1, 0};
+  for (size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(d.features[i].firstField, firstFields[i]) << i;
+    EXPECT_EQ(d.features[i].fieldCount, fieldCounts[i]) << i;
+  }
+  EXPECT_EQ(featureRows(d), (Rows{{"a,b]", "", "c"}, {}, {"x"}, {}}));
 }
 
 // Commas that each would have to search the rest of a long text: one ']'
@@ -289,6 +315,25 @@ TEST(DictionaryReader, ManyCommasBeforeALateBracket) {
   ASSERT_EQ(f.fieldCount, static_cast<uint32_t>(kFields + 1));
   EXPECT_EQ(featureField(loaded.dictionary, f, kFields - 1), "ab");
   EXPECT_EQ(featureField(loaded.dictionary, f, kFields), "]");
+}
+
+// A field may end at every distance from the end of the text, by a
+// separator, a line end or the terminator; so may a quoted part.
+TEST(DictionaryReader, FieldsEndingNearTheEndOfTheText) {
+  for (size_t length = 1; length <= 20; ++length) {
+    const std::string field(length, 'x');
+    for (std::string_view after : {"", ",", ",y", "\n", "\r\n", "\r"}) {
+      Loaded loaded = loadBytes("N\n" + field + std::string(after), ',', '"', '#');
+      Rows expected{{field}};
+      if (after == ",y") expected[0].push_back("y");
+      if (after == "\r") expected[0][0] += "\r";
+      if (after == "\n" || after == "\r\n") expected.emplace_back();
+      EXPECT_EQ(featureRows(loaded.dictionary), expected) << length << " " << after;
+    }
+    const std::string quoted = "\"" + field + "\"";
+    EXPECT_EQ(featureRows(loadBytes("N\n" + quoted, ',', '"', '#').dictionary), (Rows{{quoted}}));
+    EXPECT_EQ(featureRows(loadBytes("N\n\"" + field, ',', '"', '#').dictionary), (Rows{{"\"" + field}}));
+  }
 }
 
 struct TokenStep {

@@ -76,6 +76,10 @@ TEST(DictionaryRecord, FeatureFieldsStayWithTheirFeature) {
   appendFeature(d);
   appendFeatureField(d, {5, 1});
   ASSERT_EQ(d.featureCount(), 3);
+  // Each field's start, and after a Feature's last field where a next one
+  // would start; a Feature without fields takes no entry.
+  EXPECT_EQ(d.fieldStarts, (std::vector<uint32_t>{0, 2, 4, 5, 7}));
+  EXPECT_EQ(featureField(d, d.features[0], 0), "a");
   EXPECT_EQ(featureField(d, d.features[0], 1), "b");
   EXPECT_EQ(featureField(d, d.features[0], 2), "");
   EXPECT_EQ(featureField(d, d.features[1], 0), "");
@@ -92,7 +96,7 @@ TEST(DictionaryRecord, ClearingFileContentForgetsColumns) {
   appendFeatureField(d, {0, 1});
   clearFileContent(d);
   EXPECT_EQ(findFieldColumn(d, ROLE_KEY_IN), -1);
-  EXPECT_TRUE(d.text.empty() && d.header.empty() && d.cells.empty() && d.features.empty());
+  EXPECT_TRUE(d.text.empty() && d.header.empty() && d.fieldStarts.empty() && d.features.empty());
   EXPECT_EQ(d.name, "kept");
 }
 

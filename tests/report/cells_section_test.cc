@@ -251,12 +251,12 @@ TEST(CellsSection, EveryLibraryBlockIsWrittenHoweverManyThereAre) {
       buildDictionary({{"FEATURE NAME", ROLE_FEATURE_NAME}, {"KEY-IN", ROLE_KEY_IN}}, {});
   for (int i = 0; i < kLibraries; ++i) {
     const std::string fields[] = {"F", "rc=L\\lib" + std::to_string(i) + ".cel"};
-    dictionary.features.push_back(
-        Feature{CATEGORY_CELLS, static_cast<uint32_t>(dictionary.cells.size()), 2});
+    appendFeature(dictionary);
+    dictionary.features.back().category = CATEGORY_CELLS;
     for (const std::string& field : fields) {
-      dictionary.cells.push_back(FieldCell{static_cast<uint32_t>(dictionary.text.size()),
-                                           static_cast<uint32_t>(field.size())});
-      dictionary.text += field;
+      appendFeatureField(dictionary, FieldCell{static_cast<uint32_t>(dictionary.text.size()),
+                                               static_cast<uint32_t>(field.size())});
+      dictionary.text += field + ",";
     }
   }
   ScratchFolder folder;

@@ -22,7 +22,8 @@ inline Dictionary buildDictionary(std::initializer_list<Column> header,
                                   std::initializer_list<Row> rows) {
   Dictionary d;
   // Each text is followed by a character that no field holds, so a reader
-  // that runs past a field's length shows it.
+  // that runs past a field's length shows it. After a field it stands where
+  // a separator would, as the store expects.
   auto place = [&d](std::string_view text, char after) {
     FieldCell cell{static_cast<uint32_t>(d.text.size()), static_cast<uint32_t>(text.size())};
     d.text += text;
@@ -32,9 +33,8 @@ inline Dictionary buildDictionary(std::initializer_list<Column> header,
   for (const Column& column : header)
     appendHeaderCell(d, HeaderCell{place(column.name, '\0'), column.role});
   for (const Row& row : rows) {
-    d.features.push_back(Feature{CATEGORY_NONE, static_cast<uint32_t>(d.cells.size()),
-                                 static_cast<uint32_t>(row.size())});
-    for (std::string_view field : row) d.cells.push_back(place(field, '~'));
+    appendFeature(d);
+    for (std::string_view field : row) appendFeatureField(d, place(field, '~'));
   }
   return d;
 }

@@ -1,0 +1,65 @@
+#include "dictionary/word_scan.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace plotwarden {
+namespace {
+
+// A word whose bytes, first in memory first, are `bytes`.
+uint64_t wordOf(const std::string& bytes) { return loadWord(bytes.data()); }
+
+TEST(WordScan, LowestFlagIsTheFirstMatchingByte) {
+  if (!kScanWords) GTEST_SKIP() << "words are not scanned on this machine";
+  struct Case {
+    std::string word;
+    char value;
+    unsigned first;
+  };
+  // A match followed by the byte one above it (which a borrow flags too),
+  // high bytes, and a match in the last byte.
+  const Case cases[] = {
+      {"ab[\\cdef", '[', 2}, {"[\\[\\[\\[\\", '[', 0}, {"\xff\x80\xa7\xa8zzz\xa7", '\xa7', 2},
+      {"abcdefg,", ',', 7},  {"\x01\x00xxxxxx", '\0', 1}, {"\x00\x01xxxxxx", '\0', 0},
+  };
+  for (const Case& c : cases) {
+    const uint64_t word = wordOf(std::string(c.word.data(), 8));
+    ASSERT_NE(bytesEqual(word, c.value), 0u) << c.word;
+    EXPECT_EQ(firstFlaggedByte(bytesEqual(word, c.value)), c.first) << c.word;
+  }
+  EXPECT_EQ(bytesEqual(wordOf("abcdefgh"), ','), 0u);
+}
+
+TEST(WordScan, BytesBelowALimit) {
+  if (!kScanWords) GTEST_SKIP() << "words are not scanned on this machine";
+  EXPECT_EQ(bytesBelow(wordOf("abcdefgh"), '\r' + 1), 0u);
+  EXPECT_EQ(bytesBelow(wordOf("\x0e\x7f\x80\xff\x0e\x0e\x0e\x0e"), '\r' + 1), 0u);
+  EXPECT_EQ(firstFlaggedByte(bytesBelow(wordOf("abc\r\ndefg"), '\r' + 1)), 3u);
+  EXPECT_EQ(firstFlaggedByte(bytesBelow(wordOf(std::string("\xff\x0e\x0d\x00xxxx", 8)), '\r' + 1)), 2u);
+}
+
+// Every position of one target, in whole words and in the bytes after
+// them, with the other target placed later.
+TEST(WordScan, FindEitherAtEveryPosition) {
+  for (size_t length = 0; length <= 24; ++length) {
+    for (size_t at = 0; at <= length; ++at) {
+      std::string text(length, 'x');
+      if (at < length) text[at] = ']';
+      if (at + 3 < length) text[at + 3] = '[';
+      EXPECT_EQ(findEither(text.data(), 0, text.size(), '[', ']'), at) << length << " " << at;
+    }
+  }
+}
+
+TEST(WordScan, FindEitherFromAPositionAndUpToAnEnd) {
+  const std::string text = "[abcdefghij]klmnopqrst[uv";
+  EXPECT_EQ(findEither(text.data(), 1, text.size(), '[', ']'), 11u);
+  EXPECT_EQ(findEither(text.data(), 12, text.size(), '[', ']'), 22u);
+  EXPECT_EQ(findEither(text.data(), 12, 20, '[', ']'), 20u);  // the end, none before it
+  EXPECT_EQ(findEither(text.data(), 23, text.size(), '[', ']'), text.size());
+  EXPECT_EQ(findEither(text.data(), 5, text.size(), 'q', 'q'), 18u);
+}
+
+}  // namespace
+}  // namespace plotwarden
