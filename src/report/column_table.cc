@@ -31,15 +31,26 @@ static std::string_view labelOf(const ColumnDef& column, const SectionSettings& 
 }
 
 void writeHeading(TableWriter& writer, std::span<const ColumnDef> columns) {
-  PieceWriter row(writer.out);
-  openRow(row);
-  for (const ColumnDef& column : columns) {
-    if (!isPresent(column, writer.settings)) continue;
-    addHeadingCell(row, labelOf(column, writer.settings),
-                   writer.settings.layerMode ? column.layerHeadingClass : column.levelHeadingClass,
-                   column.width);
+  for (const auto& [table, text] : writer.headings) {
+    if (table == columns.data()) {
+      putConverted(writer.out, text);
+      return;
+    }
   }
-  closeRow(row);
+  OutputStream heading;
+  {
+    PieceWriter row(heading);
+    openRow(row);
+    for (const ColumnDef& column : columns) {
+      if (!isPresent(column, writer.settings)) continue;
+      addHeadingCell(row, labelOf(column, writer.settings),
+                     writer.settings.layerMode ? column.layerHeadingClass : column.levelHeadingClass,
+                     column.width);
+    }
+    closeRow(row);
+  }
+  writer.headings.emplace_back(columns.data(), bufferedText(heading));
+  putConverted(writer.out, bufferedText(heading));
 }
 
 // The text of the current feature's cell in `column`.

@@ -9,6 +9,8 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "dictionary/dictionary_store.h"
 #include "platform/output_stream.h"
@@ -73,6 +75,9 @@ struct TableWriter {
   FeatureCells cells;
   std::string cell;  // the text of a cell made for one column only
   LibraryQueue libraries;
+  // Heading rows made before, by column table: the dimension sections write
+  // the same four for every feature.
+  std::vector<std::pair<const ColumnDef*, std::string>> headings;
 };
 
 // The heading row of the columns present in the current mode.

@@ -10,7 +10,7 @@ namespace plotwarden {
 void beginFeature(FeatureCells& cells, const Dictionary& dictionary, int featureIndex) {
   cells.dictionary = &dictionary;
   cells.featureIndex = featureIndex;
-  getFieldText(dictionary, featureIndex, ROLE_KEY_IN, cells.keyin);
+  cells.keyin = fieldView(dictionary, featureIndex, ROLE_KEY_IN, cells.keyinText);
   cells.renderedRoles = 0;
   cells.haveClass = false;
   cells.haveTextSize = false;

@@ -15,7 +15,8 @@ namespace plotwarden {
 struct FeatureCells {
   const Dictionary* dictionary = nullptr;
   int featureIndex = -1;
-  std::string keyin;
+  std::string_view keyin;    // into the dictionary's text, or into keyinText
+  std::string keyinText;     // the key-in when its quotes had to be removed
   std::array<std::string, ROLE_UNKNOWN + 1> rendered;
   uint32_t renderedRoles = 0;  // one bit per role already in `rendered`
   std::string classText;
