@@ -5,6 +5,7 @@
 #include <exception>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <system_error>
 #include <thread>
 #include <utility>
@@ -21,9 +22,26 @@ BlockConcurrency& setting() {
   return concurrency;
 }
 
+// The storage of the block streams, kept from one section to the next:
+// fresh storage costs a page fault for every 4 KiB and zeroing it. Only the
+// calling thread takes and gives back storage.
+std::vector<std::string>& spareStorage() {
+  static std::vector<std::string> spare;
+  return spare;
+}
+
 // A block being written: its own memory stream and a writer on it.
 struct Slot {
-  explicit Slot(const SectionSettings& settings) : writer(text, settings) {}
+  explicit Slot(const SectionSettings& settings) : writer(text, settings) {
+    if (!spareStorage().empty()) {
+      text.storage = std::move(spareStorage().back());
+      spareStorage().pop_back();
+    }
+  }
+  ~Slot() { spareStorage().push_back(std::move(text.storage)); }
+  Slot(const Slot&) = delete;
+  Slot& operator=(const Slot&) = delete;
+
   OutputStream text;
   TableWriter writer;
   bool ready = false;  // holds a written block not yet in the report
