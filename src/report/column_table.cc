@@ -119,20 +119,16 @@ static int nextFeatureOf(const Dictionary& dictionary, unsigned categories, int 
 constexpr size_t kCacheLine = 64;
 constexpr size_t kTextLinesAhead = 4;
 
-// Start fetching the field cells, or the text, of feature `index` (nothing
-// for an index past the last feature).
-static void prefetchFeatureCells(const Dictionary& dictionary, int index) {
-  if (index >= dictionary.featureCount()) return;
-  const Feature& feature = dictionary.features[static_cast<size_t>(index)];
+// Start fetching the field starts, or the text, of a feature.
+static void prefetchFeatureCells(const Dictionary& dictionary, const Feature& feature) {
   if (feature.fieldCount == 0) return;
-  const char* first = reinterpret_cast<const char*>(dictionary.fieldStarts.data() + feature.firstField);
+  const char* first =
+      reinterpret_cast<const char*>(dictionary.fieldStarts.data() + feature.firstField);
   const size_t bytes = (feature.fieldCount + 1) * sizeof(uint32_t);
   for (size_t offset = 0; offset < bytes; offset += kCacheLine) prefetchMemory(first + offset);
 }
 
-static void prefetchFeatureText(const Dictionary& dictionary, int index) {
-  if (index >= dictionary.featureCount()) return;
-  const Feature& feature = dictionary.features[static_cast<size_t>(index)];
+static void prefetchFeatureText(const Dictionary& dictionary, const Feature& feature) {
   if (feature.fieldCount == 0) return;
   const size_t start = dictionary.fieldStarts[feature.firstField];
   const size_t lastFieldEnd = dictionary.fieldStarts[feature.firstField + feature.fieldCount] - 1;
@@ -154,9 +150,12 @@ static void writeFeatures(TableWriter& writer, const Dictionary& dictionary, uns
   for (int index = nextFeatureOf(dictionary, categories, first); index < end;
        index = nextFeatureOf(dictionary, categories, index + 1))
     features.push_back(index);
+  auto feature = [&](size_t i) -> const Feature& {
+    return dictionary.features[static_cast<size_t>(features[i])];
+  };
   for (size_t i = 0; i < features.size(); ++i) {
-    if (i + kCellsAhead < features.size()) prefetchFeatureCells(dictionary, features[i + kCellsAhead]);
-    if (i + kTextAhead < features.size()) prefetchFeatureText(dictionary, features[i + kTextAhead]);
+    if (i + kCellsAhead < features.size()) prefetchFeatureCells(dictionary, feature(i + kCellsAhead));
+    if (i + kTextAhead < features.size()) prefetchFeatureText(dictionary, feature(i + kTextAhead));
     beginFeature(writer.cells, dictionary, features[i]);
     writeFeature(writer);
   }
