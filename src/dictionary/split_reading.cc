@@ -108,13 +108,13 @@ std::vector<uint32_t> partStarts(std::string_view text, const LoadConcurrency& c
   std::vector<uint32_t> starts;
   if (concurrency.parts < 2 || text.size() < concurrency.smallestCutText) return starts;
   const uint64_t parts = static_cast<uint64_t>(concurrency.parts);
-  size_t from = 0;
+  size_t earliest = 1;  // where the next part may start at the soonest
   for (uint64_t part = 1; part < parts; ++part) {
     const size_t share = static_cast<size_t>(text.size() * part / parts);
-    const size_t lineFeed = text.find('\n', std::max(from, share));
+    const size_t lineFeed = text.find('\n', std::max(earliest, share) - 1);
     if (lineFeed == std::string_view::npos || lineFeed + 1 >= text.size()) break;
-    from = lineFeed + 1;
-    starts.push_back(static_cast<uint32_t>(from));
+    starts.push_back(static_cast<uint32_t>(lineFeed + 1));
+    earliest = lineFeed + 2;
   }
   return starts;
 }

@@ -27,8 +27,9 @@ LoadConcurrency defaultLoadConcurrency();
 const LoadConcurrency& loadConcurrency();
 void setLoadConcurrency(LoadConcurrency concurrency);
 
-// Where the parts after the first begin: each just after a LF, at or after
-// its equal share of the text, rising, and short of the text's end. None
+// Where the parts after the first begin: each at the first line start at or
+// after its equal share of the text (just after a LF), rising, and short of
+// the text's end. None
 // for a text shorter than the setting's smallest cut text; fewer where the
 // line ends run out.
 std::vector<uint32_t> partStarts(std::string_view text, const LoadConcurrency& concurrency);
