@@ -2,6 +2,9 @@
 // characters taken from the input's first three bytes. Its header and rows
 // are compared with those of a plain, unhurried reader that follows the
 // file format rule by rule, so a faster reader cannot drift from the format.
+// The text is also read in 2 to 8 parts on several threads (as many as the
+// text's length gives, modulo 7, plus 2), which must give exactly the
+// header, roles, field entries and Features of reading it in one part.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -9,6 +12,7 @@
 
 #include "dictionary/dictionary_reader.h"
 #include "dictionary/dictionary_store.h"
+#include "dictionary/split_reading.h"
 #include "fuzz_support.h"
 
 using namespace plotwarden;
@@ -139,6 +143,30 @@ class PlainReader {
   PlainResult result_;
 };
 
+// Reading in parts on several threads, cut at line starts near equal
+// shares, gives what one reading gave.
+void checkSplitReadingAgrees(const Dictionary& whole, const std::string& bytes, char separator,
+                             char quote, char marker) {
+  Dictionary split;
+  setLoadConcurrency({2 + static_cast<int>(bytes.size() % 7), 0});
+  FUZZ_CHECK(loadDictionaryText(split, bytes, separator, quote, marker) == 0);
+  FUZZ_CHECK(split.text == whole.text);
+  FUZZ_CHECK(split.header.size() == whole.header.size());
+  for (size_t i = 0; i < whole.header.size(); ++i) {
+    FUZZ_CHECK(split.header[i].name.start == whole.header[i].name.start);
+    FUZZ_CHECK(split.header[i].name.length == whole.header[i].name.length);
+    FUZZ_CHECK(split.header[i].role == whole.header[i].role);
+  }
+  FUZZ_CHECK(split.roleColumns == whole.roleColumns);
+  FUZZ_CHECK(split.fieldStarts == whole.fieldStarts);
+  FUZZ_CHECK(split.features.size() == whole.features.size());
+  for (size_t i = 0; i < whole.features.size(); ++i) {
+    FUZZ_CHECK(split.features[i].category == whole.features[i].category);
+    FUZZ_CHECK(split.features[i].firstField == whole.features[i].firstField);
+    FUZZ_CHECK(split.features[i].fieldCount == whole.features[i].fieldCount);
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -149,7 +177,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes(input.rest);
 
   Dictionary dictionary;
+  setLoadConcurrency({1, 0});
   FUZZ_CHECK(loadDictionaryText(dictionary, bytes, separator, quote, marker) == 0);
+  checkSplitReadingAgrees(dictionary, bytes, separator, quote, marker);
 
   // Every cell lies inside the text. Each Feature's field entries follow the
   // last Feature's, and rise by at least one from a field to the next (an

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "dictionary/field_roles.h"
+#include "dictionary/split_reading.h"
 #include "dictionary/word_scan.h"
 #include "platform/file_io.h"
 
@@ -19,15 +20,6 @@ namespace {
 // cannot be read.
 constexpr uintmax_t kLargestHeldFile = std::numeric_limits<uint32_t>::max() - 1;
 
-// Dictionary lines are full of short and empty fields: room for one field
-// entry per 4 characters and one Feature per 32 spares regrowth for nearly
-// every file. It costs address space about 1.4 times the text's size, of
-// which only what the fields fill is ever touched.
-void reserveForText(Dictionary& dictionary) {
-  dictionary.fieldStarts.reserve(dictionary.text.size() / 4 + 1);
-  dictionary.features.reserve(dictionary.text.size() / 32 + 1);
-}
-
 // With a comma separator a comma inside [..] does not split a field. The
 // comma is taken to be inside brackets when a ']' follows it before any '['
 // does, in the whole rest of the text (line ends and quotes do not stop the
@@ -36,7 +28,7 @@ void reserveForText(Dictionary& dictionary) {
 // which ends it; with no such comma the comma splits as usual.
 // Returns the position of the comma that ends the field.
 inline uint32_t commaEndingField(DictionaryReader& reader, uint32_t comma) {
-  const std::string_view text = reader.dictionary.text;
+  const std::string_view text = reader.text;
   const size_t bracket = findFrom(reader.nextBracket, text, comma);
   if (bracket == text.size() || text[bracket] == '[') return comma;
   const size_t after = findFrom(reader.nextComma, text, bracket);
@@ -85,9 +77,8 @@ inline uint32_t lineEndLength(const char* chars, uint32_t position) {
 // and read back whole, which stalls every field; and a cursor kept in
 // memory would be read back after every field stored.
 inline uint32_t takeField(DictionaryReader& reader, uint32_t start, uint32_t& next) {
-  const std::string& text = reader.dictionary.text;
-  const char* chars = text.c_str();
-  const uint32_t size = static_cast<uint32_t>(text.size());
+  const char* chars = reader.text.c_str();
+  const uint32_t size = static_cast<uint32_t>(reader.text.size());
   const char separator = reader.separator;
   if (chars[start] == separator) {  // an empty field
     next = start + 1;
@@ -112,8 +103,17 @@ inline uint32_t takeField(DictionaryReader& reader, uint32_t start, uint32_t& ne
 
 }  // namespace
 
+// Dictionary lines are full of short and empty fields: room for one field
+// entry per 4 characters and one Feature per 32 spares regrowth for nearly
+// every file. It costs address space about 1.4 times the text's size, of
+// which only what the fields fill is ever touched.
+void reserveRows(Dictionary& dictionary, size_t textSize) {
+  dictionary.fieldStarts.reserve(textSize / 4 + 1);
+  dictionary.features.reserve(textSize / 32 + 1);
+}
+
 Token nextToken(DictionaryReader& reader) {
-  const char* chars = reader.dictionary.text.c_str();
+  const char* chars = reader.text.c_str();
   const uint32_t start = reader.cursor;
   if (chars[start] == '\0') return {TOKEN_END_OF_TEXT, {}};
   if (const uint32_t lineEnd = lineEndLength(chars, start)) {
@@ -126,7 +126,7 @@ Token nextToken(DictionaryReader& reader) {
 
 bool readFields(DictionaryReader& reader, FieldDestination destination) {
   Dictionary& dictionary = reader.dictionary;
-  const char* chars = dictionary.text.c_str();
+  const char* chars = reader.text.c_str();
   uint32_t cursor = reader.cursor;
   for (;;) {
     const uint32_t start = cursor;
@@ -136,10 +136,13 @@ bool readFields(DictionaryReader& reader, FieldDestination destination) {
       return true;
     }
     const FieldCell field{start, takeField(reader, start, cursor) - start};
-    if (destination == DESTINATION_HEADER)
-      appendHeaderCell(dictionary, {field, classifyFieldName(cellText(dictionary, field))});
-    else
+    if (destination != DESTINATION_HEADER)
       appendFeatureField(dictionary, field);
+    else if (reader.namesRoles)
+      appendHeaderCell(dictionary, {field, classifyFieldName(std::string_view(reader.text).substr(
+                                               field.start, field.length))});
+    else
+      dictionary.header.push_back({field, ROLE_UNKNOWN});
   }
   reader.cursor = cursor;
   return false;
@@ -149,13 +152,13 @@ bool readLine(DictionaryReader& reader) {
   Dictionary& dictionary = reader.dictionary;
   // Until some line gives the header a cell, every line is a header line:
   // the first whatever it starts with, and blank lines before it.
-  if (dictionary.features.empty() && dictionary.header.empty())
+  if (!reader.startsPastHeader && dictionary.features.empty() && dictionary.header.empty())
     return readFields(reader, DESTINATION_HEADER);
 
   // The terminator is never a marker, even when the marker is a zero byte:
   // at the end of the text a Feature with no fields follows either way.
-  const char* chars = dictionary.text.c_str();
-  if (reader.cursor < dictionary.text.size() && chars[reader.cursor] == reader.marker) {
+  const char* chars = reader.text.c_str();
+  if (reader.cursor < reader.text.size() && chars[reader.cursor] == reader.marker) {
     if (chars[reader.cursor + 1] == ' ') {
       reader.cursor += 2;
       return readFields(reader, DESTINATION_HEADER);
@@ -169,7 +172,7 @@ bool readLine(DictionaryReader& reader) {
 
 void skipLine(DictionaryReader& reader) {
   // A line ends at LF, alone or after CR; a lone CR ends nothing.
-  const std::string& text = reader.dictionary.text;
+  const std::string& text = reader.text;
   size_t lineFeed = text.find('\n', reader.cursor);
   reader.cursor = static_cast<uint32_t>(lineFeed == std::string::npos ? text.size() : lineFeed + 1);
 }
@@ -191,11 +194,9 @@ int loadDictionaryText(Dictionary& dictionary, std::string bytes, char separator
   // A zero byte inside the file ends the text there.
   bytes.resize(std::min(bytes.find('\0'), bytes.size()));
   dictionary.text = std::move(bytes);
-  reserveForText(dictionary);
-
-  DictionaryReader reader{dictionary, separator, quote, marker};
-  while (readLine(reader)) {
-  }
+  reserveRows(dictionary, dictionary.text.size());
+  readInParts(dictionary, separator, quote, marker,
+              partStarts(dictionary.text, loadConcurrency()));
   return 0;
 }
 

@@ -18,15 +18,18 @@ constexpr int kLoadFailure = 0x8000;
 int loadDictionary(Dictionary& dictionary, char separator, char quote, char marker);
 
 // The same on bytes already in memory: the dictionary takes `bytes` as its
-// text (up to the first zero byte) and splits it. Returns 0, or
-// kLoadFailure (the dictionary left empty) for a text too long to hold.
+// text (up to the first zero byte) and splits it, a long text in parts on
+// several threads (loadConcurrency()). Returns 0, or kLoadFailure (the
+// dictionary left empty) for a text too long to hold. Running out of
+// memory throws std::bad_alloc, whichever thread it happens on.
 int loadDictionaryText(Dictionary& dictionary, std::string bytes, char separator, char quote,
                        char marker);
 
-// Where one load stands in the dictionary's text. The text holds no zero byte
+// Where one load stands in a dictionary's text. The text holds no zero byte
 // (loadDictionary cuts it at the first one), so the zero that std::string
 // keeps after the last character is its terminator.
 struct DictionaryReader {
+  // Takes the header cells and Features read.
   Dictionary& dictionary;
   char separator;
   char quote;
@@ -36,6 +39,16 @@ struct DictionaryReader {
   // the next '[' or ']', and the next comma after a ']'.
   ForwardSearch nextBracket{'[', ']'};
   ForwardSearch nextComma{',', ','};
+  // The text read: the dictionary's own, or the whole text of which a part
+  // is read into a dictionary of its own.
+  const std::string& text = dictionary.text;
+  // A part of a text starts at a line start after the header's first line:
+  // its lines are never read as that first line.
+  bool startsPastHeader = false;
+  // Whether header names get their roles (and unknown names their warning)
+  // as they are read. A part read on another thread leaves them role-less,
+  // for whoever joins the parts to name in file order.
+  bool namesRoles = true;
 };
 
 enum TokenKind { TOKEN_FIELD, TOKEN_END_OF_LINE, TOKEN_END_OF_TEXT };
@@ -63,5 +76,9 @@ bool readLine(DictionaryReader& reader);
 
 // Moves the cursor past the next line end, or onto the end of the text.
 void skipLine(DictionaryReader& reader);
+
+// Reserves room in the dictionary's field entries and Features for the rows
+// of a text of `textSize` characters, so that few appends move them.
+void reserveRows(Dictionary& dictionary, size_t textSize);
 
 }  // namespace plotwarden

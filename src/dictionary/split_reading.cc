@@ -1,0 +1,167 @@
+#include "dictionary/split_reading.h"
+
+#include <algorithm>
+#include <exception>
+#include <limits>
+#include <stop_token>
+#include <string>
+#include <system_error>
+#include <thread>
+
+#include "dictionary/dictionary_reader.h"
+#include "dictionary/field_roles.h"
+
+namespace plotwarden {
+
+namespace {
+
+constexpr int kMostParts = 8;
+constexpr uint32_t kToTheEnd = std::numeric_limits<uint32_t>::max();
+
+LoadConcurrency& setting() {
+  static LoadConcurrency concurrency = defaultLoadConcurrency();
+  return concurrency;
+}
+
+// Where a reading stopped: the cursor after its last line, and whether text
+// may follow (false once the end of the text was read).
+struct ReadEnd {
+  uint32_t cursor = 0;
+  bool more = true;
+};
+
+// Reads lines until one ends at or past `end`, the text ends, or a stop is
+// asked for.
+ReadEnd readLinesUntil(DictionaryReader& reader, uint32_t end, const std::stop_token& stop) {
+  for (;;) {
+    if (!readLine(reader)) return {reader.cursor, false};
+    if (reader.cursor >= end || stop.stop_requested()) return {reader.cursor, true};
+  }
+}
+
+// A part read on a thread of its own. The thread is the last member, so it
+// is stopped and joined before the rest goes.
+struct Part {
+  Dictionary rows;  // the part's Features and its role-less header cells
+  ReadEnd reached;
+  std::exception_ptr failure;
+  std::jthread thread;  // none when it could not be started
+};
+
+// Reads the text from `start` on into the part; a failure (out of memory)
+// is kept for the calling thread.
+void readPart(Part& part, const std::string& text, char separator, char quote, char marker,
+              uint32_t start, uint32_t end, const std::stop_token& stop) {
+  try {
+    reserveRows(part.rows, std::min<size_t>(end, text.size()) - std::min<size_t>(start, text.size()));
+    DictionaryReader reader{.dictionary = part.rows,
+                            .separator = separator,
+                            .quote = quote,
+                            .marker = marker,
+                            .cursor = start,
+                            .text = text,
+                            .startsPastHeader = true,
+                            .namesRoles = false};
+    part.reached = readLinesUntil(reader, end, stop);
+  } catch (...) {
+    part.failure = std::current_exception();
+  }
+}
+
+// Appends a part's rows after the dictionary's and frees them: its Features'
+// field entries move up by the entries already there, and its header cells
+// get their roles, and unknown names their warnings, now, in file order.
+void appendPart(Dictionary& dictionary, Dictionary& part) {
+  const uint32_t shift = static_cast<uint32_t>(dictionary.fieldStarts.size());
+  dictionary.fieldStarts.insert(dictionary.fieldStarts.end(), part.fieldStarts.begin(),
+                                part.fieldStarts.end());
+  for (Feature feature : part.features) {
+    feature.firstField += shift;
+    dictionary.features.push_back(feature);
+  }
+  for (const HeaderCell& cell : part.header)
+    appendHeaderCell(dictionary, {cell.name, classifyFieldName(cellText(dictionary, cell.name))});
+  part = Dictionary{};
+}
+
+// Whether a line read next is past the header's first line, as readLine
+// decides it.
+bool pastHeader(const Dictionary& dictionary) {
+  return !dictionary.header.empty() || !dictionary.features.empty();
+}
+
+}  // namespace
+
+LoadConcurrency defaultLoadConcurrency() {
+  const int processors = static_cast<int>(std::thread::hardware_concurrency());
+  return {std::clamp(processors, 1, kMostParts), size_t{4} << 20};
+}
+
+const LoadConcurrency& loadConcurrency() { return setting(); }
+
+void setLoadConcurrency(LoadConcurrency concurrency) {
+  concurrency.parts = std::clamp(concurrency.parts, 1, kMostParts);
+  setting() = concurrency;
+}
+
+std::vector<uint32_t> partStarts(std::string_view text, const LoadConcurrency& concurrency) {
+  std::vector<uint32_t> starts;
+  if (concurrency.parts < 2 || text.size() < concurrency.smallestCutText) return starts;
+  const uint64_t parts = static_cast<uint64_t>(concurrency.parts);
+  size_t earliest = 1;  // where the next part may start at the soonest
+  for (uint64_t part = 1; part < parts; ++part) {
+    const size_t share = static_cast<size_t>(text.size() * part / parts);
+    const size_t lineFeed = text.find('\n', std::max(earliest, share) - 1);
+    if (lineFeed == std::string_view::npos || lineFeed + 1 >= text.size()) break;
+    starts.push_back(static_cast<uint32_t>(lineFeed + 1));
+    earliest = lineFeed + 2;
+  }
+  return starts;
+}
+
+void readInParts(Dictionary& dictionary, char separator, char quote, char marker,
+                 const std::vector<uint32_t>& starts) {
+  const std::string& text = dictionary.text;
+  const auto endOfPart = [&starts](size_t part) {
+    return part + 1 < starts.size() ? starts[part + 1] : kToTheEnd;
+  };
+  std::vector<Part> parts(starts.size());
+  for (size_t i = 0; i < parts.size(); ++i) {
+    try {
+      parts[i].thread = std::jthread([&, i](std::stop_token stop) {
+        readPart(parts[i], text, separator, quote, marker, starts[i], endOfPart(i), stop);
+      });
+    } catch (const std::system_error&) {
+      // This part is read on the calling thread when its turn comes.
+    }
+  }
+
+  DictionaryReader reader{dictionary, separator, quote, marker};
+  ReadEnd reached = readLinesUntil(reader, starts.empty() ? kToTheEnd : starts[0], {});
+  size_t next = 0;
+  for (; next < parts.size() && reached.more; ++next) {
+    Part& part = parts[next];
+    if (!part.thread.joinable()) {
+      reader.cursor = reached.cursor;
+      reached = readLinesUntil(reader, endOfPart(next), {});
+      continue;
+    }
+    // A line that runs on past the part's start (a quoted line end, a comma
+    // joined across lines by brackets, a skipped line's follower) or a
+    // header still to come make the part's reading wrong.
+    if (reached.cursor != starts[next] || !pastHeader(dictionary)) break;
+    part.thread.join();
+    if (part.failure) std::rethrow_exception(part.failure);
+    appendPart(dictionary, part.rows);
+    reached = part.reached;
+  }
+  for (size_t unused = next; unused < parts.size(); ++unused) parts[unused].thread.request_stop();
+  parts.clear();
+
+  reader.cursor = reached.cursor;
+  if (reached.more)
+    while (readLine(reader)) {
+    }
+}
+
+}  // namespace plotwarden

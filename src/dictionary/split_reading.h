@@ -1,0 +1,49 @@
+// Reading one long dictionary text in parts side by side on several threads,
+// with exactly the header cells, field entries and Features that reading it
+// in one go gives.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "dictionary/dictionary_store.h"
+
+namespace plotwarden {
+
+// How many parts a text is read in at most, and how long a text must be to
+// be cut at all. One part reads the whole text on the calling thread.
+struct LoadConcurrency {
+  int parts = 1;
+  size_t smallestCutText = size_t{4} << 20;
+};
+
+// The machine's processor count, at least 1 and at most 8, for texts of
+// 4 MiB and more.
+LoadConcurrency defaultLoadConcurrency();
+
+// The setting loadDictionaryText uses; the default until changed.
+const LoadConcurrency& loadConcurrency();
+void setLoadConcurrency(LoadConcurrency concurrency);
+
+// Where the parts after the first begin: each at the first line start at or
+// after its equal share of the text (just after a LF), rising, and short of
+// the text's end. None
+// for a text shorter than the setting's smallest cut text; fewer where the
+// line ends run out.
+std::vector<uint32_t> partStarts(std::string_view text, const LoadConcurrency& concurrency);
+
+// Reads the dictionary's text into its header cells and Features, which are
+// empty: the text up to starts[0] on the calling thread, and from each of
+// the rising `starts` on another part, each on a thread of its own (or the
+// calling thread where none can be started). Parts are joined in order.
+// A part was read as if a line began at its start after the header's first
+// line; it is kept only when that holds, that is when the text before it,
+// as joined, has a header cell or a Feature and its last line ends right
+// there. From the first part that is not kept, the calling thread reads on
+// alone. Running out of memory on any thread throws std::bad_alloc here.
+void readInParts(Dictionary& dictionary, char separator, char quote, char marker,
+                 const std::vector<uint32_t>& starts);
+
+}  // namespace plotwarden

@@ -1,0 +1,225 @@
+#include "dictionary/split_reading.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "dictionary/dictionary_reader.h"
+
+namespace plotwarden {
+namespace {
+
+using Starts = std::vector<uint32_t>;
+
+// Puts the load setting back when a test ends.
+class LoadConcurrencyGuard {
+ public:
+  explicit LoadConcurrencyGuard(LoadConcurrency concurrency) : saved_(loadConcurrency()) {
+    setLoadConcurrency(concurrency);
+  }
+  ~LoadConcurrencyGuard() { setLoadConcurrency(saved_); }
+  LoadConcurrencyGuard(const LoadConcurrencyGuard&) = delete;
+  LoadConcurrencyGuard& operator=(const LoadConcurrencyGuard&) = delete;
+
+ private:
+  LoadConcurrency saved_;
+};
+
+// Everything reading gives a dictionary, and what it printed.
+struct ReadResult {
+  std::vector<std::tuple<uint32_t, uint32_t, FieldRole>> header;
+  std::array<int32_t, ROLE_UNKNOWN + 1> roleColumns{};
+  std::vector<uint32_t> fieldStarts;
+  std::vector<std::tuple<FeatureCategory, uint32_t, uint32_t>> features;
+  std::string printed;
+
+  bool operator==(const ReadResult&) const = default;
+};
+
+ReadResult resultOf(const Dictionary& d, std::string printed) {
+  ReadResult result;
+  for (const HeaderCell& cell : d.header) result.header.emplace_back(cell.name.start, cell.name.length, cell.role);
+  result.roleColumns = d.roleColumns;
+  result.fieldStarts = d.fieldStarts;
+  for (const Feature& f : d.features) result.features.emplace_back(f.category, f.firstField, f.fieldCount);
+  result.printed = std::move(printed);
+  return result;
+}
+
+struct TextCase {
+  const char* title;
+  std::string text;
+  char separator = ',';
+  char quote = '"';
+  char marker = '#';
+};
+
+ReadResult readAt(const TextCase& c, const Starts& starts) {
+  Dictionary d;
+  d.text = c.text;
+  ::testing::internal::CaptureStdout();
+  readInParts(d, c.separator, c.quote, c.marker, starts);
+  return resultOf(d, ::testing::internal::GetCapturedStdout());
+}
+
+std::string describe(const Starts& starts) {
+  std::string text = "parts from";
+  for (uint32_t start : starts) {
+    text += ' ';
+    text += std::to_string(start);
+  }
+  return text;
+}
+
+const TextCase kTexts[] = {
+    {"PlainLines", "NAME,LEVEL\na,b\nc,d\ne,f\n"},
+    {"QuotedPartsSpanLines", "NAME\n\"a\nb\nc\",x\nd\n\"e\r\nf\"\ng\n"},
+    {"DoubledQuotesAcrossLines", "NAME\n\"a\"\"\n\"\"b\",c\n\"\"\nd"},
+    {"BracketedFieldsSpanLines", "NAME\na,b]\nc,d\ne,[f,g]\nh,i]\n\nj,k\nl"},
+    {"CloseBracketWithoutCommaAfterIt", "NAME\na,b\nc]\nd\n"},
+    {"MarkerHeaderLinesLater", "NAME\na\n# LEVEL,COLOR\nb\n# KEY-IN\nc\n# \nd,e\n"},
+    {"SkippedLines", "NAME\na\n#skip\n#x\nb\n#y\n# not header\nc\n#z"},
+    {"SkippedLineBeforeMarkerSpaceLine", "NAME\n#x\n# LEVEL\n# COLOUR\ne\n"},
+    {"BlankLines", "NAME\n\n\na\n\n\n"},
+    {"CrLfLines", "NAME,LEVEL\r\na,b\r\n\r\nc\r\n#x\r\n# WEIGHT\r\n"},
+    {"HeaderComesLate", "\n\n\r\n\nNAME,LEVEL\na\nb\n"},
+    {"HeaderLineEmptyThenMarker", "\n# NAME\n\nx\n"},
+    {"LoneCrsAtLineStarts", "NAME\na\r\n\rb\r\r\nc\n\r\n\r\r\n\r"},
+    {"NoLineEndAtAll", "NAME,LEVEL,COLOUR"},
+    {"LastPartWithoutLineEnd", "NAME\nabc\ndef"},
+    {"OnlyLineEnds", "\n\n\n\n"},
+    {"OneLineEnd", "\n"},
+    {"Empty", ""},
+    {"UnclosedQuote", "NAME\na\n\"b\nc\nd\n"},
+    {"UnclosedQuoteInHeader", "\"NAME\nLEVEL\na\n"},
+    {"MarkerOnFirstLines", "# NAME\n# LEVEL\n#x\na\n"},
+    {"FieldsEndingAtLineEnds", "N\na,\n,b\n,\n,,\nc"},
+    {"SemicolonTurnsBracketsOff", "NAME;X\na;b]\nc;d\n", ';', '\'', '!'},
+    {"ApostropheQuotesAcrossLines", "NAME;X\n'a\n;b';c\n! LEVEL\n!x\n'\n'\n", ';', '\'', '!'},
+    {"LineFeedMarkerSkipsEmptyLines", "NAME\na\n\nb\n\n\nc\n", ',', '"', '\n'},
+    {"CarriageReturnSeparator", "NAME\rLEVEL\r\na\rb\n\rc\r\n", '\r', '"', '#'},
+    {"LineFeedQuote", "NAME\na,\nb\n,c\n\n", ',', '\n', '#'},
+};
+
+class SplitReadingTexts : public ::testing::TestWithParam<TextCase> {};
+
+// Every way to cut the text in two or three parts, at any character, reads
+// as the whole text does. Parts that start just after a LF are read on
+// their own threads and kept where they fit; the rest are read again.
+TEST_P(SplitReadingTexts, AnyCutsReadAsOnePart) {
+  const TextCase& c = GetParam();
+  const ReadResult whole = readAt(c, {});
+  const uint32_t size = static_cast<uint32_t>(c.text.size());
+  for (uint32_t first = 1; first < size; ++first) {
+    EXPECT_EQ(readAt(c, {first}), whole) << describe({first});
+    for (uint32_t second = first + 1; second < size; ++second)
+      EXPECT_EQ(readAt(c, {first, second}), whole) << describe({first, second});
+  }
+}
+
+// A part at every line start: as many parts as lines.
+TEST_P(SplitReadingTexts, PartAtEveryLineReadsAsOnePart) {
+  const TextCase& c = GetParam();
+  Starts starts;
+  for (uint32_t i = 0; i + 1 < c.text.size(); ++i)
+    if (c.text[i] == '\n') starts.push_back(i + 1);
+  EXPECT_EQ(readAt(c, starts), readAt(c, {})) << describe(starts);
+}
+
+// Loading with the setting forcing tiny parts, from one to eight.
+TEST_P(SplitReadingTexts, LoadingInAnyPartCountReadsAsOnePart) {
+  const TextCase& c = GetParam();
+  const ReadResult whole = readAt(c, {});
+  for (int parts = 1; parts <= 8; ++parts) {
+    LoadConcurrencyGuard guard({parts, 0});
+    Dictionary d;
+    ::testing::internal::CaptureStdout();
+    ASSERT_EQ(loadDictionaryText(d, c.text, c.separator, c.quote, c.marker), 0);
+    EXPECT_EQ(resultOf(d, ::testing::internal::GetCapturedStdout()), whole) << parts << " parts";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, SplitReadingTexts, ::testing::ValuesIn(kTexts),
+                         [](const ::testing::TestParamInfo<TextCase>& param) { return std::string(param.param.title); });
+
+// The joined rows are those of one reading: the Features' first field
+// entries move up by the entries before the part, a Feature without fields
+// included, and header cells of later parts join in file order with their
+// roles and warnings.
+TEST(SplitReading, JoinedRowsKeepTheirOrderAndOffsets) {
+  const TextCase c{"", "NAME,LEVEL\na,b\n\n# BOGUS,KEY-IN\nc\n"};
+  const ReadResult split = readAt(c, {15, 16});
+  EXPECT_EQ(split.fieldStarts, (std::vector<uint32_t>{11, 13, 15, 31, 33}));
+  ASSERT_EQ(split.features.size(), 4u);
+  EXPECT_EQ(std::get<1>(split.features[1]), 3u);  // the blank line's Feature
+  EXPECT_EQ(std::get<1>(split.features[2]), 3u);
+  EXPECT_EQ(std::get<1>(split.features[3]), 5u);  // after the last line end
+  EXPECT_EQ(split.printed, "Ignore unknown field: 'BOGUS'\n");
+  EXPECT_EQ(split.roleColumns[ROLE_KEY_IN], 3);
+  EXPECT_EQ(split, readAt(c, {}));
+}
+
+// A long text of many lines, with a quoted line end and a bracket join now
+// and then, read in 2 to 8 parts by the setting.
+TEST(SplitReading, LongTextInUpToEightParts) {
+  std::string text = "FEATURE NAME,LEVEL,ELEMENT TYPES,KEY-IN\r\n";
+  for (int i = 0; i < 20000; ++i) {
+    const std::string number = std::to_string(i);
+    text.append("f").append(number).append(",L").append(1, static_cast<char>('0' + i % 7));
+    text.append(",[3,4],\"k;").append(number).append("\"\r\n");
+    if (i % 997 == 0) text += "q,\"two\nlines\",x\n";
+    if (i % 1409 == 0) text += "j,b]\nc,d\n";
+    if (i % 1999 == 0) text += "# TEXT FONT\n#skipped\n";
+  }
+  const TextCase c{"", text};
+  const ReadResult whole = readAt(c, {});
+  for (int parts = 2; parts <= 8; ++parts) {
+    Dictionary d;
+    d.text = text;
+    ::testing::internal::CaptureStdout();
+    readInParts(d, ',', '"', '#', partStarts(text, {parts, 0}));
+    EXPECT_EQ(resultOf(d, ::testing::internal::GetCapturedStdout()), whole) << parts << " parts";
+  }
+}
+
+struct StartsCase {
+  std::string text;
+  LoadConcurrency concurrency;
+  Starts starts;
+};
+
+TEST(PartStarts, CutJustAfterLineEndsNearEqualShares) {
+  const StartsCase cases[] = {
+      {"a\nb\nc\nd\n", {2, 0}, {4}},
+      {"a\nb\nc\nd\n", {4, 0}, {2, 4, 6}},
+      {"a\nb\nc\nd\n", {8, 0}, {2, 4, 6}},   // no part starts at the very end
+      {"a\r\nb\r\nc\r\n", {2, 0}, {6}},     // a CR LF is never cut
+      {"aaaaaaaa\nb\nc\n", {2, 0}, {9}},    // a long line goes whole to one part
+      {"aaaaaaaa\nb\nc\n", {3, 0}, {9, 11}},
+      {"ab\ncd\nef", {2, 0}, {6}},
+      {"abcdef\n", {2, 0}, {}},             // the only line end is the last
+      {"abc\rdef\rghi", {4, 0}, {}},        // no line end at all
+      {"a\nb\nc\nd\n", {1, 0}, {}},
+      {"a\nb\nc\nd\n", {2, 9}, {}},         // shorter than the smallest cut text
+      {"a\nb\nc\nd\n", {2, 8}, {4}},
+      {"", {8, 0}, {}},
+  };
+  for (const StartsCase& c : cases)
+    EXPECT_EQ(partStarts(c.text, c.concurrency), c.starts) << c.text << " " << c.concurrency.parts;
+}
+
+TEST(LoadConcurrency, PartsStayBetweenOneAndEight) {
+  LoadConcurrencyGuard guard({0, 5});
+  EXPECT_EQ(loadConcurrency().parts, 1);
+  EXPECT_EQ(loadConcurrency().smallestCutText, 5u);
+  setLoadConcurrency({64, 5});
+  EXPECT_EQ(loadConcurrency().parts, 8);
+  const LoadConcurrency usual = defaultLoadConcurrency();
+  EXPECT_GE(usual.parts, 1);
+  EXPECT_LE(usual.parts, 8);
+}
+
+}  // namespace
+}  // namespace plotwarden
