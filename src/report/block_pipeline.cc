@@ -16,6 +16,7 @@ namespace plotwarden {
 namespace {
 
 constexpr int kMostThreads = 8;
+constexpr size_t kFewestSlots = 16;
 
 BlockConcurrency& setting() {
   static BlockConcurrency concurrency = defaultBlockConcurrency();
@@ -59,7 +60,10 @@ class Pipeline {
  public:
   Pipeline(TableWriter& writer, size_t blockCount, const BlockMaker& writeBlock, size_t threads)
       : writer_(writer), blockCount_(blockCount), writeBlock_(writeBlock) {
-    for (size_t i = 0; i < 2 * threads; ++i)
+    // Blocks may be ready well ahead of the one the report needs next, so
+    // that the workers go on while the calling thread waits for the file.
+    const size_t slots = std::max<size_t>(kFewestSlots, 2 * threads);
+    for (size_t i = 0; i < slots; ++i)
       slots_.push_back(std::make_unique<Slot>(writer.settings));
   }
 
