@@ -39,8 +39,7 @@ void finishPut(OutputStream& out, size_t start) {
     out.used = first;
     for (size_t from = 0; from < tail.size();) {
       const size_t next = tail.find('\n', from + 1);
-      appendText(out, "\r");
-      appendText(out, std::string_view(tail).substr(from, next - from));
+      appendText(out, "\r", std::string_view(tail).substr(from, next - from));
       from = next == std::string::npos ? tail.size() : next;
     }
   }

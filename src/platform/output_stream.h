@@ -36,12 +36,22 @@ inline std::string_view bufferedText(const OutputStream& out) {
 // Makes room for `bytes` more characters.
 void growStorage(OutputStream& out, size_t bytes);
 
-// Appends text as it is, without looking at line ends.
-inline void appendText(OutputStream& out, std::string_view text) {
-  if (text.empty()) return;
-  if (out.storage.size() - out.used < text.size()) growStorage(out, text.size());
-  std::memcpy(out.storage.data() + out.used, text.data(), text.size());
-  out.used += text.size();
+// Copies a text to `to` and returns the position after it.
+inline char* copyText(char* to, std::string_view text) {
+  if (!text.empty()) std::memcpy(to, text.data(), text.size());
+  return to + text.size();
+}
+
+// Appends texts as they are, without looking at line ends: room for all of
+// them is made at once, then each is copied (a literal's length is known
+// when this is compiled, so its copy takes no call).
+template <typename... Texts>
+void appendText(OutputStream& out, const Texts&... texts) {
+  const size_t total = (std::string_view(texts).size() + ...);
+  if (out.storage.size() - out.used < total) growStorage(out, total);
+  char* to = out.storage.data() + out.used;
+  ((to = copyText(to, std::string_view(texts))), ...);
+  out.used += total;
 }
 
 // Turns each LF that the buffer holds from `start` on into CR LF, then hands
@@ -60,7 +70,7 @@ inline void put(OutputStream& out, std::string_view text) {
 template <typename... Texts>
 void putAll(OutputStream& out, const Texts&... texts) {
   const size_t start = out.used;
-  (appendText(out, std::string_view(texts)), ...);
+  appendText(out, texts...);
   finishPut(out, start);
 }
 
@@ -84,7 +94,7 @@ struct PieceWriter {
 
   template <typename... Texts>
   void add(const Texts&... texts) {
-    (appendText(out, std::string_view(texts)), ...);
+    appendText(out, texts...);
   }
 
   // Adds a decimal integer.
