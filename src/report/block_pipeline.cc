@@ -16,7 +16,10 @@ namespace plotwarden {
 namespace {
 
 constexpr int kMostThreads = 8;
+// Blocks may be ready well ahead of the one the report needs next, so that
+// the workers go on while the calling thread waits for the file.
 constexpr size_t kFewestSlots = 16;
+constexpr size_t kMostSlots = std::max<size_t>(kFewestSlots, 2 * kMostThreads);
 
 BlockConcurrency& setting() {
   static BlockConcurrency concurrency = defaultBlockConcurrency();
@@ -26,8 +29,14 @@ BlockConcurrency& setting() {
 // The storage of the block streams, kept from one section to the next:
 // fresh storage costs a page fault for every 4 KiB and zeroing it. Only the
 // calling thread takes and gives back storage.
+// Room for every slot's storage is made at once, so giving storage back
+// never allocates.
 std::vector<std::string>& spareStorage() {
-  static std::vector<std::string> spare;
+  static std::vector<std::string> spare = [] {
+    std::vector<std::string> room;
+    room.reserve(kMostSlots);
+    return room;
+  }();
   return spare;
 }
 
@@ -60,8 +69,6 @@ class Pipeline {
  public:
   Pipeline(TableWriter& writer, size_t blockCount, const BlockMaker& writeBlock, size_t threads)
       : writer_(writer), blockCount_(blockCount), writeBlock_(writeBlock) {
-    // Blocks may be ready well ahead of the one the report needs next, so
-    // that the workers go on while the calling thread waits for the file.
     const size_t slots = std::max<size_t>(kFewestSlots, 2 * threads);
     for (size_t i = 0; i < slots; ++i)
       slots_.push_back(std::make_unique<Slot>(writer.settings));
