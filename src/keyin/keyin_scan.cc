@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "dictionary/word_scan.h"
+
 namespace plotwarden {
 
 bool keyinArgument(std::string_view keyin, std::string_view phrase, std::string_view& argument) {
@@ -27,14 +29,17 @@ bool splitBracketedParts(std::string_view value, char quote, std::string& scratc
   // The common value without quotes is not copied.
   constexpr size_t kCleanedLength = 511;
   value = value.substr(0, kCleanedLength);
-  // One pass without branches tells whether the value holds anything but
-  // plain text, which nearly no value does.
-  bool special = false;
-  bool hasOpen = false;
-  for (char c : value) {
-    special |= (c == quote) | (c == '\0');
-    hasOpen |= c == '[';
-  }
+  // Nearly no value holds a NUL, a quote or a '['; one scan tells.
+  const size_t firstStop = scanTo(
+      value.data(), 0, value.size(),
+      [quote](uint64_t word) {
+        return bytesEqual(word, '\0') | bytesEqual(word, quote) | bytesEqual(word, '[');
+      },
+      [quote](char c) { return c == '\0' || c == quote || c == '['; });
+  const bool plain = firstStop == value.size();
+  const bool special = !plain && (value.find('\0') != std::string_view::npos ||
+                                  value.find(quote) != std::string_view::npos);
+  const bool hasOpen = !plain && value.find('[') != std::string_view::npos;
   auto blank = [](char c) { return c == ' ' || c == '\t'; };
   if (special) value = value.substr(0, value.find('\0'));
   // Leading blanks go before the quotes do: blanks inside quotes stay.
