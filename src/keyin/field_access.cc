@@ -1,7 +1,6 @@
 #include "keyin/field_access.h"
 
 #include "dictionary/run_options.h"
-#include "dictionary/word_scan.h"
 
 namespace plotwarden {
 
@@ -18,8 +17,6 @@ RawField rawField(const Dictionary& dictionary, int featureIndex, FieldRole role
   if (featureIndex < 0 || featureIndex >= dictionary.featureCount()) return {};
   const Feature& feature = dictionary.features[static_cast<size_t>(featureIndex)];
   std::string_view field = featureField(dictionary, feature, findFieldColumn(dictionary, role));
-  // Nearly every field holds neither; one scan tells.
-  if (findEither(field.data(), 0, field.size(), '\0', quote) == field.size()) return {field, false};
   field = field.substr(0, field.find('\0'));
   return {field, quote != '\0' && field.find(quote) != std::string_view::npos};
 }

@@ -67,32 +67,56 @@ void renderColour(const Dictionary& dictionary, int featureIndex, std::string_vi
   out += "</TABLE>";
 }
 
+// 'main[bracket]' of a LEVEL, WEIGHT or LINE STYLE value: without a bracket
+// text it is the cleaned main text, a view into the field where it can be.
+std::string_view renderBracketed(std::string_view raw, std::string& scratch) {
+  std::string cleaned;
+  BracketedParts parts;
+  splitBracketedParts(raw, quoteChar(), cleaned, parts);
+  if (parts.bracket.empty()) {
+    if (parts.main.empty()) return {};
+    // Without quotes to drop the main text lies in the field itself (or in
+    // `scratch`, holding the field unquoted).
+    if (cleaned.empty()) return parts.main;
+    scratch.assign(parts.main);
+    return scratch;
+  }
+  // The parts may lie in `scratch` itself when the field was quoted.
+  if (raw.data() == scratch.data()) {
+    std::string composed;
+    appendBracketed(composed, parts.main, parts.bracket);
+    scratch.assign(composed);
+    return scratch;
+  }
+  scratch.clear();
+  appendBracketed(scratch, parts.main, parts.bracket);
+  return scratch;
+}
+
 }  // namespace
 
-void renderSymbologyCell(const Dictionary& dictionary, int featureIndex, FieldRole role,
-                         std::string& out) {
-  out.clear();
-  std::string unquoted;
+std::string_view symbologyView(const Dictionary& dictionary, int featureIndex, FieldRole role,
+                               std::string& scratch) {
   switch (role) {
     case ROLE_LEVEL:
     case ROLE_WEIGHT:
-    case ROLE_LINE_STYLE: {
-      std::string cleaned;
-      BracketedParts parts;
-      splitBracketedParts(fieldView(dictionary, featureIndex, role, unquoted), quoteChar(),
-                          cleaned, parts);
-      appendBracketed(out, parts.main, parts.bracket);
-      break;
-    }
-    case ROLE_COLOUR:
+    case ROLE_LINE_STYLE:
+      return renderBracketed(fieldView(dictionary, featureIndex, role, scratch), scratch);
+    case ROLE_COLOUR: {
+      std::string unquoted;
       renderColour(dictionary, featureIndex, fieldView(dictionary, featureIndex, role, unquoted),
-                   out);
-      break;
+                   scratch);
+      return scratch;
+    }
     default:
-      // Passed through: fetched straight into the cell, whose storage is reused.
-      getFieldText(dictionary, featureIndex, role, out);
-      break;
+      return fieldView(dictionary, featureIndex, role, scratch);
   }
+}
+
+void renderSymbologyCell(const Dictionary& dictionary, int featureIndex, FieldRole role,
+                         std::string& out) {
+  std::string scratch;
+  out.assign(symbologyView(dictionary, featureIndex, role, scratch));
 }
 
 }  // namespace plotwarden

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "dictionary/dictionary_store.h"
 
@@ -14,5 +15,10 @@ namespace plotwarden {
 // fetched.
 void renderSymbologyCell(const Dictionary& dictionary, int featureIndex, FieldRole role,
                          std::string& out);
+
+// The same text without a copy where none is needed: a view into the
+// dictionary's text, or into `scratch`, which then holds the cell's text.
+std::string_view symbologyView(const Dictionary& dictionary, int featureIndex, FieldRole role,
+                               std::string& scratch);
 
 }  // namespace plotwarden

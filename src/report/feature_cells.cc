@@ -19,9 +19,10 @@ void beginFeature(FeatureCells& cells, const Dictionary& dictionary, int feature
 
 std::string_view symbologyText(FeatureCells& cells, FieldRole role) {
   const uint32_t bit = 1u << static_cast<uint32_t>(role);
-  std::string& text = cells.rendered[static_cast<size_t>(role)];
+  std::string_view& text = cells.rendered[static_cast<size_t>(role)];
   if (!(cells.renderedRoles & bit)) {
-    renderSymbologyCell(*cells.dictionary, cells.featureIndex, role, text);
+    text = symbologyView(*cells.dictionary, cells.featureIndex, role,
+                         cells.renderedText[static_cast<size_t>(role)]);
     cells.renderedRoles |= bit;
   }
   return text;

@@ -120,6 +120,10 @@ TEST(SymbologyCell, TidiesBracketedFieldsAndPassesOthersThrough) {
       {ROLE_WEIGHT, "2 []", "2"},
       {ROLE_LINE_STYLE, "Dashed [5]", "Dashed[5]"},
       {ROLE_LINE_STYLE, "\"Dash \"\"A\"\"\" [x]", "Dash A[x]"},
+      {ROLE_LEVEL, "\"RD [x]\"", "RD[x]"},
+      {ROLE_LEVEL, "\"Roads\"", "Roads"},
+      {ROLE_WEIGHT, "\"SV \"\"A\"\"\"", "SV A"},
+      {ROLE_COLOUR, "\"yes\"", "yes"},
       {ROLE_CELL_NAME, " A [b] ", " A [b] "},
       {ROLE_FEATURE_NAME, "  Road  ", "  Road  "},
       {ROLE_TEXT_SCALE, "2.5x3", "2.5x3"},
@@ -130,7 +134,23 @@ TEST(SymbologyCell, TidiesBracketedFieldsAndPassesOthersThrough) {
     std::string out = "stale";
     renderSymbologyCell(d, 0, c.role, out);
     EXPECT_EQ(out, c.expected) << c.value;
+    // The view form gives the same text, whatever its scratch held before.
+    std::string scratch = "stale scratch";
+    EXPECT_EQ(symbologyView(d, 0, c.role, scratch), c.expected) << c.value;
   }
+}
+
+TEST(SymbologyView, APlainValueIsAViewIntoTheDictionary) {
+  RunOptionsGuard options('"', false);
+  Dictionary d = buildDictionary({{"LEVEL", ROLE_LEVEL}, {"NAME", ROLE_FEATURE_NAME}},
+                                 {{" Roads ", "Gully"}});
+  std::string scratch;
+  for (FieldRole role : {ROLE_LEVEL, ROLE_FEATURE_NAME}) {
+    const std::string_view view = symbologyView(d, 0, role, scratch);
+    const std::string_view text = d.text;
+    EXPECT_TRUE(view.data() >= text.data() && view.data() + view.size() <= text.data() + text.size());
+  }
+  EXPECT_EQ(symbologyView(d, 0, ROLE_LEVEL, scratch), "Roads");
 }
 
 TEST(SymbologyCell, AMissingFieldGivesAnEmptyCell) {
