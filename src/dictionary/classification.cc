@@ -1,10 +1,15 @@
 #include "dictionary/classification.h"
 
+#include <algorithm>
+#include <exception>
 #include <string_view>
+#include <system_error>
+#include <thread>
 #include <unordered_map>
 
 #include "dictionary/list_matching.h"
 #include "dictionary/run_options.h"
+#include "dictionary/split_reading.h"
 #include "keyin/keyin_scan.h"
 #include "platform/decimal_text.h"
 
@@ -77,15 +82,51 @@ int classificationColumn(const Dictionary& dictionary, bool& byElementTypes) {
   return byElementTypes ? column : findFeatureTypeColumn(dictionary);
 }
 
-// Calls `visit(feature, rawField)` for every feature whose row reaches the
-// classification column; `reading` learns which column that is.
+// Calls `visit(feature, rawField)` for every feature from index `first` up
+// to `end` whose row reaches the classification column; `reading` learns
+// which column that is.
 template <typename Visit>
-void forEachClassificationField(Dictionary& dictionary, FieldReading& reading, Visit visit) {
+void forEachClassificationField(Dictionary& dictionary, FieldReading& reading, size_t first,
+                                size_t end, Visit visit) {
   const int column = classificationColumn(dictionary, reading.byElementTypes);
   if (column < 0) return;
-  for (Feature& feature : dictionary.features)
+  for (size_t index = first; index < end; ++index) {
+    Feature& feature = dictionary.features[index];
     if (feature.fieldCount >= static_cast<uint32_t>(column) + 1)
       visit(feature, featureField(dictionary, feature, column));
+  }
+}
+
+using PassCounts = std::array<int, kPassCount>;
+
+// Classifies the features from `first` up to `end`, counting per pass.
+void classifyRange(Dictionary& dictionary, const std::array<PreparedRule, kPassCount>& rules,
+                   size_t first, size_t end, PassCounts& counts) {
+  counts.fill(0);
+  // Which passes a field matches depends on its raw text alone, and real
+  // dictionaries repeat a few element-type texts over thousands of lines:
+  // each distinct text is read once. The memory is bounded: past the limit,
+  // new texts are read every time.
+  constexpr size_t kRememberedTexts = 1 << 16;
+  std::unordered_map<std::string_view, uint8_t> passesOfText;
+  FieldReading reading;
+  forEachClassificationField(dictionary, reading, first, end, [&](Feature& feature,
+                                                                  std::string_view raw) {
+    uint8_t passes = 0;
+    if (auto known = passesOfText.find(raw); known != passesOfText.end()) {
+      passes = known->second;
+    } else {
+      readField(reading, raw);
+      for (size_t pass = 0; pass < kPassCount; ++pass)
+        if (ruleMatches(reading, rules[pass])) passes |= static_cast<uint8_t>(1u << pass);
+      if (passesOfText.size() < kRememberedTexts) passesOfText.emplace(raw, passes);
+    }
+    for (size_t pass = 0; pass < kPassCount; ++pass) {
+      if (!(passes & (1u << pass))) continue;
+      feature.category = rules[pass].category;  // a later pass overrides an earlier one
+      ++counts[pass];
+    }
+  });
 }
 
 }  // namespace
@@ -115,7 +156,8 @@ int classifyFeatures(Dictionary& dictionary, const CategoryRule& rule) {
   const PreparedRule prepared = prepare(rule);
   int matches = 0;
   FieldReading reading;
-  forEachClassificationField(dictionary, reading, [&](Feature& feature, std::string_view raw) {
+  forEachClassificationField(dictionary, reading, 0, dictionary.features.size(),
+                             [&](Feature& feature, std::string_view raw) {
     readField(reading, raw);
     if (!ruleMatches(reading, prepared)) return;
     feature.category = rule.category;
@@ -124,35 +166,43 @@ int classifyFeatures(Dictionary& dictionary, const CategoryRule& rule) {
   return matches;
 }
 
-void classifyInPassOrder(Dictionary& dictionary, std::array<int, kPassCount>& counts) {
-  counts.fill(0);
+void classifyInPassOrder(Dictionary& dictionary, std::array<int, kPassCount>& counts,
+                         size_t fewestPerThread) {
   std::array<PreparedRule, kPassCount> rules;
   for (size_t pass = 0; pass < kPassCount; ++pass)
     rules[pass] = prepare(categoryRule(kPassOrder[pass]));
 
-  // Which passes a field matches depends on its raw text alone, and real
-  // dictionaries repeat a few element-type texts over thousands of lines:
-  // each distinct text is read once. The memory is bounded: past the limit,
-  // new texts are read every time.
-  constexpr size_t kRememberedTexts = 1 << 16;
-  std::unordered_map<std::string_view, uint8_t> passesOfText;
-  FieldReading reading;
-  forEachClassificationField(dictionary, reading, [&](Feature& feature, std::string_view raw) {
-    uint8_t passes = 0;
-    if (auto known = passesOfText.find(raw); known != passesOfText.end()) {
-      passes = known->second;
-    } else {
-      readField(reading, raw);
-      for (size_t pass = 0; pass < kPassCount; ++pass)
-        if (ruleMatches(reading, rules[pass])) passes |= static_cast<uint8_t>(1u << pass);
-      if (passesOfText.size() < kRememberedTexts) passesOfText.emplace(raw, passes);
+  // A feature's category depends on its own field alone, so ranges of
+  // features are classified side by side, each with its own buffers.
+  const size_t features = dictionary.features.size();
+  const size_t ranges = std::clamp<size_t>(features / std::max<size_t>(fewestPerThread, 1), 1,
+                                           static_cast<size_t>(loadConcurrency().parts));
+  std::vector<PassCounts> rangeCounts(ranges);
+  std::vector<std::exception_ptr> failures(ranges);
+  auto classify = [&](size_t range) {
+    try {
+      classifyRange(dictionary, rules, features * range / ranges,
+                    features * (range + 1) / ranges, rangeCounts[range]);
+    } catch (...) {
+      failures[range] = std::current_exception();
     }
-    for (size_t pass = 0; pass < kPassCount; ++pass) {
-      if (!(passes & (1u << pass))) continue;
-      feature.category = rules[pass].category;  // a later pass overrides an earlier one
-      ++counts[pass];
+  };
+  {
+    std::vector<std::jthread> threads;
+    for (size_t range = 1; range < ranges; ++range) {
+      try {
+        threads.emplace_back(classify, range);
+      } catch (const std::system_error&) {
+        classify(range);  // no thread to be had: this range here
+      }
     }
-  });
+    classify(0);
+  }
+  for (const std::exception_ptr& failure : failures)
+    if (failure) std::rethrow_exception(failure);
+  counts.fill(0);
+  for (const PassCounts& range : rangeCounts)
+    for (size_t pass = 0; pass < kPassCount; ++pass) counts[pass] += range[pass];
 }
 
 }  // namespace plotwarden

@@ -39,7 +39,10 @@ int classifyFeatures(Dictionary& dictionary, const CategoryRule& rule);
 
 // Runs every pass in kPassOrder, with the same outcome as running them one
 // after the other, but reads each feature's field once for all of them;
-// counts[i] is the count of pass i.
-void classifyInPassOrder(Dictionary& dictionary, std::array<int, kPassCount>& counts);
+// counts[i] is the count of pass i. Ranges of at least `fewestPerThread`
+// features are classified side by side on as many threads as a long text
+// is read with.
+void classifyInPassOrder(Dictionary& dictionary, std::array<int, kPassCount>& counts,
+                         size_t fewestPerThread = 1 << 16);
 
 }  // namespace plotwarden

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "dictionary/dictionary_reader.h"
+#include "dictionary/split_reading.h"
 #include "support/dictionary_builder.h"
 #include "support/run_options_guard.h"
 
@@ -134,6 +136,33 @@ TEST(Classification, AFieldIsJudgedOnItsOwnText) {
   appendFeatureField(d, FieldCell{0, 1});
   appendFeatureField(d, FieldCell{2, 5});
   EXPECT_EQ(classifyFeatures(d, categoryRule(CATEGORY_LINEAR)), 1);
+}
+
+TEST(Classification, RangesClassifiedSideBySideGiveThePassByPassOutcome) {
+  RunOptionsGuard options(',', '#', '"', false);
+  const LoadConcurrency saved = loadConcurrency();
+  setLoadConcurrency({4, saved.smallestCutText});
+  const char* const lists[] = {"2", "35", "[3,4,11-16]", "[1*]", "Text[7]", "[2-200]", "",
+                               "17", "[33]", "Line[?7]", "[105]", "x"};
+  for (const char* header : {"NAME,ELEMENT TYPES\n", "NAME,FEATURE TYPE\n"}) {
+    std::string text = header;
+    for (int row = 0; row < 1000; ++row) {
+      text.append("F").append(std::to_string(row)).append(",");
+      text.append(header[5] == 'E' ? lists[row % std::size(lists)] : std::to_string(row % 11));
+      text.append("\n");
+    }
+    Dictionary together;
+    Dictionary passByPass;
+    ASSERT_EQ(loadDictionaryText(together, text, ',', '"', '#'), 0);
+    ASSERT_EQ(loadDictionaryText(passByPass, text, ',', '"', '#'), 0);
+    std::array<int, kPassCount> counts;
+    classifyInPassOrder(together, counts, 7);  // ranges of at least 7 features
+    const std::vector<int> expected = runAllPasses(passByPass);
+    EXPECT_EQ(std::vector<int>(counts.begin(), counts.end()), expected) << header;
+    for (size_t i = 0; i < together.features.size(); ++i)
+      ASSERT_EQ(together.features[i].category, passByPass.features[i].category) << header << i;
+  }
+  setLoadConcurrency(saved);
 }
 
 }  // namespace
