@@ -42,8 +42,12 @@ double leadingNumber(std::string_view text) {
     const size_t exponentEnd = skipDigits(text, exponent);
     if (exponentEnd > exponent) at = exponentEnd;
   }
-  // strtod needs a terminated text; what it reads is exactly the number found
-  // above, overflowing to infinity and underflowing towards 0.
+  // from_chars reads exactly the number found above (it takes no '+') and
+  // rounds as strtod does; a number too large or too small for a double is
+  // left to strtod, which gives infinity or a value towards 0.
+  const size_t digits = text[start] == '+' ? start + 1 : start;
+  double value = 0.0;
+  if (std::from_chars(text.data() + digits, text.data() + at, value).ec == std::errc()) return value;
   const std::string number(text.substr(start, at - start));
   return std::strtod(number.c_str(), nullptr);
 }
@@ -51,18 +55,18 @@ double leadingNumber(std::string_view text) {
 // One dimension of a text size: its number with six decimals and its zeros
 // trimmed, then '[qualifier]' when the part carries one.
 void formatSizePart(std::string_view part, std::string& out) {
-  std::string main;
-  std::string bracket;
-  splitBracketedValue(part, quoteChar(), &main, &bracket, nullptr);
+  std::string cleaned;
+  BracketedParts parts;
+  splitBracketedParts(part, quoteChar(), cleaned, parts);
   // Six decimals, as "%f" prints them (to_chars rounds the same exact way).
   // The largest double has 309 integer digits; with a sign, the point and
   // six decimals it needs 317 characters.
   char number[400];
   const std::to_chars_result printed = std::to_chars(
-      number, number + sizeof number, leadingNumber(main), std::chars_format::fixed, 6);
+      number, number + sizeof number, leadingNumber(parts.main), std::chars_format::fixed, 6);
   std::string trimmed(number, printed.ptr);
   trimTrailingZeros(trimmed);
-  appendBracketed(out, trimmed, bracket);
+  appendBracketed(out, trimmed, parts.bracket);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "keyin/keyin_decoders.h"
@@ -78,6 +80,29 @@ TEST(SplitTextSize, ReadsQuotesOnlyWhenAQuoteCharacterIsSet) {
   splitTextSize("\"2.5\"x3", width, height);
   EXPECT_EQ(width, "0");
   EXPECT_EQ(height, "3");
+}
+
+TEST(SplitTextSize, RoundsEveryNumberAsTheCLibraryPrintsIt) {
+  RunOptionsGuard options('"', false);
+  // Numbers near a rounding boundary at the sixth decimal, or at the edges
+  // of what a double holds: each must read and print as strtod and "%f" do.
+  const char* const numbers[] = {
+      "0.0000005",         "0.0000015",       "2.5000005",           "123456789.1234565",
+      "1.0000004999999999", "9007199254740993", "4.9e-324",            "2.2250738585072011e-308",
+      "1e23",              "8.589973e9",      "+0.30000000000000004", "-7.0000005e-1",
+      ".5",                "5.",              "0.1e1",               "1e-7",
+  };
+  for (const char* number : numbers) {
+    std::string width;
+    std::string height;
+    splitTextSize(std::string(number) + "x1", width, height);
+    char printed[400];
+    std::snprintf(printed, sizeof printed, "%f", std::strtod(number, nullptr));
+    std::string expected = printed;
+    expected.erase(expected.find_last_not_of('0') + 1);
+    if (expected.back() == '.') expected.pop_back();
+    EXPECT_EQ(width, expected) << number;
+  }
 }
 
 }  // namespace
