@@ -28,9 +28,8 @@ BlockConcurrency& setting() {
 
 // The storage of the block streams, kept from one section to the next:
 // fresh storage costs a page fault for every 4 KiB and zeroing it. Only the
-// calling thread takes and gives back storage.
-// Room for every slot's storage is made at once, so giving storage back
-// never allocates.
+// calling thread takes and gives back storage, and room for every slot's is
+// made at once, so giving it back never allocates.
 std::vector<std::string>& spareStorage() {
   static std::vector<std::string> spare = [] {
     std::vector<std::string> room;
