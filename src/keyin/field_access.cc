@@ -4,41 +4,24 @@
 
 namespace plotwarden {
 
-namespace {
-
-// The raw field up to any NUL, and whether a quote character comes before
-// that NUL.
-struct RawField {
-  std::string_view text;
-  bool quoted = false;
-};
-
-RawField rawField(const Dictionary& dictionary, int featureIndex, FieldRole role, char quote) {
+std::string_view fieldView(const Dictionary& dictionary, int featureIndex, FieldRole role,
+                           std::string& scratch) {
   if (featureIndex < 0 || featureIndex >= dictionary.featureCount()) return {};
   const Feature& feature = dictionary.features[static_cast<size_t>(featureIndex)];
   std::string_view field = featureField(dictionary, feature, findFieldColumn(dictionary, role));
   field = field.substr(0, field.find('\0'));
-  return {field, quote != '\0' && field.find(quote) != std::string_view::npos};
+  const char quote = quoteChar();
+  if (quote == '\0' || field.find(quote) == std::string_view::npos) return field;
+  scratch.assign(field);
+  undoubleQuotes(scratch, quote);
+  return scratch;
 }
-
-}  // namespace
 
 void getFieldText(const Dictionary& dictionary, int featureIndex, FieldRole role,
                   std::string& out) {
-  const char quote = quoteChar();
-  const RawField field = rawField(dictionary, featureIndex, role, quote);
-  out.assign(field.text);
-  if (field.quoted) undoubleQuotes(out, quote);
-}
-
-std::string_view fieldView(const Dictionary& dictionary, int featureIndex, FieldRole role,
-                           std::string& scratch) {
-  const char quote = quoteChar();
-  const RawField field = rawField(dictionary, featureIndex, role, quote);
-  if (!field.quoted) return field.text;
-  scratch.assign(field.text);
-  undoubleQuotes(scratch, quote);
-  return scratch;
+  // The view may lie in `out` itself; assigning a string's own text to it is
+  // safe.
+  out.assign(fieldView(dictionary, featureIndex, role, out));
 }
 
 std::string getFieldText(const Dictionary& dictionary, int featureIndex, FieldRole role) {
