@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "dictionary/dictionary_reader.h"
-#include "dictionary/split_reading.h"
 #include "support/dictionary_builder.h"
 #include "support/run_options_guard.h"
+#include "support/setting_guard.h"
 
 namespace plotwarden {
 namespace {
@@ -140,8 +140,7 @@ TEST(Classification, AFieldIsJudgedOnItsOwnText) {
 
 TEST(Classification, RangesClassifiedSideBySideGiveThePassByPassOutcome) {
   RunOptionsGuard options(',', '#', '"', false);
-  const LoadConcurrency saved = loadConcurrency();
-  setLoadConcurrency({4, saved.smallestCutText});
+  test_support::LoadConcurrencyGuard guard({4, loadConcurrency().smallestCutText});
   const char* const lists[] = {"2", "35", "[3,4,11-16]", "[1*]", "Text[7]", "[2-200]", "",
                                "17", "[33]", "Line[?7]", "[105]", "x"};
   for (const char* header : {"NAME,ELEMENT TYPES\n", "NAME,FEATURE TYPE\n"}) {
@@ -162,7 +161,6 @@ TEST(Classification, RangesClassifiedSideBySideGiveThePassByPassOutcome) {
     for (size_t i = 0; i < together.features.size(); ++i)
       ASSERT_EQ(together.features[i].category, passByPass.features[i].category) << header << i;
   }
-  setLoadConcurrency(saved);
 }
 
 }  // namespace

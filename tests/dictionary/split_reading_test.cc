@@ -7,25 +7,14 @@
 #include <vector>
 
 #include "dictionary/dictionary_reader.h"
+#include "support/setting_guard.h"
 
 namespace plotwarden {
 namespace {
 
 using Starts = std::vector<uint32_t>;
 
-// Puts the load setting back when a test ends.
-class LoadConcurrencyGuard {
- public:
-  explicit LoadConcurrencyGuard(LoadConcurrency concurrency) : saved_(loadConcurrency()) {
-    setLoadConcurrency(concurrency);
-  }
-  ~LoadConcurrencyGuard() { setLoadConcurrency(saved_); }
-  LoadConcurrencyGuard(const LoadConcurrencyGuard&) = delete;
-  LoadConcurrencyGuard& operator=(const LoadConcurrencyGuard&) = delete;
-
- private:
-  LoadConcurrency saved_;
-};
+using test_support::LoadConcurrencyGuard;
 
 // Everything reading gives a dictionary, and what it printed.
 struct ReadResult {

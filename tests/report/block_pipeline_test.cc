@@ -11,32 +11,20 @@
 #include "dictionary/dictionary_reader.h"
 #include "report/sections.h"
 #include "support/run_options_guard.h"
+#include "support/setting_guard.h"
 #include "support/scratch_folder.h"
 
 namespace plotwarden {
 namespace {
 
 using test_support::RunOptionsGuard;
+using test_support::BlockConcurrencyGuard;
 using testing::ScratchFolder;
-
-// Puts the block setting back when a test ends.
-class ConcurrencyGuard {
- public:
-  explicit ConcurrencyGuard(BlockConcurrency concurrency) : saved_(blockConcurrency()) {
-    setBlockConcurrency(concurrency);
-  }
-  ~ConcurrencyGuard() { setBlockConcurrency(saved_); }
-  ConcurrencyGuard(const ConcurrencyGuard&) = delete;
-  ConcurrencyGuard& operator=(const ConcurrencyGuard&) = delete;
-
- private:
-  BlockConcurrency saved_;
-};
 
 TEST(BlockPipeline, BlocksReachTheStreamInOrderWithTheirLibraries) {
   for (BlockConcurrency concurrency : {BlockConcurrency{1, 1}, BlockConcurrency{3, 1},
                                        BlockConcurrency{8, 1}}) {
-    ConcurrencyGuard guard(concurrency);
+    BlockConcurrencyGuard guard(concurrency);
     OutputStream out;
     TableWriter writer(out);
     std::string expected;
@@ -53,7 +41,7 @@ TEST(BlockPipeline, BlocksReachTheStreamInOrderWithTheirLibraries) {
 }
 
 TEST(BlockPipeline, RunningOutOfMemoryInABlockReachesTheCaller) {
-  ConcurrencyGuard guard({4, 1});
+  BlockConcurrencyGuard guard({4, 1});
   OutputStream out;
   TableWriter writer(out);
   EXPECT_THROW(writeBlocksInOrder(writer, 1000,
@@ -123,13 +111,13 @@ TEST(BlockPipeline, SectionsWrittenInBlocksEqualThoseWrittenWhole) {
 
   std::string whole;
   {
-    ConcurrencyGuard guard({1, 1 << 30});
+    BlockConcurrencyGuard guard({1, 1 << 30});
     whole = everySection(dictionary, reportPath);
   }
   ASSERT_NE(whole.find("Symbol Library: lib1"), std::string::npos);
   for (BlockConcurrency concurrency : {BlockConcurrency{2, 1}, BlockConcurrency{4, 7},
                                        BlockConcurrency{8, 256}}) {
-    ConcurrencyGuard guard(concurrency);
+    BlockConcurrencyGuard guard(concurrency);
     EXPECT_EQ(everySection(dictionary, reportPath), whole)
         << concurrency.threads << " threads, blocks of " << concurrency.featuresPerBlock;
   }
