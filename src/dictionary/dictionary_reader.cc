@@ -77,7 +77,7 @@ inline uint32_t lineEndLength(const char* chars, uint32_t position) {
 // and read back whole, which stalls every field; and a cursor kept in
 // memory would be read back after every field stored.
 inline uint32_t takeField(DictionaryReader& reader, uint32_t start, uint32_t& next) {
-  const char* chars = reader.text.c_str();
+  const char* chars = reader.text.data();
   const uint32_t size = static_cast<uint32_t>(reader.text.size());
   const char separator = reader.separator;
   if (chars[start] == separator) {  // an empty field
@@ -113,7 +113,7 @@ void reserveRows(Dictionary& dictionary, size_t textSize) {
 }
 
 Token nextToken(DictionaryReader& reader) {
-  const char* chars = reader.text.c_str();
+  const char* chars = reader.text.data();
   const uint32_t start = reader.cursor;
   if (chars[start] == '\0') return {TOKEN_END_OF_TEXT, {}};
   if (const uint32_t lineEnd = lineEndLength(chars, start)) {
@@ -126,7 +126,7 @@ Token nextToken(DictionaryReader& reader) {
 
 bool readFields(DictionaryReader& reader, FieldDestination destination) {
   Dictionary& dictionary = reader.dictionary;
-  const char* chars = reader.text.c_str();
+  const char* chars = reader.text.data();
   uint32_t cursor = reader.cursor;
   for (;;) {
     const uint32_t start = cursor;
@@ -139,7 +139,7 @@ bool readFields(DictionaryReader& reader, FieldDestination destination) {
     if (destination != DESTINATION_HEADER)
       appendFeatureField(dictionary, field);
     else if (reader.namesRoles)
-      appendHeaderCell(dictionary, {field, classifyFieldName(std::string_view(reader.text).substr(
+      appendHeaderCell(dictionary, {field, classifyFieldName(reader.text.substr(
                                                field.start, field.length))});
     else
       dictionary.header.push_back({field, ROLE_UNKNOWN});
@@ -157,7 +157,7 @@ bool readLine(DictionaryReader& reader) {
 
   // The terminator is never a marker, even when the marker is a zero byte:
   // at the end of the text a Feature with no fields follows either way.
-  const char* chars = reader.text.c_str();
+  const char* chars = reader.text.data();
   if (reader.cursor < reader.text.size() && chars[reader.cursor] == reader.marker) {
     if (chars[reader.cursor + 1] == ' ') {
       reader.cursor += 2;
@@ -172,9 +172,9 @@ bool readLine(DictionaryReader& reader) {
 
 void skipLine(DictionaryReader& reader) {
   // A line ends at LF, alone or after CR; a lone CR ends nothing.
-  const std::string& text = reader.text;
+  const std::string_view text = reader.text;
   size_t lineFeed = text.find('\n', reader.cursor);
-  reader.cursor = static_cast<uint32_t>(lineFeed == std::string::npos ? text.size() : lineFeed + 1);
+  reader.cursor = static_cast<uint32_t>(lineFeed == std::string_view::npos ? text.size() : lineFeed + 1);
 }
 
 int loadDictionary(Dictionary& dictionary, char separator, char quote, char marker) {

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "dictionary/dictionary_store.h"
 #include "dictionary/forward_search.h"
@@ -40,8 +41,11 @@ struct DictionaryReader {
   ForwardSearch nextBracket{'[', ']'};
   ForwardSearch nextComma{',', ','};
   // The text read: the dictionary's own, or the whole text of which a part
-  // is read into a dictionary of its own.
-  const std::string& text = dictionary.text;
+  // is read into a dictionary of its own; a zero byte follows it. Held here
+  // rather than reached through a Dictionary: a part's thread would read it
+  // from the cache line that the calling thread writes at every field it
+  // appends to its own Dictionary.
+  std::string_view text = dictionary.text;
   // A part of a text starts at a line start after the header's first line:
   // its lines are never read as that first line.
   bool startsPastHeader = false;

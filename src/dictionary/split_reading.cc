@@ -41,7 +41,7 @@ ReadEnd readLinesUntil(DictionaryReader& reader, uint32_t end, const std::stop_t
 
 // A part read on a thread of its own. The thread is the last member, so it
 // is stopped and joined before the rest goes.
-struct Part {
+struct alignas(64) Part {
   Dictionary rows;  // the part's Features and its role-less header cells
   ReadEnd reached;
   std::exception_ptr failure;
