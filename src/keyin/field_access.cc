@@ -1,6 +1,7 @@
 #include "keyin/field_access.h"
 
 #include "dictionary/run_options.h"
+#include "dictionary/word_scan.h"
 
 namespace plotwarden {
 
@@ -9,8 +10,17 @@ std::string_view fieldView(const Dictionary& dictionary, int featureIndex, Field
   if (featureIndex < 0 || featureIndex >= dictionary.featureCount()) return {};
   const Feature& feature = dictionary.features[static_cast<size_t>(featureIndex)];
   std::string_view field = featureField(dictionary, feature, findFieldColumn(dictionary, role));
-  field = field.substr(0, field.find('\0'));
   const char quote = quoteChar();
+  // Most fields hold neither a quote character nor a zero byte, and most
+  // quoted ones are a quote, a text without either, and a quote: both are
+  // views into the text, found with one short scan each.
+  const size_t stop = findEither(field.data(), 0, field.size(), '\0', quote);
+  if (stop == field.size()) return field;
+  if (stop == 0 && field.size() >= 3 && field[0] == quote && field.back() == quote) {
+    const std::string_view inside = field.substr(1, field.size() - 2);
+    if (findEither(inside.data(), 0, inside.size(), '\0', quote) == inside.size()) return inside;
+  }
+  field = field.substr(0, field.find('\0'));
   if (quote == '\0' || field.find(quote) == std::string_view::npos) return field;
   scratch.assign(field);
   undoubleQuotes(scratch, quote);

@@ -45,6 +45,27 @@ TEST(UndoubleQuotes, RemovesEnclosingQuotesAndUndoublesInnerOnes) {
   }
 }
 
+// Fields are read as views where they can be; whatever the shortcut, the
+// text is the field cut at a zero byte with its quoting removed.
+TEST(FieldView, GivesTheFieldCutAtAZeroByteAndUnquoted) {
+  const std::string_view fields[] = {
+      "plain",       "\"x\"",       "\"\"",           "\"",      "\"\"\"",
+      "\"a\"\"b\"",    "\"a\"b\"",     "a\"b",          "\"ab",    "ab\"",
+      "\"a\"\"",      "'it''s'",   {"\"a\0b\"", 5},  {"a\0\"", 3}, {"\"\0\"", 3},
+  };
+  for (const char quote : {'"', '\'', '\0'}) {
+    RunOptionsGuard options(quote, false);
+    for (std::string_view field : fields) {
+      std::string expected(field.substr(0, field.find('\0')));
+      undoubleQuotes(expected, quote);
+      Dictionary d = buildDictionary({{"NAME", ROLE_FEATURE_NAME}}, {{field}});
+      std::string scratch;
+      EXPECT_EQ(fieldView(d, 0, ROLE_FEATURE_NAME, scratch), expected)
+          << "quote " << int{quote} << " field " << field;
+    }
+  }
+}
+
 TEST(GetFieldText, FetchesTheFieldOfTheRoleUnquoted) {
   RunOptionsGuard options('"', false);
   Dictionary d = buildDictionary(
