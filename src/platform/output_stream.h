@@ -97,6 +97,15 @@ struct PieceWriter {
     appendText(out, texts...);
   }
 
+  // Ends the pieces so far with a line end: they are searched for LFs now,
+  // and the CR LF goes in as it is, so that no search finds a line end of
+  // the writer's own.
+  void addLineEnd() {
+    finishPut(out, start);
+    appendText(out, "\r\n");
+    start = out.used;
+  }
+
   // Adds a decimal integer.
   void addNumber(long long value);
 };

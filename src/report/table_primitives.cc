@@ -40,7 +40,10 @@ void addDataCell(PieceWriter& row, std::string_view cssClass, std::string_view t
   row.add("<TD class= '", cssClass, "'>", text, "</TD>");
 }
 
-void closeRow(PieceWriter& row) { row.add("</TR>\n"); }
+void closeRow(PieceWriter& row) {
+  row.add("</TR>");
+  row.addLineEnd();
+}
 
 void writeHeadingRow(OutputStream& out, const ColumnSet& set) {
   PieceWriter row(out);
