@@ -26,11 +26,43 @@ TEST(KeyinArgument, TakesTheTextAfterTheFirstOccurrenceUpToASemicolon) {
       {"Active scale 2", "active scale ", false, "untouched"},  // case counts
       {"", "as=", false, "untouched"},
       {"active scale", "active scale ", false, "untouched"},  // the blank is part of it
+      // Long phrases sharing their first words, found anywhere, up to the end.
+      {"dimension text width 1;dimension text height 2", "dimension text height ", true, "2"},
+      {"dimension text heigh", "dimension text height ", false, "untouched"},
+      {"dimension text heightdimension text height 5", "dimension text height ", true, "5"},
+      {"place cell ", "place cell ", true, ""},
+      {"xplace cell", "place cell ", false, "untouched"},
   };
   for (const ArgumentCase& c : cases) {
     std::string_view argument = "untouched";
     EXPECT_EQ(keyinArgument(c.keyin, c.phrase, argument), c.found) << c.keyin;
     EXPECT_EQ(argument, c.argument) << c.keyin;
+  }
+}
+
+// Every text and phrase over a three-letter alphabet up to some length:
+// each match, near miss and position before and after the eight-byte steps.
+TEST(KeyinArgument, FindsAPhraseWhereASimpleSearchDoes) {
+  auto spell = [](unsigned number, size_t length) {
+    std::string text;
+    for (size_t i = 0; i < length; ++i, number /= 3) text += "ab;"[number % 3];
+    return text;
+  };
+  const std::string texts[] = {"", "a", "abba;ab", spell(5000, 13), spell(77777, 21),
+                               std::string(30, 'a') + "b", "ab;" + std::string(25, 'b') + "ab"};
+  for (size_t length = 1; length <= 9; ++length) {
+    for (unsigned number = 0; number < 200; number += 7) {
+      const std::string phrase = spell(number, length);
+      for (const std::string& text : texts) {
+        const size_t at = text.find(phrase);
+        std::string_view argument = "untouched";
+        ASSERT_EQ(keyinArgument(text, phrase, argument), at != std::string::npos)
+            << text << " / " << phrase;
+        if (at == std::string::npos) continue;
+        const std::string_view rest = std::string_view(text).substr(at + length);
+        EXPECT_EQ(argument, rest.substr(0, rest.find(';'))) << text << " / " << phrase;
+      }
+    }
   }
 }
 
@@ -75,6 +107,9 @@ TEST(SplitBracketedValue, SeparatesMainTextAndBracketText) {
       {" \t \t", '"', "", "", 0, kFailure},
       {"", '"', "", "", 0, kFailure},
       {"\"\"", '"', "", "", 0, kFailure},
+      {"  \t [a] ", '"', "", "a", 1, 0},
+      {"x [a]", '[', "x a]", "", 0, 0},  // quotes go before brackets are looked for
+      {"\"x\" \"[\"a]", '"', "x", "a", 1, 0},
   };
   for (const SplitCase& c : cases) {
     std::string main = "stale";
