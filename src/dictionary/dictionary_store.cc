@@ -38,11 +38,6 @@ void clearFileContent(Dictionary& dictionary) {
   dictionary.roleColumns = Dictionary::makeNoColumns();
 }
 
-int findFieldColumn(const Dictionary& dictionary, FieldRole role) {
-  if (role < ROLE_FEATURE_NAME || role > ROLE_UNKNOWN) return -1;
-  return dictionary.roleColumns[static_cast<size_t>(role)];
-}
-
 void releaseDictionaries() {
   std::vector<Dictionary>().swap(store());
 }

@@ -158,7 +158,10 @@ Dictionary* dictionaryAt(int index);
 void appendDictionary(Dictionary dictionary);
 
 // The leftmost header column with `role`, or -1.
-int findFieldColumn(const Dictionary& dictionary, FieldRole role);
+inline int findFieldColumn(const Dictionary& dictionary, FieldRole role) {
+  if (role < ROLE_FEATURE_NAME || role > ROLE_UNKNOWN) return -1;
+  return dictionary.roleColumns[static_cast<size_t>(role)];
+}
 
 // Frees the whole store; harmless when called again.
 void releaseDictionaries();
