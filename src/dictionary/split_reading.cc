@@ -75,10 +75,11 @@ void appendPart(Dictionary& dictionary, Dictionary& part) {
   const uint32_t shift = static_cast<uint32_t>(dictionary.fieldStarts.size());
   dictionary.fieldStarts.insert(dictionary.fieldStarts.end(), part.fieldStarts.begin(),
                                 part.fieldStarts.end());
-  for (Feature feature : part.features) {
-    feature.firstField += shift;
-    dictionary.features.push_back(feature);
-  }
+  const size_t firstNew = dictionary.features.size();
+  dictionary.features.insert(dictionary.features.end(), part.features.begin(),
+                             part.features.end());
+  for (size_t i = firstNew; i < dictionary.features.size(); ++i)
+    dictionary.features[i].firstField += shift;
   for (const HeaderCell& cell : part.header)
     appendHeaderCell(dictionary, {cell.name, classifyFieldName(cellText(dictionary, cell.name))});
   part = Dictionary{};
