@@ -32,6 +32,13 @@ constexpr uint64_t bytesBelow(uint64_t word, uint8_t limit) {
   return (word - kEveryByte * limit) & ~word & kHighBits;
 }
 
+// The high bit of each byte of `word` that is below `limit` (1 to 0x80),
+// every flag exact: no borrow runs from byte to byte.
+constexpr uint64_t bytesBelowExact(uint64_t word, uint8_t limit) {
+  return ~(((word & ~kHighBits) + kEveryByte * static_cast<uint8_t>(0x80 - limit)) | word) &
+         kHighBits;
+}
+
 // The high bit of each byte equal to `value`, trusted for the lowest flag only.
 constexpr uint64_t bytesEqual(uint64_t word, char value) {
   return bytesBelow(word ^ (kEveryByte * static_cast<uint8_t>(value)), 1);
@@ -63,6 +70,34 @@ inline size_t findEither(const char* text, size_t position, size_t end, char a, 
   return scanTo(
       text, position, end, [a, b](uint64_t word) { return bytesEqual(word, a) | bytesEqual(word, b); },
       [a, b](char c) { return c == a || c == b; });
+}
+
+// Whether `a` or `b` is among the bytes from `begin` up to `end`, where
+// every byte from `readable` (at or before `begin`) may be read. Short
+// stretches are the common case: the word that ends where the stretch ends
+// is tested whole, with exact flags, and the flags of bytes before the
+// stretch are shifted out; no byte-by-byte tail.
+inline bool holdsEither(const char* readable, const char* begin, const char* end, char a, char b) {
+  constexpr size_t kWord = sizeof(uint64_t);
+  const size_t length = static_cast<size_t>(end - begin);
+  if (length == 0) return false;
+  if constexpr (kScanWords) {
+    const uint64_t as = kEveryByte * static_cast<uint8_t>(a);
+    const uint64_t bs = kEveryByte * static_cast<uint8_t>(b);
+    auto flags = [as, bs](const char* at) {
+      const uint64_t word = loadWord(at);
+      return bytesBelowExact(word ^ as, 1) | bytesBelowExact(word ^ bs, 1);
+    };
+    if (length >= kWord) {
+      const char* at = begin;
+      for (; static_cast<size_t>(end - at) >= kWord; at += kWord)
+        if (flags(at) != 0) return true;
+      return at != end && flags(end - kWord) != 0;
+    }
+    if (static_cast<size_t>(end - readable) >= kWord)
+      return (flags(end - kWord) >> (8 * (kWord - length))) != 0;
+  }
+  return findEither(begin, 0, length, a, b) != length;
 }
 
 }  // namespace plotwarden

@@ -13,13 +13,13 @@ std::string_view fieldView(const Dictionary& dictionary, int featureIndex, Field
   const char quote = quoteChar();
   // Most fields hold neither a quote character nor a zero byte, and most
   // quoted ones are a quote, a text without either, and a quote: both are
-  // views into the text, found with one short scan each.
-  const size_t stop = findEither(field.data(), 0, field.size(), '\0', quote);
-  if (stop == field.size()) return field;
-  if (stop == 0 && field.size() >= 3 && field[0] == quote && field.back() == quote) {
-    const std::string_view inside = field.substr(1, field.size() - 2);
-    if (findEither(inside.data(), 0, inside.size(), '\0', quote) == inside.size()) return inside;
-  }
+  // views into the text, found with a test or two of a word each.
+  const char* text = dictionary.text.data();
+  const char* end = field.data() + field.size();
+  if (!holdsEither(text, field.data(), end, '\0', quote)) return field;
+  if (field.size() >= 3 && field[0] == quote && field.back() == quote &&
+      !holdsEither(text, field.data() + 1, end - 1, '\0', quote))
+    return field.substr(1, field.size() - 2);
   field = field.substr(0, field.find('\0'));
   if (quote == '\0' || field.find(quote) == std::string_view::npos) return field;
   scratch.assign(field);

@@ -61,5 +61,23 @@ TEST(WordScan, FindEitherFromAPositionAndUpToAnEnd) {
   EXPECT_EQ(findEither(text.data(), 5, text.size(), 'q', 'q'), 18u);
 }
 
+// Every stretch of a text that holds targets, zero bytes and high bytes,
+// tested against a byte-by-byte search: bytes before the stretch, which
+// the word test reads too, never count.
+TEST(WordScan, HoldsEitherOnlyInsideTheStretch) {
+  constexpr char kText[] = "x\0\"ab\xff\"\"cdefghij\"kl\x01\0mnop\"\x80qrstuvwxyz\"";
+  const std::string text(kText, sizeof kText - 1);
+  const char* data = text.data();
+  for (size_t begin = 0; begin <= text.size(); ++begin) {
+    for (size_t end = begin; end <= text.size(); ++end) {
+      const std::string_view stretch(data + begin, end - begin);
+      const bool expected = stretch.find('"') != std::string_view::npos ||
+                            stretch.find('\0') != std::string_view::npos;
+      EXPECT_EQ(holdsEither(data, data + begin, data + end, '\0', '"'), expected)
+          << begin << " " << end;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace plotwarden
