@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <limits>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -177,26 +179,47 @@ void skipLine(DictionaryReader& reader) {
   reader.cursor = static_cast<uint32_t>(lineFeed == std::string_view::npos ? text.size() : lineFeed + 1);
 }
 
+// Splits the text the dictionary now holds into header cells and Features,
+// a long text in parts on several threads.
+static void splitText(Dictionary& dictionary, char separator, char quote, char marker) {
+  reserveRows(dictionary, dictionary.text.size());
+  readInParts(dictionary, separator, quote, marker,
+              partStarts(dictionary.text, loadConcurrency()));
+}
+
 int loadDictionary(Dictionary& dictionary, char separator, char quote, char marker) {
   clearFileContent(dictionary);
   // A file that opens but cannot be read whole, or is too large to hold, is
   // as good as missing.
-  std::string bytes;
-  if (readWholeFile(dictionary.filePath, bytes, kLargestHeldFile) != ReadStatus::Ok)
-    return kLoadFailure;
-  return loadDictionaryText(dictionary, std::move(bytes), separator, quote, marker);
+  const std::optional<uintmax_t> size = regularFileSize(dictionary.filePath);
+  if (!size) {
+    // Not a regular file: a pipe or a device is read to its end; a missing
+    // file or a folder fails here.
+    std::string bytes;
+    if (readWholeFile(dictionary.filePath, bytes, kLargestHeldFile) != ReadStatus::Ok)
+      return kLoadFailure;
+    return loadDictionaryText(dictionary, bytes, separator, quote, marker);
+  }
+  if (*size > kLargestHeldFile) return kLoadFailure;
+  const size_t length = static_cast<size_t>(*size);
+  std::unique_ptr<char[]> storage = std::make_unique_for_overwrite<char[]>(length + 1);
+  size_t firstZero = length;
+  if (!readFileInParts(dictionary.filePath, storage.get(), length, firstZero)) return kLoadFailure;
+  // A zero byte inside the file ends the text there.
+  storage[firstZero] = '\0';
+  dictionary.textStorage = std::move(storage);
+  dictionary.text = std::string_view(dictionary.textStorage.get(), firstZero);
+  splitText(dictionary, separator, quote, marker);
+  return 0;
 }
 
-int loadDictionaryText(Dictionary& dictionary, std::string bytes, char separator, char quote,
+int loadDictionaryText(Dictionary& dictionary, std::string_view bytes, char separator, char quote,
                        char marker) {
   clearFileContent(dictionary);
   if (bytes.size() > kLargestHeldFile) return kLoadFailure;
-  // A zero byte inside the file ends the text there.
-  bytes.resize(std::min(bytes.find('\0'), bytes.size()));
-  dictionary.text = std::move(bytes);
-  reserveRows(dictionary, dictionary.text.size());
-  readInParts(dictionary, separator, quote, marker,
-              partStarts(dictionary.text, loadConcurrency()));
+  // A zero byte inside the text ends it there.
+  setText(dictionary, bytes.substr(0, bytes.find('\0')));
+  splitText(dictionary, separator, quote, marker);
   return 0;
 }
 

@@ -12,23 +12,24 @@ namespace plotwarden {
 
 constexpr int kLoadFailure = 0x8000;
 
-// Reads the file at `dictionary.filePath` whole into `dictionary.text` and
+// Reads the file at `dictionary.filePath` whole into the dictionary's text
+// (a long file in ranges side by side, up to its first zero byte) and
 // splits it into header cells and one Feature per line. Returns 0, or
 // kLoadFailure (the dictionary left empty) when the file cannot be opened or
-// read whole.
+// read whole. Running out of memory throws std::bad_alloc, whichever thread
+// it happens on.
 int loadDictionary(Dictionary& dictionary, char separator, char quote, char marker);
 
-// The same on bytes already in memory: the dictionary takes `bytes` as its
-// text (up to the first zero byte) and splits it, a long text in parts on
-// several threads (loadConcurrency()). Returns 0, or kLoadFailure (the
-// dictionary left empty) for a text too long to hold. Running out of
-// memory throws std::bad_alloc, whichever thread it happens on.
-int loadDictionaryText(Dictionary& dictionary, std::string bytes, char separator, char quote,
+// The same on bytes already in memory: the dictionary takes a copy of
+// `bytes` (up to the first zero byte) as its text and splits it, a long
+// text in parts on several threads (loadConcurrency()). Returns 0, or
+// kLoadFailure (the dictionary left empty) for a text too long to hold.
+int loadDictionaryText(Dictionary& dictionary, std::string_view bytes, char separator, char quote,
                        char marker);
 
 // Where one load stands in a dictionary's text. The text holds no zero byte
-// (loadDictionary cuts it at the first one), so the zero that std::string
-// keeps after the last character is its terminator.
+// (a load cuts it at the first one), so the zero byte after its last
+// character is its terminator.
 struct DictionaryReader {
   // Takes the header cells and Features read.
   Dictionary& dictionary;

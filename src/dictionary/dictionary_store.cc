@@ -1,5 +1,7 @@
 #include "dictionary/dictionary_store.h"
 
+#include <algorithm>
+
 namespace plotwarden {
 
 namespace {
@@ -30,8 +32,16 @@ void appendFeature(Dictionary& dictionary) {
   dictionary.features.push_back(feature);
 }
 
+void setText(Dictionary& dictionary, std::string_view text) {
+  dictionary.textStorage = std::make_unique_for_overwrite<char[]>(text.size() + 1);
+  std::copy(text.begin(), text.end(), dictionary.textStorage.get());
+  dictionary.textStorage[text.size()] = '\0';
+  dictionary.text = std::string_view(dictionary.textStorage.get(), text.size());
+}
+
 void clearFileContent(Dictionary& dictionary) {
-  dictionary.text.clear();
+  dictionary.text = {};
+  dictionary.textStorage.reset();
   dictionary.header.clear();
   dictionary.fieldStarts.clear();
   dictionary.features.clear();

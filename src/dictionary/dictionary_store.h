@@ -5,6 +5,7 @@
 #include <array>
 #include <cassert>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -78,8 +79,13 @@ struct Dictionary {
   int32_t unusedNumber = 0;
   std::string filePath;
 
-  // From the file: its whole text (a zero byte follows it), the header
-  // columns, every feature's fields and the features in file order.
+  // From the file: its whole text, the header columns, every feature's
+  // fields and the features in file order.
+  //
+  // The text lies in `textStorage` (setText, or the file read straight into
+  // it) or in storage the caller keeps alive; a zero byte follows it. The
+  // storage is never cleared before it is filled: a large file is read into
+  // it on several threads, which then share the first touches of its memory.
   //
   // A field that another field follows on its line ends one separator
   // before that one starts, so 4 bytes per field are enough: a Feature's
@@ -87,7 +93,8 @@ struct Dictionary {
   // field's end plus one (where a further field would start). Field i is
   // the text from fieldStarts[firstField + i] up to one character before
   // fieldStarts[firstField + i + 1].
-  std::string text;
+  std::unique_ptr<char[]> textStorage;
+  std::string_view text;
   std::vector<HeaderCell> header;
   std::vector<uint32_t> fieldStarts;
   std::vector<Feature> features;
@@ -115,6 +122,9 @@ struct Dictionary {
   }
 };
 
+// Makes the dictionary's text a copy of `text`, in storage of its own.
+void setText(Dictionary& dictionary, std::string_view text);
+
 // Appends a header column after those already there.
 void appendHeaderCell(Dictionary& dictionary, HeaderCell cell);
 
@@ -139,14 +149,14 @@ void clearFileContent(Dictionary& dictionary);
 
 // The text of a header cell.
 inline std::string_view cellText(const Dictionary& d, FieldCell cell) {
-  return std::string_view(d.text).substr(cell.start, cell.length);
+  return d.text.substr(cell.start, cell.length);
 }
 
 // The raw text of a feature's field in `column`; "" when the row is shorter.
 inline std::string_view featureField(const Dictionary& d, const Feature& f, int column) {
   if (column < 0 || static_cast<uint32_t>(column) >= f.fieldCount) return {};
   const uint32_t* bounds = d.fieldStarts.data() + f.firstField + static_cast<uint32_t>(column);
-  return std::string_view(d.text).substr(bounds[0], bounds[1] - 1 - bounds[0]);
+  return d.text.substr(bounds[0], bounds[1] - 1 - bounds[0]);
 }
 
 int dictionaryCount();

@@ -1,6 +1,7 @@
 #include "dictionary/split_reading.h"
 
 #include <algorithm>
+#include <cstring>
 #include <exception>
 #include <limits>
 #include <stop_token>
@@ -10,6 +11,7 @@
 
 #include "dictionary/dictionary_reader.h"
 #include "dictionary/field_roles.h"
+#include "platform/file_io.h"
 
 namespace plotwarden {
 
@@ -50,7 +52,7 @@ struct alignas(64) Part {
 
 // Reads the text from `start` on into the part; a failure (out of memory)
 // is kept for the calling thread.
-void readPart(Part& part, const std::string& text, char separator, char quote, char marker,
+void readPart(Part& part, std::string_view text, char separator, char quote, char marker,
               uint32_t start, uint32_t end, const std::stop_token& stop) {
   try {
     reserveRows(part.rows, std::min<size_t>(end, text.size()) - std::min<size_t>(start, text.size()));
@@ -85,6 +87,26 @@ void appendPart(Dictionary& dictionary, Dictionary& part) {
   part = Dictionary{};
 }
 
+// One range of a file read on a thread of its own; the thread is the last
+// member, so it is joined before the rest goes.
+struct RangeRead {
+  bool complete = false;
+  size_t firstZero = 0;  // in the whole file; the largest size_t when the range has none
+  std::exception_ptr failure;
+  std::jthread thread;
+};
+
+void readRange(RangeRead& range, std::string_view path, char* buffer, size_t begin, size_t end) {
+  try {
+    range.complete = readFileRange(path, begin, buffer + begin, end - begin);
+    const void* zero = range.complete ? std::memchr(buffer + begin, '\0', end - begin) : nullptr;
+    range.firstZero = zero ? static_cast<size_t>(static_cast<const char*>(zero) - buffer)
+                           : std::numeric_limits<size_t>::max();
+  } catch (...) {
+    range.failure = std::current_exception();
+  }
+}
+
 // Whether a line read next is past the header's first line, as readLine
 // decides it.
 bool pastHeader(const Dictionary& dictionary) {
@@ -105,6 +127,36 @@ void setLoadConcurrency(LoadConcurrency concurrency) {
   setting() = concurrency;
 }
 
+bool readFileInParts(std::string_view path, char* buffer, size_t size, size_t& firstZero) {
+  const LoadConcurrency& concurrency = loadConcurrency();
+  const size_t count =
+      size >= concurrency.smallestCutText ? static_cast<size_t>(concurrency.parts) : 1;
+  const auto bound = [size, count](size_t range) { return size * range / count; };
+  std::vector<RangeRead> ranges(count);
+  for (size_t i = 1; i < count; ++i) {
+    try {
+      ranges[i].thread = std::jthread(
+          [&, i] { readRange(ranges[i], path, buffer, bound(i), bound(i + 1)); });
+    } catch (const std::system_error&) {
+      // This range is read on the calling thread.
+    }
+  }
+  readRange(ranges[0], path, buffer, 0, bound(1));
+  bool complete = true;
+  firstZero = size;
+  for (size_t i = 0; i < count; ++i) {
+    RangeRead& range = ranges[i];
+    if (i > 0 && range.thread.joinable())
+      range.thread.join();
+    else if (i > 0)
+      readRange(range, path, buffer, bound(i), bound(i + 1));
+    if (range.failure) std::rethrow_exception(range.failure);
+    complete = complete && range.complete;
+    firstZero = std::min(firstZero, range.firstZero);
+  }
+  return complete;
+}
+
 std::vector<uint32_t> partStarts(std::string_view text, const LoadConcurrency& concurrency) {
   std::vector<uint32_t> starts;
   if (concurrency.parts < 2 || text.size() < concurrency.smallestCutText) return starts;
@@ -122,7 +174,7 @@ std::vector<uint32_t> partStarts(std::string_view text, const LoadConcurrency& c
 
 void readInParts(Dictionary& dictionary, char separator, char quote, char marker,
                  const std::vector<uint32_t>& starts) {
-  const std::string& text = dictionary.text;
+  const std::string_view text = dictionary.text;
   const auto endOfPart = [&starts](size_t part) {
     return part + 1 < starts.size() ? starts[part + 1] : kToTheEnd;
   };

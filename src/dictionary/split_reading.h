@@ -27,6 +27,14 @@ LoadConcurrency defaultLoadConcurrency();
 const LoadConcurrency& loadConcurrency();
 void setLoadConcurrency(LoadConcurrency concurrency);
 
+// Reads the `size` bytes of the file at `path` into `buffer`, in ranges
+// side by side, one per part of a text of that length (one range, on the
+// calling thread, below the smallest cut text). False unless every byte
+// arrived. `firstZero` is the position of the file's first zero byte, or
+// `size` when it holds none. Running out of memory on any thread throws
+// std::bad_alloc here.
+bool readFileInParts(std::string_view path, char* buffer, size_t size, size_t& firstZero);
+
 // Where the parts after the first begin: each at the first line start at or
 // after its equal share of the text (just after a LF), rising, and short of
 // the text's end. None

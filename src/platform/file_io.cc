@@ -1,6 +1,8 @@
 #include "platform/file_io.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 
 namespace plotwarden {
@@ -57,6 +59,31 @@ ReadStatus readWholeFile(std::string_view path, std::string& out, uintmax_t maxB
     return ReadStatus::CannotRead;
   }
   return ReadStatus::Ok;
+}
+
+std::optional<uintmax_t> regularFileSize(std::string_view path) {
+  const std::string native = nativePath(path);
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(native, error)) return std::nullopt;
+  const uintmax_t size = std::filesystem::file_size(native, error);
+  if (error) return std::nullopt;
+  return size;
+}
+
+bool readFileRange(std::string_view path, uintmax_t offset, char* buffer, size_t length) {
+  // A stream, not a FILE: its positions are 64-bit on every platform.
+  std::ifstream file(nativePath(path), std::ios::binary);
+  if (!file) return false;
+  if (offset > 0 && !file.seekg(static_cast<std::streamoff>(offset))) return false;
+  // Large pieces at a time: one call cannot take more than a streamsize.
+  constexpr size_t kMostAtOnce = size_t{1} << 30;
+  while (length > 0) {
+    const size_t piece = std::min(length, kMostAtOnce);
+    if (!file.read(buffer, static_cast<std::streamsize>(piece))) return false;
+    buffer += piece;
+    length -= piece;
+  }
+  return true;
 }
 
 bool sameExistingFile(std::string_view a, std::string_view b) {

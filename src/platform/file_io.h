@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,16 @@ constexpr uintmax_t kLargestReadableFile = 0xFFFFFFFFu;
 // CannotRead; a regular file that is too large is never read at all.
 ReadStatus readWholeFile(std::string_view path, std::string& out,
                          uintmax_t maxBytes = kLargestReadableFile);
+
+// The size of the file at `path` when it is a regular file whose size the
+// file system gives; nothing for a missing file, a folder, a pipe or a
+// device.
+std::optional<uintmax_t> regularFileSize(std::string_view path);
+
+// Reads the `length` bytes from `offset` on of the file at `path` into
+// `buffer`, through a handle of its own, so that several ranges of one file
+// may be read at once. False unless every byte arrived.
+bool readFileRange(std::string_view path, uintmax_t offset, char* buffer, size_t length);
 
 // True when both paths name one existing file (same device and inode, or on
 // Windows the same file index), whatever text names them.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "dictionary/dictionary_reader.h"
+#include "support/scratch_folder.h"
 #include "support/setting_guard.h"
 
 namespace plotwarden {
@@ -15,6 +16,7 @@ namespace {
 using Starts = std::vector<uint32_t>;
 
 using test_support::LoadConcurrencyGuard;
+using testing::ScratchFolder;
 
 // Everything reading gives a dictionary, and what it printed.
 struct ReadResult {
@@ -197,6 +199,43 @@ TEST(PartStarts, CutJustAfterLineEndsNearEqualShares) {
   };
   for (const StartsCase& c : cases)
     EXPECT_EQ(partStarts(c.text, c.concurrency), c.starts) << c.text << " " << c.concurrency.parts;
+}
+
+// A file read in 1 to 8 ranges side by side: every byte arrives, and the
+// first zero byte is found wherever it lies (or the size, with none).
+TEST(ReadFileInParts, GivesEveryByteAndTheFirstZeroWhateverTheRanges) {
+  ScratchFolder folder;
+  std::string bytes;
+  for (size_t i = 0; i < 1000; ++i) bytes += static_cast<char>('a' + i % 26);
+  struct ZeroCase {
+    std::vector<size_t> zeros;
+    size_t first;
+  };
+  const ZeroCase cases[] = {{{}, 1000}, {{0}, 0}, {{999}, 999}, {{700, 300}, 300}, {{501}, 501}};
+  for (const ZeroCase& c : cases) {
+    std::string content = bytes;
+    for (size_t zero : c.zeros) content[zero] = '\0';
+    const std::string path = folder.write("d.csv", content);
+    for (int parts = 1; parts <= 8; ++parts) {
+      LoadConcurrencyGuard guard({parts, 0});
+      std::string buffer(content.size(), '?');
+      size_t firstZero = 12345;
+      ASSERT_TRUE(readFileInParts(path, buffer.data(), buffer.size(), firstZero)) << parts;
+      EXPECT_EQ(buffer, content) << parts;
+      EXPECT_EQ(firstZero, c.first) << parts << " parts";
+    }
+  }
+}
+
+TEST(ReadFileInParts, AFileShorterThanExpectedIsNotRead) {
+  ScratchFolder folder;
+  const std::string path = folder.write("d.csv", std::string(100, 'x'));
+  LoadConcurrencyGuard guard({4, 0});
+  std::string buffer(101, '?');
+  size_t firstZero = 0;
+  EXPECT_FALSE(readFileInParts(path, buffer.data(), buffer.size(), firstZero));
+  EXPECT_FALSE(readFileInParts((folder.path() / "missing.csv").string(), buffer.data(), 10,
+                               firstZero));
 }
 
 TEST(LoadConcurrency, PartsStayBetweenOneAndEight) {

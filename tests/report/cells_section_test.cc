@@ -249,16 +249,18 @@ TEST(CellsSection, EveryLibraryBlockIsWrittenHoweverManyThereAre) {
   constexpr int kLibraries = 33000;
   Dictionary dictionary =
       buildDictionary({{"FEATURE NAME", ROLE_FEATURE_NAME}, {"KEY-IN", ROLE_KEY_IN}}, {});
+  std::string text(dictionary.text);
   for (int i = 0; i < kLibraries; ++i) {
     const std::string fields[] = {"F", "rc=L\\lib" + std::to_string(i) + ".cel"};
     appendFeature(dictionary);
     dictionary.features.back().category = CATEGORY_CELLS;
     for (const std::string& field : fields) {
-      appendFeatureField(dictionary, FieldCell{static_cast<uint32_t>(dictionary.text.size()),
+      appendFeatureField(dictionary, FieldCell{static_cast<uint32_t>(text.size()),
                                                static_cast<uint32_t>(field.size())});
-      dictionary.text += field + ",";
+      text += field + ",";
     }
   }
+  setText(dictionary, text);
   ScratchFolder folder;
   const std::string out = written(dictionary, false, true, (folder.path() / "r.htm").string());
   size_t at = out.find("</TABLE>\r\n<A id=");

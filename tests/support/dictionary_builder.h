@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -21,13 +22,14 @@ using Row = std::vector<std::string_view>;
 inline Dictionary buildDictionary(std::initializer_list<Column> header,
                                   std::initializer_list<Row> rows) {
   Dictionary d;
+  std::string text;
   // Each text is followed by a character that no field holds, so a reader
   // that runs past a field's length shows it. After a field it stands where
   // a separator would, as the store expects.
-  auto place = [&d](std::string_view text, char after) {
-    FieldCell cell{static_cast<uint32_t>(d.text.size()), static_cast<uint32_t>(text.size())};
-    d.text += text;
-    d.text += after;
+  auto place = [&text](std::string_view piece, char after) {
+    FieldCell cell{static_cast<uint32_t>(text.size()), static_cast<uint32_t>(piece.size())};
+    text += piece;
+    text += after;
     return cell;
   };
   for (const Column& column : header)
@@ -36,6 +38,7 @@ inline Dictionary buildDictionary(std::initializer_list<Column> header,
     appendFeature(d);
     for (std::string_view field : row) appendFeatureField(d, place(field, '~'));
   }
+  setText(d, text);
   return d;
 }
 
