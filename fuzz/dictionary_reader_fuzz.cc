@@ -164,6 +164,7 @@ void checkSplitReadingAgrees(const Dictionary& whole, const std::string& bytes, 
     FUZZ_CHECK(split.features[i].category == whole.features[i].category);
     FUZZ_CHECK(split.features[i].firstField == whole.features[i].firstField);
     FUZZ_CHECK(split.features[i].fieldCount == whole.features[i].fieldCount);
+    FUZZ_CHECK(split.features[i].plainFields == whole.features[i].plainFields);
   }
 }
 
@@ -211,8 +212,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (size_t r = 0; r < plain.rows.size(); ++r) {
     const Feature& feature = dictionary.features[r];
     FUZZ_CHECK(plain.rows[r].size() == feature.fieldCount);
-    for (uint32_t i = 0; i < feature.fieldCount; ++i)
-      FUZZ_CHECK(plain.rows[r][i] == featureField(dictionary, feature, static_cast<int>(i)));
+    for (uint32_t i = 0; i < feature.fieldCount; ++i) {
+      const std::string_view field = featureField(dictionary, feature, static_cast<int>(i));
+      FUZZ_CHECK(plain.rows[r][i] == field);
+      // A field marked plain holds no quote.
+      const bool plainField = i < kFieldsWithPlainBit && (feature.plainFields >> i & 1) != 0;
+      if (plainField) FUZZ_CHECK(field.find(quote) == std::string_view::npos);
+    }
   }
   return 0;
 }

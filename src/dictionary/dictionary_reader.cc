@@ -53,15 +53,20 @@ uint32_t pastQuotedPart(const char* chars, uint32_t position, uint32_t size, cha
   }
 }
 
-// The first character from `position` on that may end an unquoted field:
-// the separator, or a character at or below CR, as both line ends and the
-// terminator are. The terminator stops the scan, so it is read as well.
-inline uint32_t nextPossibleFieldEnd(const char* chars, uint32_t position, uint32_t size,
-                                     char separator) {
+// The first character from `position` on that may end an unquoted field
+// or tell something about it: the separator, a character at or below CR (as
+// both line ends and the terminator are), or the quote. The terminator stops
+// the scan, so it is read as well.
+inline uint32_t nextFieldStop(const char* chars, uint32_t position, uint32_t size, char separator,
+                              char quote) {
   return static_cast<uint32_t>(scanTo(
       chars, position, size + 1,
-      [separator](uint64_t word) { return bytesEqual(word, separator) | bytesBelow(word, '\r' + 1); },
-      [separator](char c) { return c == separator || static_cast<unsigned char>(c) <= '\r'; }));
+      [separator, quote](uint64_t word) {
+        return bytesEqual(word, separator) | bytesEqual(word, quote) | bytesBelow(word, '\r' + 1);
+      },
+      [separator, quote](char c) {
+        return c == separator || c == quote || static_cast<unsigned char>(c) <= '\r';
+      }));
 }
 
 // The length of the line end at `position`: 1 for LF, 2 for CR LF, 0 when
@@ -73,31 +78,44 @@ inline uint32_t lineEndLength(const char* chars, uint32_t position) {
 
 // Takes the field that starts at `start`, which is neither a line end nor
 // the terminator. Returns where the field ends, and sets `next` past the
-// separator that ended it, or on the line end or the terminator that did.
+// separator that ended it, or on the line end or the terminator that did,
+// and `plain` to whether the field holds no quote character (a quote inside
+// an unquoted field is an ordinary character, but not a plain one: a doubled
+// or a final quote is tidied away when the field is read).
 // Only positions come back, in registers once inlined: a whole Token
 // returned from a call that is not inlined is built on the stack in parts
 // and read back whole, which stalls every field; and a cursor kept in
 // memory would be read back after every field stored.
-inline uint32_t takeField(DictionaryReader& reader, uint32_t start, uint32_t& next) {
+inline uint32_t takeField(DictionaryReader& reader, uint32_t start, uint32_t& next, bool& plain) {
   const char* chars = reader.text.data();
   const uint32_t size = static_cast<uint32_t>(reader.text.size());
   const char separator = reader.separator;
+  const char quote = reader.quote;
   if (chars[start] == separator) {  // an empty field
     next = start + 1;
+    plain = true;
     return start;
   }
   uint32_t position = start + 1;
-  if (chars[start] == reader.quote) position = pastQuotedPart(chars, position, size, reader.quote);
+  plain = chars[start] != quote;
+  if (!plain) position = pastQuotedPart(chars, position, size, quote);
   for (;;) {
-    position = nextPossibleFieldEnd(chars, position, size, separator);
+    position = nextFieldStop(chars, position, size, separator, quote);
     const char c = chars[position];
     if (c == '\0' || lineEndLength(chars, position) != 0) break;
     if (c == separator) {
-      const uint32_t end = separator == ',' ? commaEndingField(reader, position) : position;
-      next = end + 1;
-      return end;
+      // A comma joined to the next by brackets may take quotes along.
+      if (separator == ',') {
+        const uint32_t end = commaEndingField(reader, position);
+        if (end != position) plain = false;
+        position = end;
+      }
+      next = position + 1;
+      return position;
     }
-    ++position;  // a CR without LF, or another control character, is ordinary
+    // The quote, a CR without LF, or another control character, is ordinary.
+    if (c == quote) plain = false;
+    ++position;
   }
   next = position;
   return position;
@@ -122,11 +140,49 @@ Token nextToken(DictionaryReader& reader) {
     reader.cursor = start + lineEnd;
     return {TOKEN_END_OF_LINE, {}};
   }
-  const uint32_t end = takeField(reader, start, reader.cursor);
+  bool plain;
+  const uint32_t end = takeField(reader, start, reader.cursor, plain);
   return {TOKEN_FIELD, {start, end - start}};
 }
 
+// readFields for the newest Feature. Its field count and plain bits are
+// kept here and stored once the line ends: kept in the Feature, they would
+// be read back and written again at every field.
+static bool readFeatureFields(DictionaryReader& reader) {
+  Dictionary& dictionary = reader.dictionary;
+  std::vector<uint32_t>& starts = dictionary.fieldStarts;
+  Feature& feature = dictionary.features.back();
+  const char* chars = reader.text.data();
+  uint32_t cursor = reader.cursor;
+  uint32_t count = feature.fieldCount;
+  uint32_t plainFields = feature.plainFields;
+  bool more = true;
+  for (;;) {
+    const uint32_t start = cursor;
+    if (chars[start] == '\0') {
+      more = false;
+      break;
+    }
+    if (const uint32_t lineEnd = lineEndLength(chars, start)) {
+      cursor = start + lineEnd;
+      break;
+    }
+    bool plain;
+    const uint32_t end = takeField(reader, start, cursor, plain);
+    // The entries appendFeatureField makes.
+    if (count == 0) starts.push_back(start);
+    starts.push_back(end + 1);
+    if (count < kFieldsWithPlainBit) plainFields |= uint32_t{plain} << count;
+    ++count;
+  }
+  feature.fieldCount = count;
+  feature.plainFields = plainFields;
+  reader.cursor = cursor;
+  return more;
+}
+
 bool readFields(DictionaryReader& reader, FieldDestination destination) {
+  if (destination == DESTINATION_FEATURE) return readFeatureFields(reader);
   Dictionary& dictionary = reader.dictionary;
   const char* chars = reader.text.data();
   uint32_t cursor = reader.cursor;
@@ -137,10 +193,9 @@ bool readFields(DictionaryReader& reader, FieldDestination destination) {
       reader.cursor = start + lineEnd;
       return true;
     }
-    const FieldCell field{start, takeField(reader, start, cursor) - start};
-    if (destination != DESTINATION_HEADER)
-      appendFeatureField(dictionary, field);
-    else if (reader.namesRoles)
+    bool plain;
+    const FieldCell field{start, takeField(reader, start, cursor, plain) - start};
+    if (reader.namesRoles)
       appendHeaderCell(dictionary, {field, classifyFieldName(reader.text.substr(
                                                field.start, field.length))});
     else
@@ -176,7 +231,8 @@ void skipLine(DictionaryReader& reader) {
   // A line ends at LF, alone or after CR; a lone CR ends nothing.
   const std::string_view text = reader.text;
   size_t lineFeed = text.find('\n', reader.cursor);
-  reader.cursor = static_cast<uint32_t>(lineFeed == std::string_view::npos ? text.size() : lineFeed + 1);
+  const size_t next = lineFeed == std::string_view::npos ? text.size() : lineFeed + 1;
+  reader.cursor = static_cast<uint32_t>(next);
 }
 
 // Splits the text the dictionary now holds into header cells and Features,

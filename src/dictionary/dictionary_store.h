@@ -67,7 +67,14 @@ struct Feature {
   FeatureCategory category = CATEGORY_NONE;
   uint32_t firstField = 0;
   uint32_t fieldCount = 0;
+  // Bit i set: field i (of the first 32) is known to hold no quote
+  // character, so its text is its value as it stands. The reader knows it
+  // for every field it takes; a clear bit only means "look".
+  uint32_t plainFields = 0;
 };
+
+// Fields past this many have no plain bit.
+constexpr uint32_t kFieldsWithPlainBit = 32;
 
 struct Dictionary {
   // From the configuration line.
@@ -131,10 +138,11 @@ void appendHeaderCell(Dictionary& dictionary, HeaderCell cell);
 // Appends a Feature with no fields after those already there.
 void appendFeature(Dictionary& dictionary);
 
-// Appends a field to the newest Feature. Only the newest Feature grows, so
-// each Feature's fields stay consecutive in `fieldStarts`. A field after
-// the Feature's first must start one character past the end of the one
-// before it (where a separator ends a field, the next starts after it).
+// Appends a field to the newest Feature (its plain bit left clear). Only
+// the newest Feature grows, so each Feature's fields stay consecutive in
+// `fieldStarts`. A field after the Feature's first must start one character
+// past the end of the one before it (where a separator ends a field, the
+// next starts after it).
 inline void appendFeatureField(Dictionary& dictionary, FieldCell field) {
   Feature& feature = dictionary.features.back();
   std::vector<uint32_t>& starts = dictionary.fieldStarts;

@@ -9,7 +9,13 @@ std::string_view fieldView(const Dictionary& dictionary, int featureIndex, Field
                            std::string& scratch) {
   if (featureIndex < 0 || featureIndex >= dictionary.featureCount()) return {};
   const Feature& feature = dictionary.features[static_cast<size_t>(featureIndex)];
-  std::string_view field = featureField(dictionary, feature, findFieldColumn(dictionary, role));
+  const int column = findFieldColumn(dictionary, role);
+  std::string_view field = featureField(dictionary, feature, column);
+  // The reader marks the fields it took that hold no quote; a text it read
+  // holds no zero byte.
+  if (column >= 0 && static_cast<uint32_t>(column) < kFieldsWithPlainBit &&
+      (feature.plainFields >> column & 1) != 0)
+    return field;
   const char quote = quoteChar();
   // Most fields hold neither a quote character nor a zero byte, and most
   // quoted ones are a quote, a text without either, and a quote: both are

@@ -274,6 +274,34 @@ TEST(DictionaryReader, TextInMemoryLoadsLikeAFile) {
   EXPECT_EQ(fromText.text, fromFile.dictionary.text);
 }
 
+// Bit i of a Feature's plain fields: field i is known to hold no quote,
+// so it is read as it stands. A quote anywhere, or a comma joined to a later
+// one by brackets (which may take quotes along), leaves the bit clear, and
+// so does every field past the 32nd.
+TEST(DictionaryReader, MarksTheFieldsThatHoldNoQuote) {
+  struct PlainCase {
+    const char* line;
+    char separator;
+    uint32_t plainFields;
+  };
+  const PlainCase cases[] = {
+      {"a,,b", ',', 0b111},         {"\"a\",b", ',', 0b10},   {"a\"b,c", ',', 0b10},
+      {"a,b\"", ',', 0b01},         {"x[1,2],y", ',', 0b10},   {"x[1;2];y", ';', 0b111},
+      {"'a';b'", ';', 0b00},         {"a\tb\t\"c", '\t', 0b011},
+  };
+  for (const PlainCase& c : cases) {
+    const char quote = c.separator == ';' ? '\'' : '"';
+    Loaded loaded = loadBytes(std::string("H\n") + c.line, c.separator, quote, '#');
+    ASSERT_EQ(loaded.dictionary.features.size(), 1u) << c.line;
+    EXPECT_EQ(loaded.dictionary.features[0].plainFields, c.plainFields) << c.line;
+  }
+  std::string wide = "H\n";
+  for (int i = 0; i < 40; ++i) wide += "f,";
+  Loaded loaded = loadBytes(wide, ',', '"', '#');
+  EXPECT_EQ(loaded.dictionary.features[0].fieldCount, 40u);
+  EXPECT_EQ(loaded.dictionary.features[0].plainFields, 0xFFFFFFFFu);
+}
+
 TEST(DictionaryReader, FieldsAreViewsIntoTheText) {
   Loaded loaded = loadBytes("NAME\n\"a\",b", ',', '"', '#');
   const Dictionary& d = loaded.dictionary;
