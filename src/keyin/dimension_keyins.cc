@@ -72,15 +72,47 @@ int readCode(std::string_view text) {
   return negative ? -magnitude : magnitude;
 }
 
-void decodeSetting(std::span<const Setting> settings, std::string_view keyin, int item,
-                   std::string& out) {
+// Every phrase begins with this word (and has three characters more at
+// least), so a phrase occurs only where the word does.
+constexpr std::string_view kPhraseStart = "dimension ";
+
+constexpr std::span<const Setting> kGroups[] = {kExtensionSettings, kTerminatorSettings,
+                                                 kDimTextSettings};
+constexpr size_t kExtensionGroup = 0;
+constexpr size_t kTerminatorGroup = 1;
+constexpr size_t kDimTextGroup = 2;
+
+template <size_t kCount>
+constexpr bool phrasesStartAlike(const Setting (&group)[kCount]) {
+  if (kCount > DimensionPhrases::kMostSettings) return false;
+  for (size_t index = 0; index < kCount; ++index)
+    for (size_t p = 0; p < group[index].phrases.size(); ++p)
+      if (!group[index].phrases[p].empty() &&
+          (!group[index].phrases[p].starts_with(kPhraseStart) ||
+           group[index].phrases[p].size() < kPhraseStart.size() + 3))
+        return false;
+  return true;
+}
+static_assert(phrasesStartAlike(kExtensionSettings) && phrasesStartAlike(kTerminatorSettings) &&
+              phrasesStartAlike(kDimTextSettings));
+static_assert(std::size(kGroups) == DimensionPhrases::kGroups);
+
+void decodeSetting(const DimensionPhrases& phrases, size_t group, int item, std::string& out) {
   out.clear();
-  for (const Setting& setting : settings) {
+  const std::span<const Setting> settings = kGroups[group];
+  for (size_t index = 0; index < settings.size(); ++index) {
+    const Setting& setting = settings[index];
     if (setting.item != item) continue;
-    const size_t phraseCount = setting.phrases[1].empty() ? 1 : 2;
+    // The first of the setting's phrases, in their order, that occurs.
     std::string_view argument;
-    const bool found = firstKeyinArgument(
-        keyin, std::span<const std::string_view>(setting.phrases.data(), phraseCount), argument);
+    bool found = false;
+    for (size_t p = 0; p < setting.phrases.size() && !found; ++p) {
+      const size_t at = phrases.first[group][index][p];
+      if (setting.phrases[p].empty() || at == std::string_view::npos) continue;
+      argument = phrases.keyin.substr(at + setting.phrases[p].size());
+      argument = argument.substr(0, argument.find(';'));
+      found = true;
+    }
     if (setting.words) {
       const int code = found ? readCode(argument) : -1;
       out = code >= 0 && code <= 2 ? (*setting.words)[static_cast<size_t>(code)] : kNoWord;
@@ -94,16 +126,62 @@ void decodeSetting(std::span<const Setting> settings, std::string_view keyin, in
 
 }  // namespace
 
+void findDimensionPhrases(std::string_view keyin, DimensionPhrases& phrases) {
+  phrases.keyin = keyin;
+  for (auto& group : phrases.first)
+    for (auto& setting : group) setting.fill(std::string_view::npos);
+  for (size_t at = keyin.find(kPhraseStart); at != std::string_view::npos;
+       at = keyin.find(kPhraseStart, at + 1)) {
+    // Past the common word, the phrases mostly differ in their first or
+    // third character: those are compared before the rest.
+    const std::string_view rest = keyin.substr(at + kPhraseStart.size());
+    auto startsRest = [rest](std::string_view phrase) {
+      const std::string_view own = phrase.substr(kPhraseStart.size());
+      return rest.size() >= own.size() && rest[0] == own[0] && rest[2] == own[2] &&
+             rest.starts_with(own);
+    };
+    for (size_t group = 0; group < std::size(kGroups); ++group) {
+      for (size_t index = 0; index < kGroups[group].size(); ++index) {
+        const Setting& setting = kGroups[group][index];
+        for (size_t p = 0; p < setting.phrases.size(); ++p) {
+          size_t& first = phrases.first[group][index][p];
+          if (first == std::string_view::npos && !setting.phrases[p].empty() &&
+              startsRest(setting.phrases[p]))
+            first = at;
+        }
+      }
+    }
+  }
+}
+
+void decodeExtensionLine(const DimensionPhrases& phrases, int item, std::string& out) {
+  decodeSetting(phrases, kExtensionGroup, item, out);
+}
+
+void decodeTerminator(const DimensionPhrases& phrases, int item, std::string& out) {
+  decodeSetting(phrases, kTerminatorGroup, item, out);
+}
+
+void decodeDimensionText(const DimensionPhrases& phrases, int item, std::string& out) {
+  decodeSetting(phrases, kDimTextGroup, item, out);
+}
+
 void decodeExtensionLine(std::string_view keyin, int item, std::string& out) {
-  decodeSetting(kExtensionSettings, keyin, item, out);
+  DimensionPhrases phrases;
+  findDimensionPhrases(keyin, phrases);
+  decodeExtensionLine(phrases, item, out);
 }
 
 void decodeTerminator(std::string_view keyin, int item, std::string& out) {
-  decodeSetting(kTerminatorSettings, keyin, item, out);
+  DimensionPhrases phrases;
+  findDimensionPhrases(keyin, phrases);
+  decodeTerminator(phrases, item, out);
 }
 
 void decodeDimensionText(std::string_view keyin, int item, std::string& out) {
-  decodeSetting(kDimTextSettings, keyin, item, out);
+  DimensionPhrases phrases;
+  findDimensionPhrases(keyin, phrases);
+  decodeDimensionText(phrases, item, out);
 }
 
 void decodeExtensionLine(const Dictionary& d, int featureIndex, FieldRole role, std::string& out,

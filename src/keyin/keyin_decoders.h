@@ -4,6 +4,8 @@
 // fetches the field of `role` first. Every output starts empty.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -52,6 +54,23 @@ void decodeScale(std::string_view keyin, std::string& out);
 void decodeExtensionLine(std::string_view keyin, int item, std::string& out);
 void decodeTerminator(std::string_view keyin, int item, std::string& out);
 void decodeDimensionText(std::string_view keyin, int item, std::string& out);
+
+// Where each phrase of the dimension style settings first occurs in one
+// key-in text (npos where it does not), found in one pass over the text: a
+// writer that decodes a dozen settings of one feature searches its key-in
+// once instead of once per phrase.
+struct DimensionPhrases {
+  static constexpr size_t kGroups = 3;        // extension lines, terminators, text
+  static constexpr size_t kMostSettings = 8;  // in a group
+  std::string_view keyin;
+  std::array<std::array<std::array<size_t, 2>, kMostSettings>, kGroups> first;
+};
+void findDimensionPhrases(std::string_view keyin, DimensionPhrases& phrases);
+
+// The three dimension decoders on the phrases found in a key-in.
+void decodeExtensionLine(const DimensionPhrases& phrases, int item, std::string& out);
+void decodeTerminator(const DimensionPhrases& phrases, int item, std::string& out);
+void decodeDimensionText(const DimensionPhrases& phrases, int item, std::string& out);
 
 // The same decoders, reading the field of `role` of one feature.
 void decodeFill(const Dictionary& d, int featureIndex, FieldRole role, std::string& out);

@@ -76,9 +76,15 @@ static std::string_view producedCell(TableWriter& writer, const ColumnDef& colum
       cell.assign(symbologyText(cells, ROLE_LINE_SPACING));
       trimTrailingZeros(cell);
       return cell;
-    case CELL_EXTENSION_LINE: decodeExtensionLine(cells.keyin, column.argument, cell); return cell;
-    case CELL_TERMINATOR: decodeTerminator(cells.keyin, column.argument, cell); return cell;
-    case CELL_DIMENSION_TEXT: decodeDimensionText(cells.keyin, column.argument, cell); return cell;
+    case CELL_EXTENSION_LINE:
+      decodeExtensionLine(dimensionPhrases(cells), column.argument, cell);
+      return cell;
+    case CELL_TERMINATOR:
+      decodeTerminator(dimensionPhrases(cells), column.argument, cell);
+      return cell;
+    case CELL_DIMENSION_TEXT:
+      decodeDimensionText(dimensionPhrases(cells), column.argument, cell);
+      return cell;
     case CELL_LIBRARY: return libraryText(cells);
     case CELL_SCALE: decodeScale(cells.keyin, cell); return cell;
     case CELL_PLACEMENT: decodePlacement(cells.keyin, cell); return cell;

@@ -15,6 +15,7 @@ void beginFeature(FeatureCells& cells, const Dictionary& dictionary, int feature
   cells.haveClass = false;
   cells.haveTextSize = false;
   cells.haveLibrary = false;
+  cells.haveDimensionPhrases = false;
 }
 
 std::string_view symbologyText(FeatureCells& cells, FieldRole role) {
@@ -67,6 +68,14 @@ std::string_view libraryText(FeatureCells& cells) {
 std::string_view libraryTitle(FeatureCells& cells) {
   makeLibrary(cells);
   return cells.libraryTitle;
+}
+
+const DimensionPhrases& dimensionPhrases(FeatureCells& cells) {
+  if (!cells.haveDimensionPhrases) {
+    findDimensionPhrases(cells.keyin, cells.dimensionPhrases);
+    cells.haveDimensionPhrases = true;
+  }
+  return cells.dimensionPhrases;
 }
 
 bool isLibraryFeature(FeatureCells& cells) {

@@ -1,6 +1,7 @@
 // The texts one feature's row (or block of rows) is made of that more than
 // one cell needs: its key-in text, fetched once, and the rendered fields,
-// class text, text size and library, each made the first time a cell asks.
+// class text, text size, library and dimension phrases, each made the first
+// time a cell asks.
 #pragma once
 
 #include <array>
@@ -9,6 +10,7 @@
 #include <string_view>
 
 #include "dictionary/dictionary_store.h"
+#include "keyin/keyin_decoders.h"
 
 namespace plotwarden {
 
@@ -25,9 +27,11 @@ struct FeatureCells {
   std::string textHeight;
   std::string library;
   std::string libraryTitle;
+  DimensionPhrases dimensionPhrases;
   bool haveClass = false;
   bool haveTextSize = false;
   bool haveLibrary = false;
+  bool haveDimensionPhrases = false;
 };
 
 // Starts on feature `featureIndex`: fetches its key-in text and forgets
@@ -47,6 +51,9 @@ std::string_view textHeight(FeatureCells& cells);
 // decodeLibrary of the key-in, and the file-name part of it.
 std::string_view libraryText(FeatureCells& cells);
 std::string_view libraryTitle(FeatureCells& cells);
+
+// Where the dimension style phrases occur in the key-in.
+const DimensionPhrases& dimensionPhrases(FeatureCells& cells);
 
 // A feature that names a library in its key-in and no cell: it stands for
 // the whole library.

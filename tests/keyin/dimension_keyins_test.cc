@@ -126,6 +126,36 @@ TEST(DecodeDimensionText, ShowsEachTextSetting) {
                 });
 }
 
+// The phrases of one key-in are found in one pass over the places where
+// "dimension " occurs: inside a longer word, right after another
+// "dimension ", running into the next phrase, and each at its first place.
+TEST(DimensionKeyins, PhrasesAreFoundWhereverTheyFirstOccur) {
+  expectDecodes(decodeDimensionText,
+                {
+                    {"xdimension text height 2.50", DIMTEXT_HEIGHT, "2.5"},
+                    {"dimension dimension text height 3", DIMTEXT_HEIGHT, "3"},
+                    {"dimension text height 1;dimension text height 2", DIMTEXT_HEIGHT, "1"},
+                    {"dimension text width 3dimension text height 4", DIMTEXT_WIDTH,
+                     "3dimension text height 4"},
+                    {"dimension text width 3dimension text height 4", DIMTEXT_HEIGHT, "4"},
+                    {"dimension text heigh", DIMTEXT_HEIGHT, ""},
+                    {"Dimension text height 1", DIMTEXT_HEIGHT, ""},
+                });
+  // Settings of all three groups read from one search of the key-in.
+  DimensionPhrases phrases;
+  findDimensionPhrases(
+      "dimension terminator orienthead 1;dimension extension weight 2;dimension font 3", phrases);
+  std::string out;
+  decodeTerminator(phrases, TERMINATOR_ARROW, out);
+  EXPECT_EQ(out, "closed");
+  decodeExtensionLine(phrases, EXTENSION_WEIGHT, out);
+  EXPECT_EQ(out, "2");
+  decodeDimensionText(phrases, DIMTEXT_FONT, out);
+  EXPECT_EQ(out, "3");
+  decodeDimensionText(phrases, DIMTEXT_WIDTH, out);
+  EXPECT_EQ(out, "");
+}
+
 TEST(DimensionKeyins, DictionaryFormsReadTheFieldOfTheRole) {
   RunOptionsGuard options('"', false);
   Dictionary d = buildDictionary(
