@@ -5,17 +5,8 @@
 
 namespace plotwarden {
 
-std::string_view fieldView(const Dictionary& dictionary, int featureIndex, FieldRole role,
-                           std::string& scratch) {
-  if (featureIndex < 0 || featureIndex >= dictionary.featureCount()) return {};
-  const Feature& feature = dictionary.features[static_cast<size_t>(featureIndex)];
-  const int column = findFieldColumn(dictionary, role);
-  std::string_view field = featureField(dictionary, feature, column);
-  // The reader marks the fields it took that hold no quote; a text it read
-  // holds no zero byte.
-  if (column >= 0 && static_cast<uint32_t>(column) < kFieldsWithPlainBit &&
-      (feature.plainFields >> column & 1) != 0)
-    return field;
+std::string_view unquotedField(const Dictionary& dictionary, std::string_view field,
+                               std::string& scratch) {
   const char quote = quoteChar();
   // Most fields hold neither a quote character nor a zero byte, and most
   // quoted ones are a quote, a text without either, and a quote: both are

@@ -36,10 +36,6 @@ void addHeadingCell(PieceWriter& row, std::string_view label, std::string_view c
 
 void openDataRow(PieceWriter& row) { row.add("<TR class='cfeature'>"); }
 
-void addDataCell(PieceWriter& row, std::string_view cssClass, std::string_view text) {
-  row.add("<TD class= '", cssClass, "'>", text, "</TD>");
-}
-
 void closeRow(PieceWriter& row) {
   row.add("</TR>");
   row.addLineEnd();
