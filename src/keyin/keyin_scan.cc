@@ -37,23 +37,35 @@ bool splitBracketedParts(std::string_view value, char quote, std::string& scratc
       },
       [quote](char c) { return c == '\0' || c == quote || c == '['; });
   const bool plain = firstStop == value.size();
-  const bool special = !plain && (value.find('\0') != std::string_view::npos ||
-                                  value.find(quote) != std::string_view::npos);
-  const bool hasOpen = !plain && value.find('[') != std::string_view::npos;
+  // A '[' first (that is no quote) is the common case: then a NUL or a
+  // quote can only follow it.
+  const bool openFirst = !plain && value[firstStop] == '[' && quote != '[';
+  auto holdsNulOrQuote = [quote](std::string_view text) {
+    return findEither(text.data(), 0, text.size(), '\0', quote) != text.size();
+  };
+  const bool special = !plain && (!openFirst || holdsNulOrQuote(value.substr(firstStop + 1)));
+  const bool hasOpen = openFirst || (!plain && value.find('[') != std::string_view::npos);
   auto blank = [](char c) { return c == ' ' || c == '\t'; };
   if (special) value = value.substr(0, value.find('\0'));
   // Leading blanks go before the quotes do: blanks inside quotes stay.
-  while (!value.empty() && blank(value.front())) value.remove_prefix(1);
+  size_t leading = 0;
+  while (leading < value.size() && blank(value[leading])) ++leading;
+  value.remove_prefix(leading);
   if (special && quote != '\0' && value.find(quote) != std::string_view::npos) {
     scratch.clear();
     for (char c : value)
       if (c != quote) scratch.push_back(c);
     value = scratch;
   }
+  // Trailing blanks never reach back to a '['.
   while (!value.empty() && blank(value.back())) value.remove_suffix(1);
   if (value.empty()) return false;
 
-  const size_t open = hasOpen ? value.find('[') : std::string_view::npos;
+  // Without quotes dropped, the first '[' stays where the scan found it,
+  // past the leading blanks (a '[' is none).
+  const size_t open = !hasOpen                 ? std::string_view::npos
+                      : openFirst && !special ? firstStop - leading
+                                              : value.find('[');
   if (open == std::string_view::npos || value.find(']', open + 1) == std::string_view::npos) {
     parts.main = value;
     return true;

@@ -109,6 +109,7 @@ TEST(SplitBracketedValue, SeparatesMainTextAndBracketText) {
       {"\"\"", '"', "", "", 0, kFailure},
       {"  \t [a] ", '"', "", "a", 1, 0},
       {"x [a]", '[', "x a]", "", 0, 0},  // quotes go before brackets are looked for
+      {" a [b\"c] ", '"', "a", "bc", 1, 0},  // a quote after the '[' goes too
       {"\"x\" \"[\"a]", '"', "x", "a", 1, 0},
   };
   for (const SplitCase& c : cases) {
