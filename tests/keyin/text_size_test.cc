@@ -105,5 +105,39 @@ TEST(SplitTextSize, RoundsEveryNumberAsTheCLibraryPrintsIt) {
   }
 }
 
+// Short decimals are written from their own digits, others printed from
+// the double they read as: every mix of sign, integer digits (up to and past
+// nine), decimals (up to and past six), exponent and trailing text must come
+// out as strtod and "%f" make it.
+TEST(SplitTextSize, WritesShortDecimalsAsTheCLibraryPrintsThem) {
+  RunOptionsGuard options('"', false);
+  const char* const signs[] = {"", "+", "-"};
+  const char* const integers[] = {"",          "0",          "00",         "7",
+                                  "0012",      "123456789",  "999999999",  "000999999999",
+                                  "1234567890", "8589934591", "9007199254740993"};
+  const char* const fractions[] = {"",        ".",        ".0",      ".5",       ".25",
+                                   ".000001", ".123456",  ".999999", ".1234565", ".0000005",
+                                   ".100",    ".9999995"};
+  const char* const endings[] = {"", "e2", "E-3", "mm", "e"};
+  for (const char* sign : signs) {
+    for (const char* integer : integers) {
+      for (const char* fraction : fractions) {
+        for (const char* ending : endings) {
+          const std::string number = std::string(sign) + integer + fraction + ending;
+          std::string width;
+          std::string height;
+          splitTextSize(number + "x1", width, height);
+          char printed[400];
+          std::snprintf(printed, sizeof printed, "%f", std::strtod(number.c_str(), nullptr));
+          std::string expected = printed;
+          expected.erase(expected.find_last_not_of('0') + 1);
+          if (expected.back() == '.') expected.pop_back();
+          EXPECT_EQ(width, expected) << number;
+        }
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace plotwarden
