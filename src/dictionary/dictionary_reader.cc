@@ -169,9 +169,7 @@ static bool readFeatureFields(DictionaryReader& reader) {
     }
     bool plain;
     const uint32_t end = takeField(reader, start, cursor, plain);
-    // The entries appendFeatureField makes.
-    if (count == 0) starts.push_back(start);
-    starts.push_back(end + 1);
+    appendFieldEntries(starts, count, {start, end - start});
     if (count < kFieldsWithPlainBit) plainFields |= uint32_t{plain} << count;
     ++count;
   }

@@ -138,17 +138,24 @@ void appendHeaderCell(Dictionary& dictionary, HeaderCell cell);
 // Appends a Feature with no fields after those already there.
 void appendFeature(Dictionary& dictionary);
 
-// Appends a field to the newest Feature (its plain bit left clear). Only
-// the newest Feature grows, so each Feature's fields stay consecutive in
-// `fieldStarts`. A field after the Feature's first must start one character
-// past the end of the one before it (where a separator ends a field, the
-// next starts after it).
-inline void appendFeatureField(Dictionary& dictionary, FieldCell field) {
-  Feature& feature = dictionary.features.back();
-  std::vector<uint32_t>& starts = dictionary.fieldStarts;
-  if (feature.fieldCount == 0) starts.push_back(field.start);
+// The field entries of a field that `fieldsBefore` fields of its Feature
+// precede: the field's start for the first, then the entry closing it. A
+// field after the Feature's first must start one character past the end of
+// the one before it (where a separator ends a field, the next starts after
+// it).
+inline void appendFieldEntries(std::vector<uint32_t>& starts, uint32_t fieldsBefore,
+                               FieldCell field) {
+  if (fieldsBefore == 0) starts.push_back(field.start);
   assert(starts.back() == field.start);  // the closing entry of the field before
   starts.push_back(field.start + field.length + 1);
+}
+
+// Appends a field to the newest Feature (its plain bit left clear). Only
+// the newest Feature grows, so each Feature's fields stay consecutive in
+// `fieldStarts`.
+inline void appendFeatureField(Dictionary& dictionary, FieldCell field) {
+  Feature& feature = dictionary.features.back();
+  appendFieldEntries(dictionary.fieldStarts, feature.fieldCount, field);
   ++feature.fieldCount;
 }
 

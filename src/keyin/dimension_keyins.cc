@@ -124,6 +124,13 @@ void decodeSetting(const DimensionPhrases& phrases, size_t group, int item, std:
   }
 }
 
+// One setting of a single key-in: its phrases found, then the setting read.
+void decodeKeyin(std::string_view keyin, size_t group, int item, std::string& out) {
+  DimensionPhrases phrases;
+  findDimensionPhrases(keyin, phrases);
+  decodeSetting(phrases, group, item, out);
+}
+
 }  // namespace
 
 void findDimensionPhrases(std::string_view keyin, DimensionPhrases& phrases) {
@@ -167,21 +174,15 @@ void decodeDimensionText(const DimensionPhrases& phrases, int item, std::string&
 }
 
 void decodeExtensionLine(std::string_view keyin, int item, std::string& out) {
-  DimensionPhrases phrases;
-  findDimensionPhrases(keyin, phrases);
-  decodeExtensionLine(phrases, item, out);
+  decodeKeyin(keyin, kExtensionGroup, item, out);
 }
 
 void decodeTerminator(std::string_view keyin, int item, std::string& out) {
-  DimensionPhrases phrases;
-  findDimensionPhrases(keyin, phrases);
-  decodeTerminator(phrases, item, out);
+  decodeKeyin(keyin, kTerminatorGroup, item, out);
 }
 
 void decodeDimensionText(std::string_view keyin, int item, std::string& out) {
-  DimensionPhrases phrases;
-  findDimensionPhrases(keyin, phrases);
-  decodeDimensionText(phrases, item, out);
+  decodeKeyin(keyin, kDimTextGroup, item, out);
 }
 
 void decodeExtensionLine(const Dictionary& d, int featureIndex, FieldRole role, std::string& out,
