@@ -9,7 +9,6 @@
 
 #include "dictionary/field_roles.h"
 #include "dictionary/split_reading.h"
-#include "dictionary/word_scan.h"
 #include "platform/file_io.h"
 
 namespace plotwarden {
@@ -42,31 +41,18 @@ inline uint32_t commaEndingField(DictionaryReader& reader, uint32_t comma) {
 // closes the part (the field itself goes on unquoted). Separators and line
 // ends inside belong to the field; an unclosed quote runs to the end of the
 // text. Returns the position after the closing quote, or the terminator's.
-uint32_t pastQuotedPart(const char* chars, uint32_t position, uint32_t size, char quote) {
+inline uint32_t pastQuotedPart(FieldStops& stops, uint32_t position) {
   for (;;) {
-    position = static_cast<uint32_t>(scanTo(
-        chars, position, size, [quote](uint64_t word) { return bytesEqual(word, quote); },
-        [quote](char c) { return c == quote; }));
-    if (position == size) return position;
-    if (chars[position + 1] != quote) return position + 1;
-    position += 2;
+    position = nextStop(stops, position);
+    if (position == stops.size) return position;
+    if (stops.chars[position] != stops.quote) {
+      ++position;  // a separator or line end inside the quotes
+    } else if (stops.chars[position + 1] == stops.quote) {
+      position += 2;
+    } else {
+      return position + 1;
+    }
   }
-}
-
-// The first character from `position` on that may end an unquoted field
-// or tell something about it: the separator, a character at or below CR (as
-// both line ends and the terminator are), or the quote. The terminator stops
-// the scan, so it is read as well.
-inline uint32_t nextFieldStop(const char* chars, uint32_t position, uint32_t size, char separator,
-                              char quote) {
-  return static_cast<uint32_t>(scanTo(
-      chars, position, size + 1,
-      [separator, quote](uint64_t word) {
-        return bytesEqual(word, separator) | bytesEqual(word, quote) | bytesBelow(word, '\r' + 1);
-      },
-      [separator, quote](char c) {
-        return c == separator || c == quote || static_cast<unsigned char>(c) <= '\r';
-      }));
 }
 
 // The length of the line end at `position`: 1 for LF, 2 for CR LF, 0 when
@@ -86,39 +72,60 @@ inline uint32_t lineEndLength(const char* chars, uint32_t position) {
 // returned from a call that is not inlined is built on the stack in parts
 // and read back whole, which stalls every field; and a cursor kept in
 // memory would be read back after every field stored.
-inline uint32_t takeField(DictionaryReader& reader, uint32_t start, uint32_t& next, bool& plain) {
-  const char* chars = reader.text.data();
-  const uint32_t size = static_cast<uint32_t>(reader.text.size());
-  const char separator = reader.separator;
-  const char quote = reader.quote;
+inline uint32_t takeField(DictionaryReader& reader, FieldStops& stops, uint32_t start,
+                          uint32_t& next, bool& plain) {
+  const char* chars = stops.chars;
+  const char separator = stops.separator;
   if (chars[start] == separator) {  // an empty field
     next = start + 1;
     plain = true;
     return start;
   }
   uint32_t position = start + 1;
-  plain = chars[start] != quote;
-  if (!plain) position = pastQuotedPart(chars, position, size, quote);
+  plain = chars[start] != stops.quote;
+  if (!plain) position = pastQuotedPart(stops, position);
   for (;;) {
-    position = nextFieldStop(chars, position, size, separator, quote);
+    position = nextStop(stops, position);
     const char c = chars[position];
-    if (c == '\0' || lineEndLength(chars, position) != 0) break;
-    if (c == separator) {
-      // A comma joined to the next by brackets may take quotes along.
-      if (separator == ',') {
-        const uint32_t end = commaEndingField(reader, position);
-        if (end != position) plain = false;
-        position = end;
+    // Line ends and the terminator come before the separator, which may be
+    // part of one.
+    if (c != separator || !stops.separatorEndsNothing) {
+      if (c == '\0' || lineEndLength(chars, position) != 0) break;
+      if (c != separator) {
+        // The quote, a CR without LF, or another control character, is ordinary.
+        if (c == stops.quote) plain = false;
+        ++position;
+        continue;
       }
-      next = position + 1;
-      return position;
     }
-    // The quote, a CR without LF, or another control character, is ordinary.
-    if (c == quote) plain = false;
-    ++position;
+    // A comma joined to the next by brackets may take quotes along.
+    if (separator == ',') {
+      const uint32_t end = commaEndingField(reader, position);
+      if (end != position) plain = false;
+      position = end;
+    }
+    next = position + 1;
+    return position;
   }
   next = position;
   return position;
+}
+
+// The reader's field stops, to be handed back with keepStops.
+inline FieldStops takeStops(const DictionaryReader& reader) {
+  return {.chars = reader.text.data(),
+          .size = static_cast<uint32_t>(reader.text.size()),
+          .separator = reader.separator,
+          .quote = reader.quote,
+          .separatorEndsNothing =
+              reader.separator != '\0' && reader.separator != '\n' && reader.separator != '\r',
+          .base = reader.stopBase,
+          .bits = reader.stopBits};
+}
+
+inline void keepStops(DictionaryReader& reader, const FieldStops& stops) {
+  reader.stopBase = stops.base;
+  reader.stopBits = stops.bits;
 }
 
 }  // namespace
@@ -141,7 +148,9 @@ Token nextToken(DictionaryReader& reader) {
     return {TOKEN_END_OF_LINE, {}};
   }
   bool plain;
-  const uint32_t end = takeField(reader, start, reader.cursor, plain);
+  FieldStops stops = takeStops(reader);
+  const uint32_t end = takeField(reader, stops, start, reader.cursor, plain);
+  keepStops(reader, stops);
   return {TOKEN_FIELD, {start, end - start}};
 }
 
@@ -156,6 +165,7 @@ static bool readFeatureFields(DictionaryReader& reader) {
   uint32_t cursor = reader.cursor;
   uint32_t count = feature.fieldCount;
   uint32_t plainFields = feature.plainFields;
+  FieldStops stops = takeStops(reader);
   bool more = true;
   for (;;) {
     const uint32_t start = cursor;
@@ -168,7 +178,7 @@ static bool readFeatureFields(DictionaryReader& reader) {
       break;
     }
     bool plain;
-    const uint32_t end = takeField(reader, start, cursor, plain);
+    const uint32_t end = takeField(reader, stops, start, cursor, plain);
     appendFieldEntries(starts, count, {start, end - start});
     if (count < kFieldsWithPlainBit) plainFields |= uint32_t{plain} << count;
     ++count;
@@ -176,6 +186,7 @@ static bool readFeatureFields(DictionaryReader& reader) {
   feature.fieldCount = count;
   feature.plainFields = plainFields;
   reader.cursor = cursor;
+  keepStops(reader, stops);
   return more;
 }
 
@@ -184,15 +195,17 @@ bool readFields(DictionaryReader& reader, FieldDestination destination) {
   Dictionary& dictionary = reader.dictionary;
   const char* chars = reader.text.data();
   uint32_t cursor = reader.cursor;
+  FieldStops stops = takeStops(reader);
   for (;;) {
     const uint32_t start = cursor;
     if (chars[start] == '\0') break;
     if (const uint32_t lineEnd = lineEndLength(chars, start)) {
       reader.cursor = start + lineEnd;
+      keepStops(reader, stops);
       return true;
     }
     bool plain;
-    const FieldCell field{start, takeField(reader, start, cursor, plain) - start};
+    const FieldCell field{start, takeField(reader, stops, start, cursor, plain) - start};
     if (reader.namesRoles)
       appendHeaderCell(dictionary, {field, classifyFieldName(reader.text.substr(
                                                field.start, field.length))});
@@ -200,6 +213,7 @@ bool readFields(DictionaryReader& reader, FieldDestination destination) {
       dictionary.header.push_back({field, ROLE_UNKNOWN});
   }
   reader.cursor = cursor;
+  keepStops(reader, stops);
   return false;
 }
 

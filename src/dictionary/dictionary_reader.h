@@ -7,6 +7,7 @@
 
 #include "dictionary/dictionary_store.h"
 #include "dictionary/forward_search.h"
+#include "dictionary/stop_bits.h"
 
 namespace plotwarden {
 
@@ -41,6 +42,10 @@ struct DictionaryReader {
   // the next '[' or ']', and the next comma after a ']'.
   ForwardSearch nextBracket{'[', ']'};
   ForwardSearch nextComma{',', ','};
+  // The field stops of the 64 characters from stopBase on (see FieldStops),
+  // kept from line to line.
+  uint64_t stopBase = FieldStops::kNoStretch;
+  uint64_t stopBits = 0;
   // The text read: the dictionary's own, or the whole text of which a part
   // is read into a dictionary of its own; a zero byte follows it. Held here
   // rather than reached through a Dictionary: a part's thread would read it

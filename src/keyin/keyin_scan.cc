@@ -30,12 +30,7 @@ bool splitBracketedParts(std::string_view value, char quote, std::string& scratc
   constexpr size_t kCleanedLength = 511;
   value = value.substr(0, kCleanedLength);
   // Nearly no value holds a NUL, a quote or a '['; one scan tells.
-  const size_t firstStop = scanTo(
-      value.data(), 0, value.size(),
-      [quote](uint64_t word) {
-        return bytesEqual(word, '\0') | bytesEqual(word, quote) | bytesEqual(word, '[');
-      },
-      [quote](char c) { return c == '\0' || c == quote || c == '['; });
+  const size_t firstStop = findFirstOf(value.data(), 0, value.size(), '\0', quote, '[');
   const bool plain = firstStop == value.size();
   // A '[' first (that is no quote) is the common case: then a NUL or a
   // quote can only follow it.

@@ -42,12 +42,28 @@ TEST(WordScan, BytesBelowALimit) {
 // Every position of one target, in whole words and in the bytes after
 // them, with the other target placed later.
 TEST(WordScan, FindEitherAtEveryPosition) {
-  for (size_t length = 0; length <= 24; ++length) {
+  for (size_t length = 0; length <= 40; ++length) {
     for (size_t at = 0; at <= length; ++at) {
       std::string text(length, 'x');
       if (at < length) text[at] = ']';
       if (at + 3 < length) text[at + 3] = '[';
       EXPECT_EQ(findEither(text.data(), 0, text.size(), '[', ']'), at) << length << " " << at;
+    }
+  }
+}
+
+// Three targets, a zero byte among them, in sixteen-byte steps, words and
+// single bytes.
+TEST(WordScan, FindFirstOfThreeAtEveryPosition) {
+  for (size_t length = 0; length <= 40; ++length) {
+    for (size_t at = 0; at <= length; ++at) {
+      for (const char target : {'\0', '"', '['}) {
+        std::string text(length, '\x80');
+        if (at < length) text[at] = target;
+        if (at + 1 < length) text[at + 1] = '\0';
+        EXPECT_EQ(findFirstOf(text.data(), 0, text.size(), '\0', '"', '['), at)
+            << length << " " << at << " " << int{target};
+      }
     }
   }
 }
