@@ -71,8 +71,9 @@ inline uint32_t lineEndLength(const char* chars, uint32_t position) {
 // Only positions come back, in registers once inlined: a whole Token
 // returned from a call that is not inlined is built on the stack in parts
 // and read back whole, which stalls every field; and a cursor kept in
-// memory would be read back after every field stored.
-inline uint32_t takeField(DictionaryReader& reader, FieldStops& stops, uint32_t start,
+// memory would be read back after every field stored. Hence also inlined
+// by force: compilers judge it too large for the loop that reads a line.
+[[gnu::always_inline]] inline uint32_t takeField(DictionaryReader& reader, FieldStops& stops, uint32_t start,
                           uint32_t& next, bool& plain) {
   const char* chars = stops.chars;
   const char separator = stops.separator;

@@ -102,15 +102,12 @@ void appendBracketed(std::string& out, std::string_view main, std::string_view b
   out += ']';
 }
 
-void extractParenthesized(std::string& value, std::string& out) {
-  out.clear();
+std::string_view parenthesized(std::string_view value) {
   const size_t open = value.find('(');
   const size_t close = value.find(')');
-  if (open == std::string::npos || close == std::string::npos) return;
-  // With the ')' before the '(' the part runs to the value's original end.
+  if (open == std::string_view::npos || close == std::string_view::npos) return {};
   const size_t end = close > open ? close : value.size();
-  out.assign(value, open + 1, end - (open + 1));
-  value.resize(close);
+  return value.substr(open + 1, end - (open + 1));
 }
 
 void trimTrailingZeros(std::string& text) {

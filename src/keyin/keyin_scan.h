@@ -46,10 +46,9 @@ bool splitBracketedParts(std::string_view value, char quote, std::string& scratc
 // Appends 'main[bracket]', or main alone when the bracket text is empty.
 void appendBracketed(std::string& out, std::string_view main, std::string_view bracket);
 
-// The part of `value` between its first '(' and first ')' (everything after
-// the '(' when the ')' comes first); `value` is cut at that ')'. Without
-// either character the output is "" and the value unchanged.
-void extractParenthesized(std::string& value, std::string& out);
+// The part of `value` between its first '(' and the first ')' (everything
+// after the '(' when the ')' comes first); "" without either character.
+std::string_view parenthesized(std::string_view value);
 
 // '2.500' becomes '2.5' and '3.000' '3'; texts not ending in a decimal
 // fraction ('100', '12.5mm') are left as they are.

@@ -1,5 +1,7 @@
 #include "keyin/symbology.h"
 
+#include <algorithm>
+#include <cstring>
 #include <string_view>
 
 #include "dictionary/run_options.h"
@@ -22,12 +24,37 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix) {
   return true;
 }
 
-void renderColour(const Dictionary& dictionary, int featureIndex, std::string_view raw,
-                  std::string& out) {
-  if (raw == "yes") {
-    out = "yes";
-    return;
-  }
+// Copies `pieces` one after another into the start of `buffer` and returns
+// the text they make. The buffer's size only grows, and what lies past the
+// text is left as it is, so that composing a cell is copying its pieces,
+// with no character cleared first and no growth per piece. No piece may
+// lie in the buffer.
+template <typename... Pieces>
+std::string_view composeText(std::string& buffer, const Pieces&... pieces) {
+  const size_t total = (std::string_view(pieces).size() + ...);
+  if (buffer.size() < total) buffer.resize(std::max(total, 2 * buffer.size()));
+  char* to = buffer.data();
+  auto copy = [&to](std::string_view piece) {
+    if (!piece.empty()) std::memcpy(to, piece.data(), piece.size());
+    to += piece.size();
+  };
+  (copy(std::string_view(pieces)), ...);
+  return std::string_view(buffer.data(), total);
+}
+
+// 'main[bracket]', or main alone when the bracket text is empty.
+std::string_view composeBracketed(std::string& buffer, std::string_view main,
+                                  std::string_view bracket) {
+  if (bracket.empty()) return composeText(buffer, main);
+  return composeText(buffer, main, "[", bracket, "]");
+}
+
+// The swatch table of a COLOUR value, composed in `out`. The value and the
+// views made of it lie in the dictionary's text or in strings of this call,
+// never in `out`.
+std::string_view renderColour(const Dictionary& dictionary, int featureIndex, std::string_view raw,
+                              std::string& out) {
+  if (raw == "yes") return "yes";
   std::string cleaned;
   BracketedParts parts;
   splitBracketedParts(raw, quoteChar(), cleaned, parts);
@@ -38,37 +65,29 @@ void renderColour(const Dictionary& dictionary, int featureIndex, std::string_vi
   // A colour taken from the level, layer, cell or block names its colour in
   // parentheses, which the swatch shows instead of the RGB field's; in level
   // mode the level forms keep the RGB field's colour.
-  std::string value;
-  std::string named;
   if (startsWithNoCase(raw, "bylevel") || startsWithNoCase(raw, "bylayer")) {
     if (layerNaming()) {
-      value.assign(raw);
-      extractParenthesized(value, named);
-      swatch = named;
+      swatch = parenthesized(raw);
       main = "ByLayer";
     }
   } else if (startsWithNoCase(raw, "bycell") || startsWithNoCase(raw, "byblock")) {
-    value.assign(raw);
-    extractParenthesized(value, named);
-    swatch = named;
+    swatch = parenthesized(raw);
     main = layerNaming() ? "ByBlock" : "ByCell";
   }
 
-  out.assign("<TABLE align='right'><TR class='cfeature'><TD>");
-  appendBracketed(out, main, parts.bracket);
-  out += "</TD>";
-  if (!swatch.empty()) {
-    out += "<TD  width='15' bgcolor='#";
-    out += swatch;
-    out += "'><font color='#";
-    out += swatch;
-    out += "'>W</font></TD>";
-  }
-  out += "</TABLE>";
+  const std::string_view open = parts.bracket.empty() ? "" : "[";
+  const std::string_view close = parts.bracket.empty() ? "" : "]";
+  constexpr std::string_view kTableStart = "<TABLE align='right'><TR class='cfeature'><TD>";
+  if (swatch.empty())
+    return composeText(out, kTableStart, main, open, parts.bracket, close, "</TD></TABLE>");
+  return composeText(out, kTableStart, main, open, parts.bracket, close,
+                     "</TD><TD  width='15' bgcolor='#", swatch, "'><font color='#", swatch,
+                     "'>W</font></TD></TABLE>");
 }
 
 // 'main[bracket]' of a LEVEL, WEIGHT or LINE STYLE value: without a bracket
 // text it is the cleaned main text, a view into the field where it can be.
+// The value may lie in `scratch`.
 std::string_view renderBracketed(std::string_view raw, std::string& scratch) {
   std::string cleaned;
   BracketedParts parts;
@@ -84,13 +103,10 @@ std::string_view renderBracketed(std::string_view raw, std::string& scratch) {
   // The parts may lie in `scratch` itself when the field was quoted.
   if (raw.data() == scratch.data()) {
     std::string composed;
-    appendBracketed(composed, parts.main, parts.bracket);
-    scratch.assign(composed);
+    scratch.assign(composeBracketed(composed, parts.main, parts.bracket));
     return scratch;
   }
-  scratch.clear();
-  appendBracketed(scratch, parts.main, parts.bracket);
-  return scratch;
+  return composeBracketed(scratch, parts.main, parts.bracket);
 }
 
 }  // namespace
@@ -104,9 +120,8 @@ std::string_view symbologyView(const Dictionary& dictionary, int featureIndex, F
       return renderBracketed(fieldView(dictionary, featureIndex, role, scratch), scratch);
     case ROLE_COLOUR: {
       std::string unquoted;
-      renderColour(dictionary, featureIndex, fieldView(dictionary, featureIndex, role, unquoted),
-                   scratch);
-      return scratch;
+      return renderColour(dictionary, featureIndex,
+                          fieldView(dictionary, featureIndex, role, unquoted), scratch);
     }
     default:
       return fieldView(dictionary, featureIndex, role, scratch);

@@ -17,7 +17,8 @@ void renderSymbologyCell(const Dictionary& dictionary, int featureIndex, FieldRo
                          std::string& out);
 
 // The same text without a copy where none is needed: a view into the
-// dictionary's text, or into `scratch`, which then holds the cell's text.
+// dictionary's text, or into `scratch`, whose start then holds the cell's
+// text (the string may be longer: it is kept at its largest size).
 std::string_view symbologyView(const Dictionary& dictionary, int featureIndex, FieldRole role,
                                std::string& scratch);
 

@@ -149,29 +149,13 @@ TEST(SplitBracketedValue, AcceptsOmittedOutputs) {
   EXPECT_EQ(main, "a");
 }
 
-struct ParenthesisCase {
-  const char* value;
-  const char* out;
-  const char* valueAfter;
-};
-
-TEST(ExtractParenthesized, TakesThePartInParentheses) {
-  const ParenthesisCase cases[] = {
-      {"ByCell(FF0000)", "FF0000", "ByCell(FF0000"},
-      {"ByCell", "", "ByCell"},
-      {"a(b", "", "a(b"},
-      {"a)b", "", "a)b"},
-      {"()", "", "("},
-      {"a(b)c)d", "b", "a(b"},
-      {"x)y(z", "z", "x"},  // a ')' first: everything after the '('
+TEST(Parenthesized, TakesThePartInParentheses) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"ByCell(FF0000)", "FF0000"}, {"ByCell", ""}, {"a(b", ""}, {"a)b", ""}, {"()", ""},
+      {"a(b)c)d", "b"},
+      {"x)y(z", "z"},  // a ')' first: everything after the '('
   };
-  for (const ParenthesisCase& c : cases) {
-    std::string value = c.value;
-    std::string out = "stale";
-    extractParenthesized(value, out);
-    EXPECT_EQ(out, c.out) << c.value;
-    EXPECT_EQ(value, c.valueAfter) << c.value;
-  }
+  for (const auto& [value, expected] : cases) EXPECT_EQ(parenthesized(value), expected) << value;
 }
 
 TEST(TrimTrailingZeros, DropsInsignificantZerosOfAFraction) {
