@@ -62,28 +62,29 @@ inline uint32_t lineEndLength(const char* chars, uint32_t position) {
   return chars[position] == '\r' && chars[position + 1] == '\n' ? 2 : 0;
 }
 
+// A field taken: where it ends, where reading goes on (past the separator
+// that ended it, or on the line end or the terminator that did), and
+// whether it holds no quote character (a quote inside an unquoted field is
+// an ordinary character, but not a plain one: a doubled or a final quote is
+// tidied away when the field is read).
+struct TakenField {
+  uint32_t end;
+  uint32_t next;
+  bool plain;
+};
+
 // Takes the field that starts at `start`, which is neither a line end nor
-// the terminator. Returns where the field ends, and sets `next` past the
-// separator that ended it, or on the line end or the terminator that did,
-// and `plain` to whether the field holds no quote character (a quote inside
-// an unquoted field is an ordinary character, but not a plain one: a doubled
-// or a final quote is tidied away when the field is read).
-// Only positions come back, in registers once inlined: a whole Token
-// returned from a call that is not inlined is built on the stack in parts
-// and read back whole, which stalls every field; and a cursor kept in
-// memory would be read back after every field stored. Hence also inlined
-// by force: compilers judge it too large for the loop that reads a line.
-[[gnu::always_inline]] inline uint32_t takeField(DictionaryReader& reader, FieldStops& stops, uint32_t start,
-                          uint32_t& next, bool& plain) {
+// the terminator. Positions come back as values and the stops are a local
+// of the caller's, all in registers once inlined (by force: compilers judge
+// it too large for the loop that reads a line); a cursor or flag passed by
+// reference would be kept in memory and read back after every field stored.
+[[gnu::always_inline]] inline TakenField takeField(DictionaryReader& reader, FieldStops& stops,
+                                                   uint32_t start) {
   const char* chars = stops.chars;
   const char separator = stops.separator;
-  if (chars[start] == separator) {  // an empty field
-    next = start + 1;
-    plain = true;
-    return start;
-  }
+  if (chars[start] == separator) return {start, start + 1, true};  // an empty field
   uint32_t position = start + 1;
-  plain = chars[start] != stops.quote;
+  bool plain = chars[start] != stops.quote;
   if (!plain) position = pastQuotedPart(stops, position);
   for (;;) {
     position = nextStop(stops, position);
@@ -91,7 +92,7 @@ inline uint32_t lineEndLength(const char* chars, uint32_t position) {
     // Line ends and the terminator come before the separator, which may be
     // part of one.
     if (c != separator || !stops.separatorEndsNothing) {
-      if (c == '\0' || lineEndLength(chars, position) != 0) break;
+      if (c == '\0' || lineEndLength(chars, position) != 0) return {position, position, plain};
       if (c != separator) {
         // The quote, a CR without LF, or another control character, is ordinary.
         if (c == stops.quote) plain = false;
@@ -105,11 +106,8 @@ inline uint32_t lineEndLength(const char* chars, uint32_t position) {
       if (end != position) plain = false;
       position = end;
     }
-    next = position + 1;
-    return position;
+    return {position, position + 1, plain};
   }
-  next = position;
-  return position;
 }
 
 // The reader's field stops, to be handed back with keepStops.
@@ -148,11 +146,11 @@ Token nextToken(DictionaryReader& reader) {
     reader.cursor = start + lineEnd;
     return {TOKEN_END_OF_LINE, {}};
   }
-  bool plain;
   FieldStops stops = takeStops(reader);
-  const uint32_t end = takeField(reader, stops, start, reader.cursor, plain);
+  const TakenField taken = takeField(reader, stops, start);
   keepStops(reader, stops);
-  return {TOKEN_FIELD, {start, end - start}};
+  reader.cursor = taken.next;
+  return {TOKEN_FIELD, {start, taken.end - start}};
 }
 
 // readFields for the newest Feature. Its field count and plain bits are
@@ -167,6 +165,9 @@ static bool readFeatureFields(DictionaryReader& reader) {
   uint32_t count = feature.fieldCount;
   uint32_t plainFields = feature.plainFields;
   FieldStops stops = takeStops(reader);
+  // The bit of the next field's plain mark; it leaves the word after the
+  // last field that has one.
+  uint32_t plainBit = count < kFieldsWithPlainBit ? uint32_t{1} << count : 0;
   bool more = true;
   for (;;) {
     const uint32_t start = cursor;
@@ -178,10 +179,11 @@ static bool readFeatureFields(DictionaryReader& reader) {
       cursor = start + lineEnd;
       break;
     }
-    bool plain;
-    const uint32_t end = takeField(reader, stops, start, cursor, plain);
-    appendFieldEntries(starts, count, {start, end - start});
-    if (count < kFieldsWithPlainBit) plainFields |= uint32_t{plain} << count;
+    const TakenField taken = takeField(reader, stops, start);
+    cursor = taken.next;
+    appendFieldEntries(starts, count, {start, taken.end - start});
+    if (taken.plain) plainFields |= plainBit;
+    plainBit <<= 1;
     ++count;
   }
   feature.fieldCount = count;
@@ -205,8 +207,9 @@ bool readFields(DictionaryReader& reader, FieldDestination destination) {
       keepStops(reader, stops);
       return true;
     }
-    bool plain;
-    const FieldCell field{start, takeField(reader, stops, start, cursor, plain) - start};
+    const TakenField taken = takeField(reader, stops, start);
+    cursor = taken.next;
+    const FieldCell field{start, taken.end - start};
     if (reader.namesRoles)
       appendHeaderCell(dictionary, {field, classifyFieldName(reader.text.substr(
                                                field.start, field.length))});

@@ -75,23 +75,22 @@ struct FieldStops {
   static constexpr uint64_t kNoStretch = uint64_t{1} << 63;
 };
 
-// Reads the stops of the 64 characters from `position` on; near the end of
-// the text, of those up to and including the terminator.
-inline void loadStops(FieldStops& stops, uint32_t position) {
-  stops.base = position;
-  const uint32_t available = stops.size + 1 - position;
-  if (available >= kStopStretch) {
-    stops.bits = fieldStopBits(stops.chars + position, stops.separator, stops.quote);
-    return;
-  }
-  stops.bits = 0;
+// The stop bits of the 64 characters of `chars` from `position` on; near
+// the end of the text, of those up to and including the terminator at
+// `size`. Takes and gives values only, so that a reader's stops stay in
+// registers around it.
+inline uint64_t stretchStopBits(const char* chars, uint32_t size, uint32_t position, char separator,
+                                char quote) {
+  const uint32_t available = size + 1 - position;
+  if (available >= kStopStretch) return fieldStopBits(chars + position, separator, quote);
+  uint64_t bits = 0;
   for (uint32_t i = 0; i < available; ++i)
-    if (isFieldStop(stops.chars[position + i], stops.separator, stops.quote))
-      stops.bits |= uint64_t{1} << i;
+    if (isFieldStop(chars[position + i], separator, quote)) bits |= uint64_t{1} << i;
+  return bits;
 }
 
 // The first field stop at or after `position`, at most the terminator.
-inline uint32_t nextStop(FieldStops& stops, uint32_t position) {
+[[gnu::always_inline]] inline uint32_t nextStop(FieldStops& stops, uint32_t position) {
   for (;;) {
     const uint64_t offset = position - stops.base;
     if (offset < kStopStretch) {
@@ -99,7 +98,8 @@ inline uint32_t nextStop(FieldStops& stops, uint32_t position) {
       if (ahead != 0) return position + static_cast<uint32_t>(std::countr_zero(ahead));
       position = static_cast<uint32_t>(stops.base + kStopStretch);
     }
-    loadStops(stops, position);
+    stops.base = position;
+    stops.bits = stretchStopBits(stops.chars, stops.size, position, stops.separator, stops.quote);
   }
 }
 
