@@ -24,9 +24,10 @@ OutputStream::~OutputStream() {
 }
 
 void growStorage(OutputStream& out, size_t bytes) {
-  // Doubling keeps a memory stream's growth linear; a file stream settles
-  // at a little over its flush size.
-  out.storage.resize(std::max({out.used + bytes, 2 * out.storage.size(), kFlushAt + 4096}));
+  // Doubling keeps a memory stream's growth linear, from a size that suits
+  // a heading row; a file stream settles at a little over its flush size.
+  const size_t least = out.file ? kFlushAt + 4096 : 1024;
+  out.storage.resize(std::max({out.used + bytes, 2 * out.storage.size(), least}));
 }
 
 void finishPut(OutputStream& out, size_t start) {
