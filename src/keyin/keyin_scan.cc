@@ -21,46 +21,25 @@ bool firstKeyinArgument(std::string_view keyin, std::span<const std::string_view
   return false;
 }
 
-bool splitBracketedParts(std::string_view value, char quote, std::string& scratch,
-                         BracketedParts& parts) {
-  parts = {};
-  // Cleaning: at most 511 characters, up to any NUL; leading blanks and tabs
-  // skipped, every quote character dropped, trailing blanks and tabs removed.
-  // The common value without quotes is not copied.
-  constexpr size_t kCleanedLength = 511;
-  value = value.substr(0, kCleanedLength);
-  // Nearly no value holds a NUL, a quote or a '['; one scan tells.
-  const size_t firstStop = findFirstOf(value.data(), 0, value.size(), '\0', quote, '[');
-  const bool plain = firstStop == value.size();
-  // A '[' first (that is no quote) is the common case: then a NUL or a
-  // quote can only follow it.
-  const bool openFirst = !plain && value[firstStop] == '[' && quote != '[';
-  auto holdsNulOrQuote = [quote](std::string_view text) {
-    return findEither(text.data(), 0, text.size(), '\0', quote) != text.size();
-  };
-  const bool special = !plain && (!openFirst || holdsNulOrQuote(value.substr(firstStop + 1)));
-  const bool hasOpen = openFirst || (!plain && value.find('[') != std::string_view::npos);
-  auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  if (special) value = value.substr(0, value.find('\0'));
-  // Leading blanks go before the quotes do: blanks inside quotes stay.
-  size_t leading = 0;
-  while (leading < value.size() && blank(value[leading])) ++leading;
-  value.remove_prefix(leading);
-  if (special && quote != '\0' && value.find(quote) != std::string_view::npos) {
-    scratch.clear();
-    for (char c : value)
-      if (c != quote) scratch.push_back(c);
-    value = scratch;
-  }
-  // Trailing blanks never reach back to a '['.
-  while (!value.empty() && blank(value.back())) value.remove_suffix(1);
-  if (value.empty()) return false;
+namespace {
 
-  // Without quotes dropped, the first '[' stays where the scan found it,
-  // past the leading blanks (a '[' is none).
-  const size_t open = !hasOpen                 ? std::string_view::npos
-                      : openFirst && !special ? firstStop - leading
-                                              : value.find('[');
+constexpr size_t kCleanedLength = 511;
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view withoutLeadingBlanks(std::string_view value) {
+  size_t leading = 0;
+  while (leading < value.size() && isBlank(value[leading])) ++leading;
+  return value.substr(leading);
+}
+
+// The parts of a value already cut, quotes dropped and leading blanks
+// skipped.
+bool splitCleanedValue(std::string_view value, BracketedParts& parts) {
+  // Trailing blanks never reach back to a '['.
+  while (!value.empty() && isBlank(value.back())) value.remove_suffix(1);
+  if (value.empty()) return false;
+  const size_t open = value.find('[');
   if (open == std::string_view::npos || value.find(']', open + 1) == std::string_view::npos) {
     parts.main = value;
     return true;
@@ -77,6 +56,33 @@ bool splitBracketedParts(std::string_view value, char quote, std::string& scratc
   parts.bracket = inside.substr(0, inside.find(']'));
   parts.hasBracket = true;
   return true;
+}
+
+}  // namespace
+
+bool splitBracketedParts(std::string_view value, char quote, std::string& scratch,
+                         BracketedParts& parts) {
+  parts = {};
+  // Cleaning: at most 511 characters, up to any NUL; leading blanks and tabs
+  // skipped, every quote character dropped, trailing blanks and tabs removed.
+  // The common value without quotes is not copied.
+  value = value.substr(0, kCleanedLength);
+  const bool special = findFirstOf(value.data(), 0, value.size(), '\0', quote) != value.size();
+  if (special) value = value.substr(0, value.find('\0'));
+  // Leading blanks go before the quotes do: blanks inside quotes stay.
+  value = withoutLeadingBlanks(value);
+  if (special && quote != '\0' && value.find(quote) != std::string_view::npos) {
+    scratch.clear();
+    for (char c : value)
+      if (c != quote) scratch.push_back(c);
+    value = scratch;
+  }
+  return splitCleanedValue(value, parts);
+}
+
+bool splitPlainBracketedParts(std::string_view value, BracketedParts& parts) {
+  parts = {};
+  return splitCleanedValue(withoutLeadingBlanks(value.substr(0, kCleanedLength)), parts);
 }
 
 int splitBracketedValue(std::string_view value, char quote, std::string* main,

@@ -43,6 +43,11 @@ struct BracketedParts {
 bool splitBracketedParts(std::string_view value, char quote, std::string& scratch,
                          BracketedParts& parts);
 
+// The same for a value known to hold neither a NUL nor the quote character,
+// as every view fieldView gives into the dictionary's text is: no scan for
+// them, and no scratch.
+bool splitPlainBracketedParts(std::string_view value, BracketedParts& parts);
+
 // Appends 'main[bracket]', or main alone when the bracket text is empty.
 void appendBracketed(std::string& out, std::string_view main, std::string_view bracket);
 

@@ -49,15 +49,34 @@ std::string_view composeBracketed(std::string& buffer, std::string_view main,
   return composeText(buffer, main, "[", bracket, "]");
 }
 
+// A field as fieldView fetched it, and whether it is a view into the
+// dictionary's text (not into the string it was unquoted into), which
+// holds neither a NUL nor the quote character.
+struct Fetched {
+  std::string_view text;
+  bool plain;
+};
+
+Fetched fetchField(const Dictionary& dictionary, int featureIndex, FieldRole role,
+                   std::string& unquoted) {
+  const std::string_view text = fieldView(dictionary, featureIndex, role, unquoted);
+  return {text, text.data() != unquoted.data()};
+}
+
+bool splitFetched(const Fetched& raw, std::string& cleaned, BracketedParts& parts) {
+  if (raw.plain) return splitPlainBracketedParts(raw.text, parts);
+  return splitBracketedParts(raw.text, quoteChar(), cleaned, parts);
+}
+
 // The swatch table of a COLOUR value, composed in `out`. The value and the
 // views made of it lie in the dictionary's text or in strings of this call,
 // never in `out`.
-std::string_view renderColour(const Dictionary& dictionary, int featureIndex, std::string_view raw,
+std::string_view renderColour(const Dictionary& dictionary, int featureIndex, const Fetched& raw,
                               std::string& out) {
-  if (raw == "yes") return "yes";
+  if (raw.text == "yes") return "yes";
   std::string cleaned;
   BracketedParts parts;
-  splitBracketedParts(raw, quoteChar(), cleaned, parts);
+  splitFetched(raw, cleaned, parts);
   std::string_view main = parts.main;
   std::string rgb;
   std::string_view swatch = fieldView(dictionary, featureIndex, ROLE_RGB, rgb);
@@ -65,13 +84,13 @@ std::string_view renderColour(const Dictionary& dictionary, int featureIndex, st
   // A colour taken from the level, layer, cell or block names its colour in
   // parentheses, which the swatch shows instead of the RGB field's; in level
   // mode the level forms keep the RGB field's colour.
-  if (startsWithNoCase(raw, "bylevel") || startsWithNoCase(raw, "bylayer")) {
+  if (startsWithNoCase(raw.text, "bylevel") || startsWithNoCase(raw.text, "bylayer")) {
     if (layerNaming()) {
-      swatch = parenthesized(raw);
+      swatch = parenthesized(raw.text);
       main = "ByLayer";
     }
-  } else if (startsWithNoCase(raw, "bycell") || startsWithNoCase(raw, "byblock")) {
-    swatch = parenthesized(raw);
+  } else if (startsWithNoCase(raw.text, "bycell") || startsWithNoCase(raw.text, "byblock")) {
+    swatch = parenthesized(raw.text);
     main = layerNaming() ? "ByBlock" : "ByCell";
   }
 
@@ -88,10 +107,10 @@ std::string_view renderColour(const Dictionary& dictionary, int featureIndex, st
 // 'main[bracket]' of a LEVEL, WEIGHT or LINE STYLE value: without a bracket
 // text it is the cleaned main text, a view into the field where it can be.
 // The value may lie in `scratch`.
-std::string_view renderBracketed(std::string_view raw, std::string& scratch) {
+std::string_view renderBracketed(const Fetched& raw, std::string& scratch) {
   std::string cleaned;
   BracketedParts parts;
-  splitBracketedParts(raw, quoteChar(), cleaned, parts);
+  splitFetched(raw, cleaned, parts);
   if (parts.bracket.empty()) {
     if (parts.main.empty()) return {};
     // Without quotes to drop the main text lies in the field itself (or in
@@ -101,7 +120,7 @@ std::string_view renderBracketed(std::string_view raw, std::string& scratch) {
     return scratch;
   }
   // The parts may lie in `scratch` itself when the field was quoted.
-  if (raw.data() == scratch.data()) {
+  if (raw.text.data() == scratch.data()) {
     std::string composed;
     scratch.assign(composeBracketed(composed, parts.main, parts.bracket));
     return scratch;
@@ -117,11 +136,11 @@ std::string_view symbologyView(const Dictionary& dictionary, int featureIndex, F
     case ROLE_LEVEL:
     case ROLE_WEIGHT:
     case ROLE_LINE_STYLE:
-      return renderBracketed(fieldView(dictionary, featureIndex, role, scratch), scratch);
+      return renderBracketed(fetchField(dictionary, featureIndex, role, scratch), scratch);
     case ROLE_COLOUR: {
       std::string unquoted;
       return renderColour(dictionary, featureIndex,
-                          fieldView(dictionary, featureIndex, role, unquoted), scratch);
+                          fetchField(dictionary, featureIndex, role, unquoted), scratch);
     }
     default:
       return fieldView(dictionary, featureIndex, role, scratch);

@@ -123,6 +123,27 @@ TEST(SplitBracketedValue, SeparatesMainTextAndBracketText) {
   }
 }
 
+// A value without NUL or quote splits the same without looking for them.
+TEST(SplitBracketedValue, PlainValuesSplitTheSameWithoutTheScan) {
+  const char* values[] = {"  Roads [Primary] x", "[3]", "a]b[c", "a[b", "\tRoads\t", "Roads\t[2]",
+                          "[[x]", "a [b] [c]", "a [] ", "[ b ]", " \t \t", "", "  \t [a] ",
+                          "x [a]"};
+  for (const char* value : values) {
+    std::string scratch;
+    BracketedParts full;
+    BracketedParts plain;
+    EXPECT_EQ(splitPlainBracketedParts(value, plain), splitBracketedParts(value, '"', scratch, full))
+        << value;
+    EXPECT_EQ(plain.main, full.main) << value;
+    EXPECT_EQ(plain.bracket, full.bracket) << value;
+    EXPECT_EQ(plain.hasBracket, full.hasBracket) << value;
+  }
+  const std::string longValue = std::string(600, 'x') + "[y]";
+  BracketedParts parts;
+  ASSERT_TRUE(splitPlainBracketedParts(longValue, parts));
+  EXPECT_EQ(parts.main, std::string(511, 'x'));  // cut like any other value
+}
+
 TEST(SplitBracketedValue, CutsAtItsScannerMaxima) {
   std::string main;
   std::string bracket;
