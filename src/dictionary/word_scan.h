@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <string_view>
 
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
@@ -108,6 +109,36 @@ size_t findFirstOf(const char* text, size_t position, size_t end, Targets... tar
 // `end` when there is none.
 inline size_t findEither(const char* text, size_t position, size_t end, char a, char b) {
   return findFirstOf(text, position, end, a, b);
+}
+
+// The first position of `needle` in `text` from `from` on, or npos: what
+// std::string_view::find gives. Where the processor has SSE2, sixteen
+// places at a time are tested for the needle's first and last characters,
+// and only places holding both are compared whole; short texts, and the
+// places a whole sixteen do not reach, are left to the library.
+inline size_t findText(std::string_view text, std::string_view needle, size_t from = 0) {
+#ifdef PLOTWARDEN_SCAN_SSE2
+  const size_t length = needle.size();
+  if (length >= 2 && from <= text.size() && text.size() - from >= length + 15) {
+    const __m128i firsts = repeatedByte(needle.front());
+    const __m128i lasts = repeatedByte(needle.back());
+    const size_t lastStart = text.size() - length;
+    size_t at = from;
+    for (; at + 15 <= lastStart; at += 16) {
+      const __m128i starts = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + at));
+      const __m128i ends =
+          _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + at + length - 1));
+      unsigned places = static_cast<unsigned>(_mm_movemask_epi8(
+          _mm_and_si128(_mm_cmpeq_epi8(starts, firsts), _mm_cmpeq_epi8(ends, lasts))));
+      for (; places != 0; places &= places - 1) {
+        const size_t place = at + static_cast<size_t>(std::countr_zero(places));
+        if (std::memcmp(text.data() + place + 1, needle.data() + 1, length - 2) == 0) return place;
+      }
+    }
+    from = at;
+  }
+#endif
+  return text.find(needle, from);
 }
 
 // Whether `a` or `b` is among the bytes from `begin` up to `end`, where

@@ -1,5 +1,6 @@
 #include <array>
 
+#include "dictionary/word_scan.h"
 #include "keyin/field_access.h"
 #include "keyin/keyin_decoders.h"
 #include "keyin/keyin_scan.h"
@@ -9,7 +10,7 @@ namespace plotwarden {
 namespace {
 
 bool occurs(std::string_view keyin, std::string_view phrase) {
-  return keyin.find(phrase) != std::string_view::npos;
+  return findText(keyin, phrase) != std::string_view::npos;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <cctype>
 #include <span>
 
+#include "dictionary/word_scan.h"
 #include "keyin/field_access.h"
 #include "keyin/keyin_decoders.h"
 #include "keyin/keyin_scan.h"
@@ -137,8 +138,8 @@ void findDimensionPhrases(std::string_view keyin, DimensionPhrases& phrases) {
   phrases.keyin = keyin;
   for (auto& group : phrases.first)
     for (auto& setting : group) setting.fill(std::string_view::npos);
-  for (size_t at = keyin.find(kPhraseStart); at != std::string_view::npos;
-       at = keyin.find(kPhraseStart, at + 1)) {
+  for (size_t at = findText(keyin, kPhraseStart); at != std::string_view::npos;
+       at = findText(keyin, kPhraseStart, at + 1)) {
     // Past the common word, the phrases mostly differ in their first or
     // third character: those are compared before the rest.
     const std::string_view rest = keyin.substr(at + kPhraseStart.size());

@@ -7,7 +7,7 @@
 namespace plotwarden {
 
 bool keyinArgument(std::string_view keyin, std::string_view phrase, std::string_view& argument) {
-  size_t at = keyin.find(phrase);
+  size_t at = findText(keyin, phrase);
   if (at == std::string_view::npos) return false;
   argument = keyin.substr(at + phrase.size());
   argument = argument.substr(0, argument.find(';'));
@@ -117,10 +117,23 @@ std::string_view parenthesized(std::string_view value) {
 }
 
 void trimTrailingZeros(std::string& text) {
-  const size_t runStart = text.find_last_not_of("0123456789.") + 1;  // npos + 1 is 0
-  if (text.find('.', runStart) == std::string::npos) return;
-  text.resize(text.find_last_not_of('0') + 1);
-  if (!text.empty() && text.back() == '.') text.pop_back();
+  // The run of digits and points the text ends with; only a run holding a
+  // point is a fraction.
+  size_t runStart = text.size();
+  bool point = false;
+  for (; runStart > 0; --runStart) {
+    const char c = text[runStart - 1];
+    if (c == '.') {
+      point = true;
+    } else if (c < '0' || c > '9') {
+      break;
+    }
+  }
+  if (!point) return;
+  size_t end = text.size();
+  while (end > 0 && text[end - 1] == '0') --end;
+  if (end > 0 && text[end - 1] == '.') --end;
+  text.resize(end);
 }
 
 }  // namespace plotwarden

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 namespace plotwarden {
@@ -93,6 +94,24 @@ TEST(WordScan, HoldsEitherOnlyInsideTheStretch) {
           << begin << " " << end;
     }
   }
+}
+
+// Every needle of a small alphabet in texts of every length around the
+// sixteen places tested at a time, from every start, against the library.
+TEST(WordScan, FindTextAgreesWithTheLibrary) {
+  std::mt19937 random(11);
+  const std::string alphabet = "ab;";
+  for (int round = 0; round < 300; ++round) {
+    std::string text(random() % 60, 'a');
+    for (char& c : text) c = alphabet[random() % alphabet.size()];
+    std::string needle(1 + random() % 5, 'a');
+    for (char& c : needle) c = alphabet[random() % alphabet.size()];
+    const std::string_view view = text;
+    for (size_t from = 0; from <= text.size() + 1; ++from)
+      ASSERT_EQ(findText(view, needle, from), view.find(needle, from)) << text << " / " << needle;
+  }
+  EXPECT_EQ(findText("", ""), 0u);
+  EXPECT_EQ(findText(std::string(40, 'x') + "dimension text", "dimension "), 40u);
 }
 
 }  // namespace
