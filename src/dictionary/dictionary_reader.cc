@@ -41,13 +41,14 @@ inline uint32_t commaEndingField(DictionaryReader& reader, uint32_t comma) {
 // closes the part (the field itself goes on unquoted). Separators and line
 // ends inside belong to the field; an unclosed quote runs to the end of the
 // text. Returns the position after the closing quote, or the terminator's.
-inline uint32_t pastQuotedPart(FieldStops& stops, uint32_t position) {
+template <typename Structure>
+uint32_t pastQuotedPart(FieldStops<Structure>& stops, uint32_t position) {
   for (;;) {
     position = nextStop(stops, position);
     if (position == stops.size) return position;
-    if (stops.chars[position] != stops.quote) {
+    if (stops.chars[position] != stops.structure.quote) {
       ++position;  // a separator or line end inside the quotes
-    } else if (stops.chars[position + 1] == stops.quote) {
+    } else if (stops.chars[position + 1] == stops.structure.quote) {
       position += 2;
     } else {
       return position + 1;
@@ -78,24 +79,26 @@ struct TakenField {
 // of the caller's, all in registers once inlined (by force: compilers judge
 // it too large for the loop that reads a line); a cursor or flag passed by
 // reference would be kept in memory and read back after every field stored.
-[[gnu::always_inline]] inline TakenField takeField(DictionaryReader& reader, FieldStops& stops,
-                                                   uint32_t start) {
+template <typename Structure>
+[[gnu::always_inline]] inline TakenField takeField(DictionaryReader& reader,
+                                                   FieldStops<Structure>& stops, uint32_t start) {
   const char* chars = stops.chars;
-  const char separator = stops.separator;
+  const char separator = stops.structure.separator;
+  const char quote = stops.structure.quote;
   if (chars[start] == separator) return {start, start + 1, true};  // an empty field
   uint32_t position = start + 1;
-  bool plain = chars[start] != stops.quote;
+  bool plain = chars[start] != quote;
   if (!plain) position = pastQuotedPart(stops, position);
   for (;;) {
     position = nextStop(stops, position);
     const char c = chars[position];
     // Line ends and the terminator come before the separator, which may be
     // part of one.
-    if (c != separator || !stops.separatorEndsNothing) {
+    if (c != separator || !stops.structure.separatorEndsNothing) {
       if (c == '\0' || lineEndLength(chars, position) != 0) return {position, position, plain};
       if (c != separator) {
         // The quote, a CR without LF, or another control character, is ordinary.
-        if (c == stops.quote) plain = false;
+        if (c == quote) plain = false;
         ++position;
         continue;
       }
@@ -110,19 +113,24 @@ struct TakenField {
   }
 }
 
+// The structuring characters the reader was given.
+inline GivenStructure givenStructure(const DictionaryReader& reader) {
+  const char separator = reader.separator;
+  return {separator, reader.quote, separator != '\0' && separator != '\n' && separator != '\r'};
+}
+
 // The reader's field stops, to be handed back with keepStops.
-inline FieldStops takeStops(const DictionaryReader& reader) {
+template <typename Structure>
+FieldStops<Structure> takeStops(const DictionaryReader& reader, Structure structure) {
   return {.chars = reader.text.data(),
           .size = static_cast<uint32_t>(reader.text.size()),
-          .separator = reader.separator,
-          .quote = reader.quote,
-          .separatorEndsNothing =
-              reader.separator != '\0' && reader.separator != '\n' && reader.separator != '\r',
+          .structure = structure,
           .base = reader.stopBase,
           .bits = reader.stopBits};
 }
 
-inline void keepStops(DictionaryReader& reader, const FieldStops& stops) {
+template <typename Structure>
+void keepStops(DictionaryReader& reader, const FieldStops<Structure>& stops) {
   reader.stopBase = stops.base;
   reader.stopBits = stops.bits;
 }
@@ -146,17 +154,19 @@ Token nextToken(DictionaryReader& reader) {
     reader.cursor = start + lineEnd;
     return {TOKEN_END_OF_LINE, {}};
   }
-  FieldStops stops = takeStops(reader);
+  auto stops = takeStops(reader, givenStructure(reader));
   const TakenField taken = takeField(reader, stops, start);
   keepStops(reader, stops);
   reader.cursor = taken.next;
   return {TOKEN_FIELD, {start, taken.end - start}};
 }
 
-// readFields for the newest Feature. Its field count and plain bits are
-// kept here and stored once the line ends: kept in the Feature, they would
-// be read back and written again at every field.
-static bool readFeatureFields(DictionaryReader& reader) {
+// readFields for the newest Feature, made for the structuring characters
+// of `structure`. Its field count and plain bits are kept here and stored
+// once the line ends: kept in the Feature, they would be read back and
+// written again at every field.
+template <typename Structure>
+static bool readFeatureFieldsWith(DictionaryReader& reader, Structure structure) {
   Dictionary& dictionary = reader.dictionary;
   std::vector<uint32_t>& starts = dictionary.fieldStarts;
   Feature& feature = dictionary.features.back();
@@ -164,7 +174,7 @@ static bool readFeatureFields(DictionaryReader& reader) {
   uint32_t cursor = reader.cursor;
   uint32_t count = feature.fieldCount;
   uint32_t plainFields = feature.plainFields;
-  FieldStops stops = takeStops(reader);
+  auto stops = takeStops(reader, structure);
   // The bit of the next field's plain mark; it leaves the word after the
   // last field that has one.
   uint32_t plainBit = count < kFieldsWithPlainBit ? uint32_t{1} << count : 0;
@@ -193,12 +203,20 @@ static bool readFeatureFields(DictionaryReader& reader) {
   return more;
 }
 
+// Nearly every dictionary separates with commas and quotes with double
+// quotes: its lines are read by a loop made for them.
+static bool readFeatureFields(DictionaryReader& reader) {
+  if (reader.separator == CommaAndQuote::separator && reader.quote == CommaAndQuote::quote)
+    return readFeatureFieldsWith(reader, CommaAndQuote{});
+  return readFeatureFieldsWith(reader, givenStructure(reader));
+}
+
 bool readFields(DictionaryReader& reader, FieldDestination destination) {
   if (destination == DESTINATION_FEATURE) return readFeatureFields(reader);
   Dictionary& dictionary = reader.dictionary;
   const char* chars = reader.text.data();
   uint32_t cursor = reader.cursor;
-  FieldStops stops = takeStops(reader);
+  auto stops = takeStops(reader, givenStructure(reader));
   for (;;) {
     const uint32_t start = cursor;
     if (chars[start] == '\0') break;

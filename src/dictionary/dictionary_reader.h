@@ -44,7 +44,7 @@ struct DictionaryReader {
   ForwardSearch nextComma{',', ','};
   // The field stops of the 64 characters from stopBase on (see FieldStops),
   // kept from line to line.
-  uint64_t stopBase = FieldStops::kNoStretch;
+  uint64_t stopBase = FieldStops<GivenStructure>::kNoStretch;
   uint64_t stopBits = 0;
   // The text read: the dictionary's own, or the whole text of which a part
   // is read into a dictionary of its own; a zero byte follows it. Held here

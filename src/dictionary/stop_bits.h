@@ -60,14 +60,29 @@ inline uint64_t fieldStopBits(const char* text, char separator, char quote) {
 #endif
 }
 
+// The structuring characters a reading stops at, as the dictionary gives
+// them.
+struct GivenStructure {
+  char separator;
+  char quote;
+  bool separatorEndsNothing;  // neither LF, CR nor the terminator
+};
+
+// The usual comma and double quote, fixed when this is compiled: a reader
+// made for them keeps neither in a register, nor builds their masks.
+struct CommaAndQuote {
+  static constexpr char separator = ',';
+  static constexpr char quote = '"';
+  static constexpr bool separatorEndsNothing = true;
+};
+
 // The field stops of a text, 64 characters at a time, for a reader that
 // moves forward: `bits` tells the stops of the characters from `base` on.
+template <typename Structure>
 struct FieldStops {
   const char* chars;
   uint32_t size;  // chars[size] is the text's terminator, a stop
-  char separator;
-  char quote;
-  bool separatorEndsNothing = true;  // neither LF, CR nor the terminator
+  Structure structure;
   uint64_t base = kNoStretch;
   uint64_t bits = 0;
 
@@ -90,7 +105,8 @@ inline uint64_t stretchStopBits(const char* chars, uint32_t size, uint32_t posit
 }
 
 // The first field stop at or after `position`, at most the terminator.
-[[gnu::always_inline]] inline uint32_t nextStop(FieldStops& stops, uint32_t position) {
+template <typename Structure>
+[[gnu::always_inline]] inline uint32_t nextStop(FieldStops<Structure>& stops, uint32_t position) {
   for (;;) {
     const uint64_t offset = position - stops.base;
     if (offset < kStopStretch) {
@@ -99,7 +115,8 @@ inline uint64_t stretchStopBits(const char* chars, uint32_t size, uint32_t posit
       position = static_cast<uint32_t>(stops.base + kStopStretch);
     }
     stops.base = position;
-    stops.bits = stretchStopBits(stops.chars, stops.size, position, stops.separator, stops.quote);
+    stops.bits = stretchStopBits(stops.chars, stops.size, position, stops.structure.separator,
+                                 stops.structure.quote);
   }
 }
 

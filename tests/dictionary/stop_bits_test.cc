@@ -44,10 +44,8 @@ TEST(StopBits, NextStopUpToTheTerminator) {
     std::string text(length, 'x');
     for (size_t i = 5; i < length; i += 37) text[i] = ',';
     const char* chars = text.c_str();  // the terminator follows
-    FieldStops stops{.chars = chars,
-                     .size = static_cast<uint32_t>(length),
-                     .separator = ',',
-                     .quote = '"'};
+    FieldStops<CommaAndQuote> stops{
+        .chars = chars, .size = static_cast<uint32_t>(length), .structure = {}};
     for (uint32_t from = 0; from <= length; ++from) {
       uint32_t expected = from;
       while (expected < length && chars[expected] != ',') ++expected;
