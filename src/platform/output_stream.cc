@@ -5,19 +5,12 @@
 
 namespace plotwarden {
 
-namespace {
-
-// A stream with a file hands its text over in blocks of this size.
-constexpr size_t kFlushAt = 1 << 16;
-
 void flushBuffer(OutputStream& out) {
   if (!out.file || out.used == 0) return;
   if (!out.failed && std::fwrite(out.storage.data(), 1, out.used, out.file) != out.used)
     out.failed = true;
   out.used = 0;
 }
-
-}  // namespace
 
 OutputStream::~OutputStream() {
   if (file) std::fclose(file);
@@ -30,7 +23,7 @@ void growStorage(OutputStream& out, size_t bytes) {
   out.storage.resize(std::max({out.used + bytes, 2 * out.storage.size(), least}));
 }
 
-void finishPut(OutputStream& out, size_t start) {
+void convertLineEnds(OutputStream& out, size_t start) {
   const char* text = out.storage.data();
   const void* lineFeed = std::memchr(text + start, '\n', out.used - start);
   if (lineFeed) {
@@ -44,7 +37,6 @@ void finishPut(OutputStream& out, size_t start) {
       from = next == std::string::npos ? tail.size() : next;
     }
   }
-  if (out.used >= kFlushAt) flushBuffer(out);
 }
 
 void putConverted(OutputStream& out, std::string_view text) {

@@ -70,9 +70,22 @@ void appendText(OutputStream& out, const Texts&... texts) {
   out.used += total;
 }
 
+// The buffer size at which a stream with a file hands its text over.
+constexpr size_t kFlushAt = 1 << 16;
+
+// Turns each LF that the buffer holds from `start` on into CR LF.
+void convertLineEnds(OutputStream& out, size_t start);
+
+// Hands the buffer to the file.
+void flushBuffer(OutputStream& out);
+
 // Turns each LF that the buffer holds from `start` on into CR LF, then hands
-// a full buffer to the file. put and putAll end with it.
-void finishPut(OutputStream& out, size_t start);
+// a full buffer to the file. put and putAll end with it. Inline: a row ends
+// its pieces with it twice, the second time with nothing new.
+inline void finishPut(OutputStream& out, size_t start) {
+  if (start != out.used) convertLineEnds(out, start);
+  if (out.file && out.used >= kFlushAt) flushBuffer(out);
+}
 
 // Appends text, turning each LF into CR LF.
 inline void put(OutputStream& out, std::string_view text) {

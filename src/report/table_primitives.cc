@@ -34,12 +34,6 @@ void addHeadingCell(PieceWriter& row, std::string_view label, std::string_view c
   }
 }
 
-void openDataRow(PieceWriter& row) { row.add("<TR class='cfeature'>"); }
-
-void closeRow(PieceWriter& row) {
-  row.add("</TR>");
-  row.addLineEnd();
-}
 
 void writeHeadingRow(OutputStream& out, const ColumnSet& set) {
   PieceWriter row(out);

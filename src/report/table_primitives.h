@@ -44,12 +44,15 @@ void writeDataRow(OutputStream& out, const ColumnSet& set);
 void openRow(PieceWriter& row);
 void addHeadingCell(PieceWriter& row, std::string_view label, std::string_view cssClass,
                     int32_t width);
-void openDataRow(PieceWriter& row);
+inline void openDataRow(PieceWriter& row) { row.add("<TR class='cfeature'>"); }
 // Inline: a data cell is the most often written piece of the report.
 inline void addDataCell(PieceWriter& row, std::string_view cssClass, std::string_view text) {
   row.add("<TD class= '", cssClass, "'>", text, "</TD>");
 }
-void closeRow(PieceWriter& row);
+inline void closeRow(PieceWriter& row) {
+  row.add("</TR>");
+  row.addLineEnd();
+}
 
 // Closes a feature table, or a nested detail table.
 void closeTable(OutputStream& out);
