@@ -58,6 +58,9 @@ void decodeLibrary(std::string_view keyin, std::string& out) {
 
 void decodeScale(std::string_view keyin, std::string& out) {
   out.clear();
+  // Every long phrase holds "scale " and every short one '=': a key-in
+  // without either has no scale, and is not searched eleven times to tell.
+  if (!occurs(keyin, "scale ") && keyin.find('=') == std::string_view::npos) return;
   static constexpr std::array<std::string_view, 5> kUniform = {
       "active scale ", "as=", "active pattern scale ", "ps=", "ts="};
   std::string_view value;
