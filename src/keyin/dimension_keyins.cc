@@ -1,5 +1,6 @@
 #include <array>
 #include <cctype>
+#include <cstdint>
 #include <span>
 
 #include "dictionary/word_scan.h"
@@ -98,6 +99,20 @@ static_assert(phrasesStartAlike(kExtensionSettings) && phrasesStartAlike(kTermin
               phrasesStartAlike(kDimTextSettings));
 static_assert(std::size(kGroups) == DimensionPhrases::kGroups);
 
+// For each group, the characters its phrases have right after the common
+// word: a group whose phrases cannot start where an occurrence goes on is
+// passed over whole.
+constexpr auto kGroupLetters = [] {
+  std::array<std::array<bool, 256>, std::size(kGroups)> letters{};
+  for (size_t group = 0; group < std::size(kGroups); ++group)
+    for (size_t index = 0; index < kGroups[group].size(); ++index)
+      for (size_t p = 0; p < kGroups[group][index].phrases.size(); ++p)
+        if (!kGroups[group][index].phrases[p].empty())
+          letters[group][static_cast<uint8_t>(kGroups[group][index].phrases[p][kPhraseStart.size()])] =
+              true;
+  return letters;
+}();
+
 void decodeSetting(const DimensionPhrases& phrases, size_t group, int item, std::string& out) {
   out.clear();
   const std::span<const Setting> settings = kGroups[group];
@@ -143,12 +158,14 @@ void findDimensionPhrases(std::string_view keyin, DimensionPhrases& phrases) {
     // Past the common word, the phrases mostly differ in their first or
     // third character: those are compared before the rest.
     const std::string_view rest = keyin.substr(at + kPhraseStart.size());
+    if (rest.size() < 3) continue;  // every phrase has three characters more
     auto startsRest = [rest](std::string_view phrase) {
       const std::string_view own = phrase.substr(kPhraseStart.size());
       return rest.size() >= own.size() && rest[0] == own[0] && rest[2] == own[2] &&
              rest.starts_with(own);
     };
     for (size_t group = 0; group < std::size(kGroups); ++group) {
+      if (!kGroupLetters[group][static_cast<uint8_t>(rest[0])]) continue;
       for (size_t index = 0; index < kGroups[group].size(); ++index) {
         const Setting& setting = kGroups[group][index];
         for (size_t p = 0; p < setting.phrases.size(); ++p) {
