@@ -181,13 +181,17 @@ static bool readFeatureFieldsWith(DictionaryReader& reader, Structure structure)
   bool more = true;
   for (;;) {
     const uint32_t start = cursor;
-    if (chars[start] == '\0') {
-      more = false;
-      break;
-    }
-    if (const uint32_t lineEnd = lineEndLength(chars, start)) {
-      cursor = start + lineEnd;
-      break;
+    // Line ends and the terminator are all at or below CR; one test passes
+    // nearly every field start.
+    if (static_cast<unsigned char>(chars[start]) <= '\r') {
+      if (chars[start] == '\0') {
+        more = false;
+        break;
+      }
+      if (const uint32_t lineEnd = lineEndLength(chars, start)) {
+        cursor = start + lineEnd;
+        break;
+      }
     }
     const TakenField taken = takeField(reader, stops, start);
     cursor = taken.next;
