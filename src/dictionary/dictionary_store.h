@@ -167,11 +167,17 @@ inline std::string_view cellText(const Dictionary& d, FieldCell cell) {
   return d.text.substr(cell.start, cell.length);
 }
 
+// The raw text of field `column` of a feature that has it. Its entries lie
+// inside the text, so no bounds are checked.
+inline std::string_view fieldEntryText(const Dictionary& d, const Feature& f, uint32_t column) {
+  const uint32_t* bounds = d.fieldStarts.data() + f.firstField + column;
+  return std::string_view(d.text.data() + bounds[0], bounds[1] - 1 - bounds[0]);
+}
+
 // The raw text of a feature's field in `column`; "" when the row is shorter.
 inline std::string_view featureField(const Dictionary& d, const Feature& f, int column) {
   if (column < 0 || static_cast<uint32_t>(column) >= f.fieldCount) return {};
-  const uint32_t* bounds = d.fieldStarts.data() + f.firstField + static_cast<uint32_t>(column);
-  return d.text.substr(bounds[0], bounds[1] - 1 - bounds[0]);
+  return fieldEntryText(d, f, static_cast<uint32_t>(column));
 }
 
 int dictionaryCount();

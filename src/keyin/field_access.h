@@ -31,11 +31,11 @@ inline std::string_view fieldView(const Dictionary& dictionary, int featureIndex
   if (featureIndex < 0 || featureIndex >= dictionary.featureCount()) return {};
   const Feature& feature = dictionary.features[static_cast<size_t>(featureIndex)];
   const int column = findFieldColumn(dictionary, role);
-  const std::string_view field = featureField(dictionary, feature, column);
-  if (column >= 0 && static_cast<uint32_t>(column) < kFieldsWithPlainBit &&
-      (feature.plainFields >> column & 1) != 0)
-    return field;
-  return unquotedField(dictionary, field, scratch);
+  // A marked field exists (no column is -1 here): its entries are read
+  // without the row-length test.
+  if (static_cast<uint32_t>(column) < kFieldsWithPlainBit && (feature.plainFields >> column & 1) != 0)
+    return fieldEntryText(dictionary, feature, static_cast<uint32_t>(column));
+  return unquotedField(dictionary, featureField(dictionary, feature, column), scratch);
 }
 
 // The same field as a new text, for callers that fetch it once and read it
