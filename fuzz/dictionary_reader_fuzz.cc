@@ -158,6 +158,7 @@ void checkSplitReadingAgrees(const Dictionary& whole, const std::string& bytes, 
     FUZZ_CHECK(split.header[i].role == whole.header[i].role);
   }
   FUZZ_CHECK(split.roleColumns == whole.roleColumns);
+  FUZZ_CHECK(split.fieldsMayHoldLineFeeds == whole.fieldsMayHoldLineFeeds);
   FUZZ_CHECK(split.fieldStarts == whole.fieldStarts);
   FUZZ_CHECK(split.features.size() == whole.features.size());
   for (size_t i = 0; i < whole.features.size(); ++i) {
@@ -205,20 +206,33 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const PlainResult plain =
       PlainReader(std::string_view(bytes).substr(0, textSize), separator, quote, marker).read();
+  // The load tells whether any field holds a LF, exactly, and each
+  // Feature whether its own may.
+  bool lineFeedInField = false;
+  const auto holdsLineFeed = [](std::string_view field) {
+    return field.find('\n') != std::string_view::npos;
+  };
   FUZZ_CHECK(plain.header.size() == dictionary.header.size());
-  for (size_t i = 0; i < plain.header.size(); ++i)
+  for (size_t i = 0; i < plain.header.size(); ++i) {
     FUZZ_CHECK(plain.header[i] == cellText(dictionary, dictionary.header[i].name));
+    lineFeedInField = lineFeedInField || holdsLineFeed(plain.header[i]);
+  }
   FUZZ_CHECK(plain.rows.size() == dictionary.features.size());
   for (size_t r = 0; r < plain.rows.size(); ++r) {
     const Feature& feature = dictionary.features[r];
     FUZZ_CHECK(plain.rows[r].size() == feature.fieldCount);
+    bool featureLineFeed = false;
     for (uint32_t i = 0; i < feature.fieldCount; ++i) {
       const std::string_view field = featureField(dictionary, feature, static_cast<int>(i));
       FUZZ_CHECK(plain.rows[r][i] == field);
+      featureLineFeed = featureLineFeed || holdsLineFeed(field);
       // A field marked plain holds no quote.
       const bool plainField = i < kFieldsWithPlainBit && (feature.plainFields >> i & 1) != 0;
       if (plainField) FUZZ_CHECK(field.find(quote) == std::string_view::npos);
     }
+    FUZZ_CHECK(featureMayHoldLineFeeds(dictionary, feature) == featureLineFeed);
+    lineFeedInField = lineFeedInField || featureLineFeed;
   }
+  FUZZ_CHECK(dictionary.fieldsMayHoldLineFeeds == lineFeedInField);
   return 0;
 }

@@ -1,6 +1,7 @@
 #include "dictionary/dictionary_reader.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -33,7 +34,9 @@ inline uint32_t commaEndingField(DictionaryReader& reader, uint32_t comma) {
   const size_t bracket = findFrom(reader.nextBracket, text, comma);
   if (bracket == text.size() || text[bracket] == '[') return comma;
   const size_t after = findFrom(reader.nextComma, text, bracket);
-  return after == text.size() ? comma : static_cast<uint32_t>(after);
+  if (after == text.size()) return comma;
+  if (std::memchr(text.data() + comma, '\n', after - comma)) reader.lineFeedInField = true;
+  return static_cast<uint32_t>(after);
 }
 
 // The quoted part of a field, opened just before `position`, keeps its
@@ -42,12 +45,15 @@ inline uint32_t commaEndingField(DictionaryReader& reader, uint32_t comma) {
 // ends inside belong to the field; an unclosed quote runs to the end of the
 // text. Returns the position after the closing quote, or the terminator's.
 template <typename Structure>
-uint32_t pastQuotedPart(FieldStops<Structure>& stops, uint32_t position) {
+uint32_t pastQuotedPart(DictionaryReader& reader, FieldStops<Structure>& stops,
+                        uint32_t position) {
   for (;;) {
     position = nextStop(stops, position);
     if (position == stops.size) return position;
     if (stops.chars[position] != stops.structure.quote) {
-      ++position;  // a separator or line end inside the quotes
+      // A separator or line end inside the quotes.
+      if (stops.chars[position] == '\n') reader.lineFeedInField = true;
+      ++position;
     } else if (stops.chars[position + 1] == stops.structure.quote) {
       position += 2;
     } else {
@@ -88,7 +94,7 @@ template <typename Structure>
   if (chars[start] == separator) return {start, start + 1, true};  // an empty field
   uint32_t position = start + 1;
   bool plain = chars[start] != quote;
-  if (!plain) position = pastQuotedPart(stops, position);
+  if (!plain) position = pastQuotedPart(reader, stops, position);
   for (;;) {
     position = nextStop(stops, position);
     const char c = chars[position];

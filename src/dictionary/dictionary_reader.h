@@ -59,6 +59,8 @@ struct DictionaryReader {
   // as they are read. A part read on another thread leaves them role-less,
   // for whoever joins the parts to name in file order.
   bool namesRoles = true;
+  // Set once a field read holds a LF.
+  bool lineFeedInField = false;
 };
 
 enum TokenKind { TOKEN_FIELD, TOKEN_END_OF_LINE, TOKEN_END_OF_TEXT };

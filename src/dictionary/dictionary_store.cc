@@ -45,6 +45,7 @@ void clearFileContent(Dictionary& dictionary) {
   dictionary.header.clear();
   dictionary.fieldStarts.clear();
   dictionary.features.clear();
+  dictionary.fieldsMayHoldLineFeeds = true;
   dictionary.roleColumns = Dictionary::makeNoColumns();
 }
 

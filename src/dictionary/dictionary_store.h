@@ -106,6 +106,12 @@ struct Dictionary {
   std::vector<uint32_t> fieldStarts;
   std::vector<Feature> features;
 
+  // Whether a field may hold a LF: one inside quotes, or where brackets join
+  // a comma to one on a later line. A load that finds no such field clears
+  // it, and rows made of this dictionary's fields then need no search for
+  // line ends to turn into CR LF. Dictionaries filled by hand keep it set.
+  bool fieldsMayHoldLineFeeds = true;
+
   // Per-category counts, set once by the summary.
   int32_t cellCount = 0;
   int32_t linearCount = 0;
@@ -172,6 +178,16 @@ inline std::string_view cellText(const Dictionary& d, FieldCell cell) {
 inline std::string_view fieldEntryText(const Dictionary& d, const Feature& f, uint32_t column) {
   const uint32_t* bounds = d.fieldStarts.data() + f.firstField + column;
   return std::string_view(d.text.data() + bounds[0], bounds[1] - 1 - bounds[0]);
+}
+
+// Whether some field of the feature may hold a LF: the dictionary's may,
+// and the text from its first field's start to its last field's end, which
+// between fields holds only their separators, has one.
+inline bool featureMayHoldLineFeeds(const Dictionary& d, const Feature& f) {
+  if (!d.fieldsMayHoldLineFeeds || f.fieldCount == 0) return false;
+  const uint32_t* bounds = d.fieldStarts.data() + f.firstField;
+  const uint32_t end = bounds[f.fieldCount] - 1;
+  return d.text.substr(bounds[0], end - bounds[0]).find('\n') != std::string_view::npos;
 }
 
 // The raw text of a feature's field in `column`; "" when the row is shorter.

@@ -46,6 +46,7 @@ ReadEnd readLinesUntil(DictionaryReader& reader, uint32_t end, const std::stop_t
 struct alignas(64) Part {
   Dictionary rows;  // the part's Features and its role-less header cells
   ReadEnd reached;
+  bool lineFeedInField = false;
   std::exception_ptr failure;
   std::jthread thread;  // none when it could not be started
 };
@@ -65,6 +66,7 @@ void readPart(Part& part, std::string_view text, char separator, char quote, cha
                             .startsPastHeader = true,
                             .namesRoles = false};
     part.reached = readLinesUntil(reader, end, stop);
+    part.lineFeedInField = reader.lineFeedInField;
   } catch (...) {
     part.failure = std::current_exception();
   }
@@ -207,6 +209,7 @@ void readInParts(Dictionary& dictionary, char separator, char quote, char marker
     if (part.failure) std::rethrow_exception(part.failure);
     appendPart(dictionary, part.rows);
     reached = part.reached;
+    reader.lineFeedInField = reader.lineFeedInField || part.lineFeedInField;
   }
   for (size_t unused = next; unused < parts.size(); ++unused) parts[unused].thread.request_stop();
   parts.clear();
@@ -215,6 +218,7 @@ void readInParts(Dictionary& dictionary, char separator, char quote, char marker
   if (reached.more)
     while (readLine(reader)) {
     }
+  dictionary.fieldsMayHoldLineFeeds = reader.lineFeedInField;
 }
 
 }  // namespace plotwarden

@@ -111,15 +111,18 @@ inline void discardText(OutputStream& out) { out.used = 0; }
 
 // Writes pieces whose number is known only as they come (the cells of a
 // row) as one putAll of them all would: `add` copies them into the buffer,
-// and line ends are turned into CR LF once, when the writer goes.
+// and line ends are turned into CR LF once, when the writer goes. A writer
+// told that no piece holds a LF skips that search.
 struct PieceWriter {
   OutputStream& out;
   size_t start;
+  bool piecesMayHoldLineFeeds;
 
-  explicit PieceWriter(OutputStream& stream) : out(stream), start(stream.used) {}
+  explicit PieceWriter(OutputStream& stream, bool mayHoldLineFeeds = true)
+      : out(stream), start(stream.used), piecesMayHoldLineFeeds(mayHoldLineFeeds) {}
   PieceWriter(const PieceWriter&) = delete;
   PieceWriter& operator=(const PieceWriter&) = delete;
-  ~PieceWriter() { finishPut(out, start); }
+  ~PieceWriter() { finishPut(out, searchFrom()); }
 
   template <typename... Texts>
   void add(const Texts&... texts) {
@@ -130,13 +133,18 @@ struct PieceWriter {
   // and the CR LF goes in as it is, so that no search finds a line end of
   // the writer's own.
   void addLineEnd() {
-    finishPut(out, start);
+    finishPut(out, searchFrom());
     appendText(out, "\r\n");
     start = out.used;
   }
 
   // Adds a decimal integer.
   void addNumber(long long value);
+
+ private:
+  // Where the search for line ends starts: the end, when there is none to
+  // search for.
+  size_t searchFrom() const { return piecesMayHoldLineFeeds ? start : out.used; }
 };
 
 // Writes what is buffered, flushes and closes the file. True when every byte

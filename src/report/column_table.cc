@@ -101,8 +101,16 @@ static std::string_view producedCell(TableWriter& writer, const ColumnDef& colum
   return {};
 }
 
+// Whether the cells of a data row may hold a LF. They are made of the
+// feature's fields, the image folder and texts of the program's own, which
+// hold none.
+static bool cellsMayHoldLineFeeds(const TableWriter& writer) {
+  return writer.cells.fieldsMayHoldLineFeeds ||
+         writer.settings.imageFolder.find('\n') != std::string_view::npos;
+}
+
 void writeFeatureRow(TableWriter& writer, std::span<const ColumnDef> columns) {
-  PieceWriter row(writer.out);
+  PieceWriter row(writer.out, cellsMayHoldLineFeeds(writer));
   openDataRow(row);
   for (const ColumnDef& column : columns)
     if (isPresent(column, writer.settings))

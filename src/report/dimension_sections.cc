@@ -90,7 +90,8 @@ constexpr DetailGroup kLeaderText = {"Text", "", kLeaderTextColumns};
 // nested table's heading row, data row and end.
 void writeDetailGroup(TableWriter& writer, const DetailGroup& group) {
   {
-    PieceWriter row(writer.out);
+    // Every text of this row is the program's own; none holds a LF.
+    PieceWriter row(writer.out, false);
     openDataRow(row);
     addDataCell(row, group.rowClass, group.label);
     addDataCell(row, group.rowClass, "<TABLE cellspacing='1' class='featuretable'>");

@@ -10,6 +10,10 @@ namespace plotwarden {
 void beginFeature(FeatureCells& cells, const Dictionary& dictionary, int featureIndex) {
   cells.dictionary = &dictionary;
   cells.featureIndex = featureIndex;
+  // A feature that is not there has only empty fields.
+  cells.fieldsMayHoldLineFeeds =
+      featureIndex >= 0 && featureIndex < dictionary.featureCount() &&
+      featureMayHoldLineFeeds(dictionary, dictionary.features[static_cast<size_t>(featureIndex)]);
   cells.keyin = fieldView(dictionary, featureIndex, ROLE_KEY_IN, cells.keyinText);
   cells.renderedRoles = 0;
   cells.haveClass = false;

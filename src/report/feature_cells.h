@@ -22,6 +22,7 @@ struct FeatureCells {
   std::array<std::string_view, ROLE_UNKNOWN + 1> rendered;  // into the text or `renderedText`
   std::array<std::string, ROLE_UNKNOWN + 1> renderedText;
   uint32_t renderedRoles = 0;  // one bit per role already in `rendered`
+  bool fieldsMayHoldLineFeeds = true;  // featureMayHoldLineFeeds
   std::string classText;
   std::string textWidth;
   std::string textHeight;

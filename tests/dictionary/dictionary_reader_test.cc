@@ -310,6 +310,35 @@ TEST(DictionaryReader, MarksTheFieldsThatHoldNoQuote) {
   EXPECT_EQ(loaded.dictionary.features[0].plainFields, 0xFFFFFFFFu);
 }
 
+// A load tells whether any field holds a LF: only quotes, or brackets
+// joining a comma to one on a later line, take one into a field. Each
+// Feature then tells whether its own fields may.
+TEST(DictionaryReader, TellsWhetherFieldsHoldLineFeeds) {
+  struct LineFeedCase {
+    const char* text;
+    bool anyField;
+    std::vector<bool> perFeature;
+  };
+  const LineFeedCase cases[] = {
+      {"H\na,b\r\nc\n\nd", false, {false, false, false, false}},
+      {"H\n\"a\r\nb\",c\nd", true, {true, false}},
+      {"H\nx,\"a\"\"\nb\"\ny", true, {true, false}},
+      {"H\na,b\nc],d\ne", true, {true, false}},
+      {"H\na,[b\nc],d\ne", false, {false, false, false}},
+      {"H\n\"a\rb\",c\n", false, {false, false}},
+      {"\"H\nI\"\na", true, {false}},
+      {"H\n#x\n\"\n\"", true, {true}},
+  };
+  for (const LineFeedCase& c : cases) {
+    Loaded loaded = loadBytes(c.text, ',', '"', '#');
+    const Dictionary& d = loaded.dictionary;
+    EXPECT_EQ(d.fieldsMayHoldLineFeeds, c.anyField) << c.text;
+    std::vector<bool> perFeature;
+    for (const Feature& f : d.features) perFeature.push_back(featureMayHoldLineFeeds(d, f));
+    EXPECT_EQ(perFeature, c.perFeature) << c.text;
+  }
+}
+
 TEST(DictionaryReader, FieldsAreViewsIntoTheText) {
   Loaded loaded = loadBytes("NAME\n\"a\",b", ',', '"', '#');
   const Dictionary& d = loaded.dictionary;

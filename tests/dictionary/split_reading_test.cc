@@ -24,6 +24,7 @@ struct ReadResult {
   std::array<int32_t, ROLE_UNKNOWN + 1> roleColumns{};
   std::vector<uint32_t> fieldStarts;
   std::vector<std::tuple<FeatureCategory, uint32_t, uint32_t>> features;
+  bool fieldsMayHoldLineFeeds = true;
   std::string printed;
 
   bool operator==(const ReadResult&) const = default;
@@ -35,6 +36,7 @@ ReadResult resultOf(const Dictionary& d, std::string printed) {
   result.roleColumns = d.roleColumns;
   result.fieldStarts = d.fieldStarts;
   for (const Feature& f : d.features) result.features.emplace_back(f.category, f.firstField, f.fieldCount);
+  result.fieldsMayHoldLineFeeds = d.fieldsMayHoldLineFeeds;
   result.printed = std::move(printed);
   return result;
 }

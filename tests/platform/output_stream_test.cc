@@ -21,6 +21,20 @@ TEST(OutputStream, EveryLineEndBecomesCrLf) {
   EXPECT_TRUE(closeStream(out));
 }
 
+// A writer told that its pieces hold no LF leaves them unsearched (so a LF
+// it was wrongly given stays); its own line ends are CR LF either way.
+TEST(OutputStream, PiecesWithoutLineFeedsAreNotSearched) {
+  OutputStream out;
+  {
+    PieceWriter row(out, false);
+    row.add("a", "\n");
+    row.addLineEnd();
+    row.add("c");
+  }
+  put(out, "\n");
+  EXPECT_EQ(bufferedText(out), "a\n\r\nc\r\n");
+}
+
 TEST(OutputStream, LargeOutputReachesTheFileWhole) {
   const std::filesystem::path path =
       std::filesystem::temp_directory_path() / "plotwarden-output-stream-test.txt";

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "dictionary/dictionary_reader.h"
 #include "report/section_test_support.h"
 #include "report/sections.h"
 #include "support/dictionary_builder.h"
@@ -154,6 +155,30 @@ TEST(LinearSections, HatchingHasAFillColumnInBothModesAndItsOwnStyleHeadingClass
             "<TD width='50' class='cfeatureheading colWeight'>Weight</TD>"
             "<TD class='cfeatureheading'>Extra</TD></TR>\r\n" +
                 row + "</TABLE>\r\n");
+}
+
+// Rows are searched for line ends only where the feature's fields may hold
+// one: a quoted LF still becomes CR LF, in a dictionary whose other rows
+// are written without the search.
+TEST(LinearSections, LineFeedsInsideFieldsBecomeCrLf) {
+  RunOptionsGuard options('"', false);
+  Dictionary dictionary;
+  ::testing::internal::CaptureStdout();
+  ASSERT_EQ(loadDictionaryText(dictionary, "FEATURE NAME,LEVEL\nKerb,L1\n\"Road\nside\",\"L2 [a\nb]\"\n",
+                               ',', '"', '#'),
+            0);
+  ::testing::internal::GetCapturedStdout();
+  dictionary = categorized(std::move(dictionary), {CATEGORY_SOLIDS, CATEGORY_SOLIDS});
+  OutputStream out;
+  writeSolidsSection(out, dictionary);
+  const std::string_view text = bufferedText(out);
+  EXPECT_NE(text.find("<TD class= 'colName'>Kerb</TD><TD class= 'colLevel'>L1</TD>"),
+            std::string_view::npos);
+  EXPECT_NE(text.find("<TD class= 'colName'>Road\r\nside</TD>"
+                      "<TD class= 'colLevel'>L2[a\r\nb]</TD>"),
+            std::string_view::npos);
+  for (size_t i = 0; i < text.size(); ++i)
+    EXPECT_TRUE(text[i] != '\n' || (i > 0 && text[i - 1] == '\r')) << i;
 }
 
 TEST(LinearSections, ASectionWithoutItsFeaturesHasOnlyTitleAndHeading) {
