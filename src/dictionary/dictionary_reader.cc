@@ -280,11 +280,19 @@ void skipLine(DictionaryReader& reader) {
 }
 
 // Splits the text the dictionary now holds into header cells and Features,
-// a long text in parts on several threads.
-static void splitText(Dictionary& dictionary, char separator, char quote, char marker) {
+// a long text in parts on several threads. A Feature finds its fields by a
+// 32-bit entry index: a text with more field entries than that reaches
+// (a file of some 3 GB of short, empty fields) cannot be held, and fails
+// like a file that cannot be read, the dictionary left empty.
+static int splitText(Dictionary& dictionary, char separator, char quote, char marker) {
   reserveRows(dictionary, dictionary.text.size());
   readInParts(dictionary, separator, quote, marker,
               partStarts(dictionary.text, loadConcurrency()));
+  if (dictionary.fieldStarts.size() > std::numeric_limits<uint32_t>::max()) {
+    clearFileContent(dictionary);
+    return kLoadFailure;
+  }
+  return 0;
 }
 
 int loadDictionary(Dictionary& dictionary, char separator, char quote, char marker) {
@@ -309,8 +317,7 @@ int loadDictionary(Dictionary& dictionary, char separator, char quote, char mark
   storage[firstZero] = '\0';
   dictionary.textStorage = std::move(storage);
   dictionary.text = std::string_view(dictionary.textStorage.get(), firstZero);
-  splitText(dictionary, separator, quote, marker);
-  return 0;
+  return splitText(dictionary, separator, quote, marker);
 }
 
 int loadDictionaryText(Dictionary& dictionary, std::string_view bytes, char separator, char quote,
@@ -319,8 +326,7 @@ int loadDictionaryText(Dictionary& dictionary, std::string_view bytes, char sepa
   if (bytes.size() > kLargestHeldFile) return kLoadFailure;
   // A zero byte inside the text ends it there.
   setText(dictionary, bytes.substr(0, bytes.find('\0')));
-  splitText(dictionary, separator, quote, marker);
-  return 0;
+  return splitText(dictionary, separator, quote, marker);
 }
 
 }  // namespace plotwarden

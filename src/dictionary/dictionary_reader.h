@@ -17,14 +17,16 @@ constexpr int kLoadFailure = 0x8000;
 // (a long file in ranges side by side, up to its first zero byte) and
 // splits it into header cells and one Feature per line. Returns 0, or
 // kLoadFailure (the dictionary left empty) when the file cannot be opened or
-// read whole. Running out of memory throws std::bad_alloc, whichever thread
+// read whole, or holds too many fields to index (over 2^32 - 1 field
+// entries). Running out of memory throws std::bad_alloc, whichever thread
 // it happens on.
 int loadDictionary(Dictionary& dictionary, char separator, char quote, char marker);
 
 // The same on bytes already in memory: the dictionary takes a copy of
 // `bytes` (up to the first zero byte) as its text and splits it, a long
 // text in parts on several threads (loadConcurrency()). Returns 0, or
-// kLoadFailure (the dictionary left empty) for a text too long to hold.
+// kLoadFailure (the dictionary left empty) for a text too long to hold or
+// with too many fields.
 int loadDictionaryText(Dictionary& dictionary, std::string_view bytes, char separator, char quote,
                        char marker);
 
