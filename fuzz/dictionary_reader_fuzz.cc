@@ -4,7 +4,8 @@
 // file format rule by rule, so a faster reader cannot drift from the format.
 // The text is also read in 2 to 8 parts on several threads (as many as the
 // text's length gives, modulo 7, plus 2), which must give exactly the
-// header, roles, field entries and Features of reading it in one part.
+// header, roles, Features and each Feature's field entries of reading it in
+// one part.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -159,13 +160,21 @@ void checkSplitReadingAgrees(const Dictionary& whole, const std::string& bytes, 
   }
   FUZZ_CHECK(split.roleColumns == whole.roleColumns);
   FUZZ_CHECK(split.fieldsMayHoldLineFeeds == whole.fieldsMayHoldLineFeeds);
-  FUZZ_CHECK(split.fieldStarts == whole.fieldStarts);
   FUZZ_CHECK(split.features.size() == whole.features.size());
   for (size_t i = 0; i < whole.features.size(); ++i) {
-    FUZZ_CHECK(split.features[i].category == whole.features[i].category);
-    FUZZ_CHECK(split.features[i].firstField == whole.features[i].firstField);
-    FUZZ_CHECK(split.features[i].fieldCount == whole.features[i].fieldCount);
-    FUZZ_CHECK(split.features[i].plainFields == whole.features[i].plainFields);
+    const Feature& a = split.features[i];
+    const Feature& b = whole.features[i];
+    FUZZ_CHECK(a.category == b.category);
+    FUZZ_CHECK(a.fieldCount == b.fieldCount);
+    FUZZ_CHECK(a.plainFields == b.plainFields);
+    FUZZ_CHECK(a.entryArray <= split.laterFieldStarts.size());
+    if (a.fieldCount == 0) continue;
+    const std::vector<uint32_t>& entries =
+        a.entryArray == 0 ? split.fieldStarts : split.laterFieldStarts[a.entryArray - 1];
+    FUZZ_CHECK(a.firstField + uint64_t{a.fieldCount} + 1 <= entries.size());
+    const uint32_t* splitEntries = featureEntries(split, a);
+    const uint32_t* wholeEntries = featureEntries(whole, b);
+    for (uint32_t k = 0; k <= a.fieldCount; ++k) FUZZ_CHECK(splitEntries[k] == wholeEntries[k]);
   }
 }
 
@@ -192,8 +201,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const HeaderCell& cell : dictionary.header)
     FUZZ_CHECK(cell.name.start + uint64_t{cell.name.length} <= textSize);
   uint64_t nextField = 0;
+  FUZZ_CHECK(dictionary.laterFieldStarts.empty());
   for (const Feature& feature : dictionary.features) {
     FUZZ_CHECK(feature.category == CATEGORY_NONE);
+    FUZZ_CHECK(feature.entryArray == 0);
     FUZZ_CHECK(feature.firstField == nextField);
     if (feature.fieldCount == 0) continue;
     nextField = feature.firstField + uint64_t{feature.fieldCount} + 1;

@@ -281,14 +281,18 @@ void skipLine(DictionaryReader& reader) {
 
 // Splits the text the dictionary now holds into header cells and Features,
 // a long text in parts on several threads. A Feature finds its fields by a
-// 32-bit entry index: a text with more field entries than that reaches
-// (a file of some 3 GB of short, empty fields) cannot be held, and fails
-// like a file that cannot be read, the dictionary left empty.
+// 32-bit entry index: an entry array longer than that reaches (a file of
+// some 3 GB of short, empty fields) cannot be held, and fails like a file
+// that cannot be read, the dictionary left empty.
 static int splitText(Dictionary& dictionary, char separator, char quote, char marker) {
   reserveRows(dictionary, dictionary.text.size());
   readInParts(dictionary, separator, quote, marker,
               partStarts(dictionary.text, loadConcurrency()));
-  if (dictionary.fieldStarts.size() > std::numeric_limits<uint32_t>::max()) {
+  constexpr size_t kMostEntries = std::numeric_limits<uint32_t>::max();
+  bool indexable = dictionary.fieldStarts.size() <= kMostEntries;
+  for (const std::vector<uint32_t>& entries : dictionary.laterFieldStarts)
+    indexable = indexable && entries.size() <= kMostEntries;
+  if (!indexable) {
     clearFileContent(dictionary);
     return kLoadFailure;
   }

@@ -44,6 +44,7 @@ void clearFileContent(Dictionary& dictionary) {
   dictionary.textStorage.reset();
   dictionary.header.clear();
   dictionary.fieldStarts.clear();
+  dictionary.laterFieldStarts.clear();
   dictionary.features.clear();
   dictionary.fieldsMayHoldLineFeeds = true;
   dictionary.roleColumns = Dictionary::makeNoColumns();

@@ -61,8 +61,8 @@ struct HeaderCell {
 };
 
 // One data line. Its fields are described by `fieldCount` + 1 consecutive
-// entries of the dictionary's `fieldStarts`, from `firstField` on (none
-// when it has no field); field i is in column i.
+// entries of one of the dictionary's entry arrays, from `firstField` on
+// (none when it has no field); field i is in column i.
 struct Feature {
   FeatureCategory category = CATEGORY_NONE;
   uint32_t firstField = 0;
@@ -71,6 +71,9 @@ struct Feature {
   // character, so its text is its value as it stands. The reader knows it
   // for every field it takes; a clear bit only means "look".
   uint32_t plainFields = 0;
+  // The array holding the entries: 0 for the dictionary's `fieldStarts`,
+  // k for laterFieldStarts[k - 1].
+  uint32_t entryArray = 0;
 };
 
 // Fields past this many have no plain bit.
@@ -98,12 +101,17 @@ struct Dictionary {
   // before that one starts, so 4 bytes per field are enough: a Feature's
   // fields are the start of each, then one entry more, one past its last
   // field's end plus one (where a further field would start). Field i is
-  // the text from fieldStarts[firstField + i] up to one character before
-  // fieldStarts[firstField + i + 1].
+  // the text from entries[firstField + i] up to one character before
+  // entries[firstField + i + 1], in the Feature's entry array.
+  //
+  // Features read on the calling thread keep their entries in `fieldStarts`;
+  // those of a part of the text read on a thread of its own stay in the
+  // array that thread filled, one of `laterFieldStarts`, never copied.
   std::unique_ptr<char[]> textStorage;
   std::string_view text;
   std::vector<HeaderCell> header;
   std::vector<uint32_t> fieldStarts;
+  std::vector<std::vector<uint32_t>> laterFieldStarts;
   std::vector<Feature> features;
 
   // Whether a field may hold a LF: one inside quotes, or where brackets join
@@ -173,10 +181,17 @@ inline std::string_view cellText(const Dictionary& d, FieldCell cell) {
   return d.text.substr(cell.start, cell.length);
 }
 
+// The field entries of a feature that has fields: fieldCount + 1 of them.
+inline const uint32_t* featureEntries(const Dictionary& d, const Feature& f) {
+  const std::vector<uint32_t>& entries =
+      f.entryArray == 0 ? d.fieldStarts : d.laterFieldStarts[f.entryArray - 1u];
+  return entries.data() + f.firstField;
+}
+
 // The raw text of field `column` of a feature that has it. Its entries lie
 // inside the text, so no bounds are checked.
 inline std::string_view fieldEntryText(const Dictionary& d, const Feature& f, uint32_t column) {
-  const uint32_t* bounds = d.fieldStarts.data() + f.firstField + column;
+  const uint32_t* bounds = featureEntries(d, f) + column;
   return std::string_view(d.text.data() + bounds[0], bounds[1] - 1 - bounds[0]);
 }
 
@@ -185,7 +200,7 @@ inline std::string_view fieldEntryText(const Dictionary& d, const Feature& f, ui
 // between fields holds only their separators, has one.
 inline bool featureMayHoldLineFeeds(const Dictionary& d, const Feature& f) {
   if (!d.fieldsMayHoldLineFeeds || f.fieldCount == 0) return false;
-  const uint32_t* bounds = d.fieldStarts.data() + f.firstField;
+  const uint32_t* bounds = featureEntries(d, f);
   const uint32_t end = bounds[f.fieldCount] - 1;
   return d.text.substr(bounds[0], end - bounds[0]).find('\n') != std::string_view::npos;
 }

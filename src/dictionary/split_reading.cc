@@ -72,18 +72,19 @@ void readPart(Part& part, std::string_view text, char separator, char quote, cha
   }
 }
 
-// Appends a part's rows after the dictionary's and frees them: its Features'
-// field entries move up by the entries already there, and its header cells
-// get their roles, and unknown names their warnings, now, in file order.
+// Appends a part's rows after the dictionary's and frees what is left of
+// them: its field entries become an entry array of the dictionary's as they
+// are (copying them cost the calling thread more than any other step of
+// joining), its Features point there, and its header cells get their roles,
+// and unknown names their warnings, now, in file order.
 void appendPart(Dictionary& dictionary, Dictionary& part) {
-  const uint32_t shift = static_cast<uint32_t>(dictionary.fieldStarts.size());
-  dictionary.fieldStarts.insert(dictionary.fieldStarts.end(), part.fieldStarts.begin(),
-                                part.fieldStarts.end());
+  dictionary.laterFieldStarts.push_back(std::move(part.fieldStarts));
+  const auto entryArray = static_cast<uint32_t>(dictionary.laterFieldStarts.size());
   const size_t firstNew = dictionary.features.size();
   dictionary.features.insert(dictionary.features.end(), part.features.begin(),
                              part.features.end());
   for (size_t i = firstNew; i < dictionary.features.size(); ++i)
-    dictionary.features[i].firstField += shift;
+    dictionary.features[i].entryArray = entryArray;
   for (const HeaderCell& cell : part.header)
     appendHeaderCell(dictionary, {cell.name, classifyFieldName(cellText(dictionary, cell.name))});
   part = Dictionary{};

@@ -141,16 +141,16 @@ constexpr size_t kTextLinesAhead = 4;
 // Start fetching the field starts, or the text, of a feature.
 static void prefetchFeatureCells(const Dictionary& dictionary, const Feature& feature) {
   if (feature.fieldCount == 0) return;
-  const char* first =
-      reinterpret_cast<const char*>(dictionary.fieldStarts.data() + feature.firstField);
+  const char* first = reinterpret_cast<const char*>(featureEntries(dictionary, feature));
   const size_t bytes = (feature.fieldCount + 1) * sizeof(uint32_t);
   for (size_t offset = 0; offset < bytes; offset += kCacheLine) prefetchMemory(first + offset);
 }
 
 static void prefetchFeatureText(const Dictionary& dictionary, const Feature& feature) {
   if (feature.fieldCount == 0) return;
-  const size_t start = dictionary.fieldStarts[feature.firstField];
-  const size_t lastFieldEnd = dictionary.fieldStarts[feature.firstField + feature.fieldCount] - 1;
+  const uint32_t* entries = featureEntries(dictionary, feature);
+  const size_t start = entries[0];
+  const size_t lastFieldEnd = entries[feature.fieldCount] - 1;
   const size_t end = std::min<size_t>(lastFieldEnd, start + kTextLinesAhead * kCacheLine);
   for (size_t offset = start; offset < end; offset += kCacheLine)
     prefetchMemory(dictionary.text.data() + offset);

@@ -22,8 +22,8 @@ using testing::ScratchFolder;
 struct ReadResult {
   std::vector<std::tuple<uint32_t, uint32_t, FieldRole>> header;
   std::array<int32_t, ROLE_UNKNOWN + 1> roleColumns{};
-  std::vector<uint32_t> fieldStarts;
-  std::vector<std::tuple<FeatureCategory, uint32_t, uint32_t>> features;
+  // Per Feature: its category and its field entries, wherever they lie.
+  std::vector<std::tuple<FeatureCategory, std::vector<uint32_t>>> features;
   bool fieldsMayHoldLineFeeds = true;
   std::string printed;
 
@@ -34,8 +34,12 @@ ReadResult resultOf(const Dictionary& d, std::string printed) {
   ReadResult result;
   for (const HeaderCell& cell : d.header) result.header.emplace_back(cell.name.start, cell.name.length, cell.role);
   result.roleColumns = d.roleColumns;
-  result.fieldStarts = d.fieldStarts;
-  for (const Feature& f : d.features) result.features.emplace_back(f.category, f.firstField, f.fieldCount);
+  for (const Feature& f : d.features) {
+    const uint32_t* entries = f.fieldCount == 0 ? nullptr : featureEntries(d, f);
+    result.features.emplace_back(
+        f.category, entries ? std::vector<uint32_t>(entries, entries + f.fieldCount + 1)
+                            : std::vector<uint32_t>{});
+  }
   result.fieldsMayHoldLineFeeds = d.fieldsMayHoldLineFeeds;
   result.printed = std::move(printed);
   return result;
@@ -137,19 +141,28 @@ TEST_P(SplitReadingTexts, LoadingInAnyPartCountReadsAsOnePart) {
 INSTANTIATE_TEST_SUITE_P(Texts, SplitReadingTexts, ::testing::ValuesIn(kTexts),
                          [](const ::testing::TestParamInfo<TextCase>& param) { return std::string(param.param.title); });
 
-// The joined rows are those of one reading: the Features' first field
-// entries move up by the entries before the part, a Feature without fields
-// included, and header cells of later parts join in file order with their
-// roles and warnings.
+// The joined rows are those of one reading: each kept part's field
+// entries stay in an array of their own, which its Features point to, a
+// Feature without fields included, and header cells of later parts join in
+// file order with their roles and warnings.
 TEST(SplitReading, JoinedRowsKeepTheirOrderAndOffsets) {
   const TextCase c{"", "NAME,LEVEL\na,b\n\n# BOGUS,KEY-IN\nc\n"};
+  Dictionary d;
+  d.text = c.text;
+  ::testing::internal::CaptureStdout();
+  readInParts(d, c.separator, c.quote, c.marker, {15, 16});
+  EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Ignore unknown field: 'BOGUS'\n");
+  EXPECT_EQ(d.fieldStarts, (std::vector<uint32_t>{11, 13, 15}));
+  EXPECT_EQ(d.laterFieldStarts,
+            (std::vector<std::vector<uint32_t>>{{}, {31, 33}}));
+  ASSERT_EQ(d.features.size(), 4u);
+  const uint32_t entryArrays[] = {0, 1, 2, 2};  // the blank line's Feature, then the last part
+  const uint32_t firstFields[] = {0, 0, 0, 2};  // after the last line end
+  for (size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(d.features[i].entryArray, entryArrays[i]) << i;
+    EXPECT_EQ(d.features[i].firstField, firstFields[i]) << i;
+  }
   const ReadResult split = readAt(c, {15, 16});
-  EXPECT_EQ(split.fieldStarts, (std::vector<uint32_t>{11, 13, 15, 31, 33}));
-  ASSERT_EQ(split.features.size(), 4u);
-  EXPECT_EQ(std::get<1>(split.features[1]), 3u);  // the blank line's Feature
-  EXPECT_EQ(std::get<1>(split.features[2]), 3u);
-  EXPECT_EQ(std::get<1>(split.features[3]), 5u);  // after the last line end
-  EXPECT_EQ(split.printed, "Ignore unknown field: 'BOGUS'\n");
   EXPECT_EQ(split.roleColumns[ROLE_KEY_IN], 3);
   EXPECT_EQ(split, readAt(c, {}));
 }
