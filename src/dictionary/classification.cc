@@ -1,6 +1,7 @@
 #include "dictionary/classification.h"
 
 #include <algorithm>
+#include <bit>
 #include <exception>
 #include <string_view>
 #include <system_error>
@@ -102,7 +103,10 @@ using PassCounts = std::array<int, kPassCount>;
 // Classifies the features from `first` up to `end`, counting per pass.
 void classifyRange(Dictionary& dictionary, const std::array<PreparedRule, kPassCount>& rules,
                    size_t first, size_t end, PassCounts& counts) {
-  counts.fill(0);
+  // How many features matched each set of passes. Counting sets rather
+  // than passes, and taking the category from the last pass matched, spares
+  // a branch per pass and feature that mixed dictionaries make unpredictable.
+  std::array<int, size_t{1} << kPassCount> featuresWithPasses{};
   // Which passes a field matches depends on its raw text alone, and real
   // dictionaries repeat a few element-type texts over thousands of lines:
   // each distinct text is read once. The memory is bounded: past the limit,
@@ -121,12 +125,14 @@ void classifyRange(Dictionary& dictionary, const std::array<PreparedRule, kPassC
         if (ruleMatches(reading, rules[pass])) passes |= static_cast<uint8_t>(1u << pass);
       if (passesOfText.size() < kRememberedTexts) passesOfText.emplace(raw, passes);
     }
-    for (size_t pass = 0; pass < kPassCount; ++pass) {
-      if (!(passes & (1u << pass))) continue;
-      feature.category = rules[pass].category;  // a later pass overrides an earlier one
-      ++counts[pass];
-    }
+    ++featuresWithPasses[passes];
+    // A later pass overrides an earlier one.
+    if (passes != 0) feature.category = rules[static_cast<size_t>(std::bit_width(passes)) - 1].category;
   });
+  counts.fill(0);
+  for (size_t passes = 1; passes < featuresWithPasses.size(); ++passes)
+    for (size_t pass = 0; pass < kPassCount; ++pass)
+      if (passes >> pass & 1) counts[pass] += featuresWithPasses[passes];
 }
 
 }  // namespace
