@@ -22,7 +22,11 @@ struct OutputStream {
   bool failed = false;
 
   OutputStream() = default;
-  explicit OutputStream(std::FILE* f) : file(f) {}
+  // The stream gathers its text itself and hands the file large blocks: the
+  // file's own buffer would only split them, a small write before each.
+  explicit OutputStream(std::FILE* f) : file(f) {
+    if (file) std::setvbuf(file, nullptr, _IONBF, 0);
+  }
   OutputStream(const OutputStream&) = delete;
   OutputStream& operator=(const OutputStream&) = delete;
   ~OutputStream();
