@@ -17,7 +17,7 @@ namespace {
 
 constexpr int kMostThreads = 8;
 // Blocks may be ready well ahead of the one the report needs next, so that
-// the workers go on while the calling thread waits for the file.
+// the other workers go on while one hands blocks to the file.
 constexpr size_t kFewestSlots = 16;
 constexpr size_t kMostSlots = std::max<size_t>(kFewestSlots, 2 * kMostThreads);
 
@@ -61,9 +61,11 @@ void moveLibraries(LibraryQueue& from, LibraryQueue& to) {
   from.entries.clear();
 }
 
-// Workers take blocks in order; block i is written in slot i % slots, which
-// is free once block i - slots is in the report. The calling thread puts
-// the blocks into the report in order as they become ready.
+// Workers, the calling thread among them, take blocks in order; block i is
+// written in slot i % slots, which is free once block i - slots is in the
+// report. Whichever worker finds the next block for the report ready puts
+// it there, and every ready block after it, while the others go on making
+// blocks: no thread waits on each block only to hand it to the file.
 class Pipeline {
  public:
   Pipeline(TableWriter& writer, size_t blockCount, const BlockMaker& writeBlock, size_t threads)
@@ -73,48 +75,38 @@ class Pipeline {
       slots_.push_back(std::make_unique<Slot>(writer.settings));
   }
 
-  // False when no worker could be started.
-  bool start(size_t threads) {
-    for (size_t i = 0; i < threads; ++i) {
+  // Starts up to `helpers` workers besides the calling thread.
+  void start(size_t helpers) {
+    for (size_t i = 0; i < helpers; ++i) {
       try {
-        workers_.emplace_back([this] { work(); });
+        helpers_.emplace_back([this] { work(); });
       } catch (const std::system_error&) {
         break;  // as many as the system gives
       }
     }
-    return !workers_.empty();
   }
 
-  void collect() {
-    for (size_t block = 0; block < blockCount_; ++block) {
-      Slot& slot = *slots_[block % slots_.size()];
-      {
-        std::unique_lock lock(mutex_);
-        changed_.wait(lock, [&] { return slot.ready || stopped_; });
-        if (stopped_) break;
-      }
-      putConverted(writer_.out, bufferedText(slot.text));
-      discardText(slot.text);
-      moveLibraries(slot.writer.libraries, writer_.libraries);
-      {
-        std::lock_guard lock(mutex_);
-        slot.ready = false;
-        ++committed_;
-      }
-      changed_.notify_all();
-    }
-  }
-
-  // Waits for the workers; a failure of one (out of memory) goes on in the
-  // calling thread.
+  // Works on the calling thread until every block is in the report, then
+  // waits for the helpers; a failure of any (out of memory) goes on here.
   void finish() {
-    stopWorkers();
+    work();
+    for (std::thread& helper : helpers_) helper.join();
     if (failure_) std::rethrow_exception(failure_);
   }
 
-  ~Pipeline() { stopWorkers(); }
+  ~Pipeline() {
+    {
+      std::lock_guard lock(mutex_);
+      stopped_ = true;
+    }
+    changed_.notify_all();
+    for (std::thread& helper : helpers_)
+      if (helper.joinable()) helper.join();
+  }
 
  private:
+  Slot& slotOf(size_t block) { return *slots_[block % slots_.size()]; }
+
   void work() {
     for (;;) {
       size_t block;
@@ -126,9 +118,15 @@ class Pipeline {
         if (stopped_ || next_ >= blockCount_) return;
         block = next_++;
       }
-      Slot& slot = *slots_[block % slots_.size()];
       try {
-        writeBlock_(slot.writer, block);
+        writeBlock_(slotOf(block).writer, block);
+        {
+          std::lock_guard lock(mutex_);
+          slotOf(block).ready = true;
+          if (committing_) continue;  // the committing worker takes it in turn
+          committing_ = true;
+        }
+        commitReadyBlocks();
       } catch (...) {
         std::lock_guard lock(mutex_);
         failure_ = std::current_exception();
@@ -136,33 +134,44 @@ class Pipeline {
         changed_.notify_all();
         return;
       }
-      {
-        std::lock_guard lock(mutex_);
-        slot.ready = true;
-      }
-      changed_.notify_all();
     }
   }
 
-  void stopWorkers() {
-    {
-      std::lock_guard lock(mutex_);
-      stopped_ = true;
+  // Puts the ready blocks into the report in order, up to the first that is
+  // not ready; only one worker at a time does.
+  void commitReadyBlocks() {
+    for (;;) {
+      Slot* slot;
+      {
+        std::lock_guard lock(mutex_);
+        slot = &slotOf(committed_);
+        if (committed_ >= blockCount_ || !slot->ready) {
+          committing_ = false;
+          return;
+        }
+      }
+      putConverted(writer_.out, bufferedText(slot->text));
+      discardText(slot->text);
+      moveLibraries(slot->writer.libraries, writer_.libraries);
+      {
+        std::lock_guard lock(mutex_);
+        slot->ready = false;
+        ++committed_;
+      }
+      changed_.notify_all();
     }
-    changed_.notify_all();
-    for (std::thread& worker : workers_)
-      if (worker.joinable()) worker.join();
   }
 
   TableWriter& writer_;
   const size_t blockCount_;
   const BlockMaker& writeBlock_;
   std::vector<std::unique_ptr<Slot>> slots_;
-  std::vector<std::thread> workers_;
+  std::vector<std::thread> helpers_;
   std::mutex mutex_;
   std::condition_variable changed_;
   size_t next_ = 0;
   size_t committed_ = 0;
+  bool committing_ = false;
   bool stopped_ = false;
   std::exception_ptr failure_;
 };
@@ -187,11 +196,9 @@ void writeBlocksInOrder(TableWriter& writer, size_t blockCount, const BlockMaker
       std::min(blockCount, static_cast<size_t>(blockConcurrency().threads));
   if (threads > 1) {
     Pipeline pipeline(writer, blockCount, writeBlock, threads);
-    if (pipeline.start(threads)) {
-      pipeline.collect();
-      pipeline.finish();
-      return;
-    }
+    pipeline.start(threads - 1);
+    pipeline.finish();
+    return;
   }
   for (size_t block = 0; block < blockCount; ++block) writeBlock(writer, block);
 }

@@ -10,8 +10,9 @@
 
 namespace plotwarden {
 
-// How many threads write blocks at most, and how many features make a
-// block. One thread writes everything straight into the report.
+// How many threads write blocks at most, the calling thread among them,
+// and how many features make a block. One thread writes everything
+// straight into the report.
 struct BlockConcurrency {
   int threads = 1;
   int featuresPerBlock = 256;
