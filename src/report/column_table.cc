@@ -141,12 +141,20 @@ static std::span<const int> featuresOf(const Dictionary& dictionary, unsigned ca
 constexpr size_t kCacheLine = 64;
 constexpr size_t kTextLinesAhead = 4;
 
+// Starts fetching every cache line that holds one of the `bytes` bytes at
+// `first`: one every line's length, and the last byte's line, which a text
+// that does not start a line reaches into.
+static void prefetchBytes(const char* first, size_t bytes) {
+  if (bytes == 0) return;
+  for (size_t offset = 0; offset < bytes; offset += kCacheLine) prefetchMemory(first + offset);
+  prefetchMemory(first + bytes - 1);
+}
+
 // Start fetching the field starts, or the text, of a feature.
 static void prefetchFeatureCells(const Dictionary& dictionary, const Feature& feature) {
   if (feature.fieldCount == 0) return;
-  const char* first = reinterpret_cast<const char*>(featureEntries(dictionary, feature));
-  const size_t bytes = (feature.fieldCount + 1) * sizeof(uint32_t);
-  for (size_t offset = 0; offset < bytes; offset += kCacheLine) prefetchMemory(first + offset);
+  prefetchBytes(reinterpret_cast<const char*>(featureEntries(dictionary, feature)),
+                (feature.fieldCount + 1) * sizeof(uint32_t));
 }
 
 static void prefetchFeatureText(const Dictionary& dictionary, const Feature& feature) {
@@ -155,8 +163,7 @@ static void prefetchFeatureText(const Dictionary& dictionary, const Feature& fea
   const size_t start = entries[0];
   const size_t lastFieldEnd = entries[feature.fieldCount] - 1;
   const size_t end = std::min<size_t>(lastFieldEnd, start + kTextLinesAhead * kCacheLine);
-  for (size_t offset = start; offset < end; offset += kCacheLine)
-    prefetchMemory(dictionary.text.data() + offset);
+  prefetchBytes(dictionary.text.data() + start, end - start);
 }
 
 // Writes `features`, which lie scattered over the dictionary's cells and
