@@ -164,11 +164,12 @@ inline void appendFieldEntries(std::vector<uint32_t>& starts, uint32_t fieldsBef
   starts.push_back(field.start + field.length + 1);
 }
 
-// Appends a field to the newest Feature (its plain bit left clear). Only
-// the newest Feature grows, so each Feature's fields stay consecutive in
-// `fieldStarts`.
+// Appends a field to the newest Feature (its plain bit left clear), one
+// made by appendFeature, whose entries are in `fieldStarts`. Only the newest
+// Feature grows, so each Feature's fields stay consecutive there.
 inline void appendFeatureField(Dictionary& dictionary, FieldCell field) {
   Feature& feature = dictionary.features.back();
+  assert(feature.entryArray == 0);
   appendFieldEntries(dictionary.fieldStarts, feature.fieldCount, field);
   ++feature.fieldCount;
 }
