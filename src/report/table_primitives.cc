@@ -51,6 +51,8 @@ void writeDataRow(OutputStream& out, const ColumnSet& set) {
   closeRow(row);
 }
 
-void closeTable(OutputStream& out) { put(out, "</TABLE>\n"); }
+// Written with its line end already CR LF: dimension and leader features
+// close four nested tables each, and a LF to find would rewrite the tail.
+void closeTable(OutputStream& out) { putConverted(out, "</TABLE>\r\n"); }
 
 }  // namespace plotwarden
