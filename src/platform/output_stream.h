@@ -62,15 +62,23 @@ inline char* copyText(char* to, std::string_view text) {
   return to + size;
 }
 
+// A piece of report text. A literal's length is its array's, known when
+// this is compiled; measuring it at run time would cost a call per piece.
+template <size_t N>
+constexpr std::string_view textPiece(const char (&literal)[N]) {
+  return std::string_view(literal, N - 1);
+}
+constexpr std::string_view textPiece(std::string_view text) { return text; }
+
 // Appends texts as they are, without looking at line ends: room for all of
 // them is made at once, then each is copied (a literal's length is known
 // when this is compiled, so its copy takes no call).
 template <typename... Texts>
 void appendText(OutputStream& out, const Texts&... texts) {
-  const size_t total = (std::string_view(texts).size() + ...);
+  const size_t total = (textPiece(texts).size() + ...);
   if (out.storage.size() - out.used < total) growStorage(out, total);
   char* to = out.storage.data() + out.used;
-  ((to = copyText(to, std::string_view(texts))), ...);
+  ((to = copyText(to, textPiece(texts))), ...);
   out.used += total;
 }
 
