@@ -22,6 +22,25 @@ namespace {
 // cannot be read.
 constexpr uintmax_t kLargestHeldFile = std::numeric_limits<uint32_t>::max() - 1;
 
+// The next bracket at or after `position`, found afresh. Out of line, and
+// taking and giving values only: the memo stays in the caller's registers.
+[[gnu::noinline]] NextBracket nextBracketFrom(const char* chars, uint32_t size, uint32_t position) {
+  const auto found = static_cast<uint32_t>(findEither(chars, position, size, '[', ']'));
+  return {position, found, chars[found] == ']'};
+}
+
+// The comma that ends a field joined by brackets at the comma at `comma`,
+// whose next bracket, the ']' at `bracket`, comes before any '['; `comma`
+// itself when no comma follows that ']'.
+[[gnu::noinline]] uint32_t joinedFieldEnd(DictionaryReader& reader, uint32_t comma,
+                                         uint32_t bracket) {
+  const std::string_view text = reader.text;
+  const size_t after = findFrom(reader.nextComma, text, bracket);
+  if (after == text.size()) return comma;
+  if (std::memchr(text.data() + comma, '\n', after - comma)) reader.lineFeedInField = true;
+  return static_cast<uint32_t>(after);
+}
+
 // With a comma separator a comma inside [..] does not split a field. The
 // comma is taken to be inside brackets when a ']' follows it before any '['
 // does, in the whole rest of the text (line ends and quotes do not stop the
@@ -29,14 +48,12 @@ constexpr uintmax_t kLargestHeldFile = std::numeric_limits<uint32_t>::max() - 1;
 // ']'. The field then runs unexamined up to the first comma after that ']',
 // which ends it; with no such comma the comma splits as usual.
 // Returns the position of the comma that ends the field.
-inline uint32_t commaEndingField(DictionaryReader& reader, uint32_t comma) {
-  const std::string_view text = reader.text;
-  const size_t bracket = findFrom(reader.nextBracket, text, comma);
-  if (bracket == text.size() || text[bracket] == '[') return comma;
-  const size_t after = findFrom(reader.nextComma, text, bracket);
-  if (after == text.size()) return comma;
-  if (std::memchr(text.data() + comma, '\n', after - comma)) reader.lineFeedInField = true;
-  return static_cast<uint32_t>(after);
+inline uint32_t commaEndingField(DictionaryReader& reader, NextBracket& bracket, const char* chars,
+                                 uint32_t size, uint32_t comma) {
+  if (comma < bracket.from || comma > bracket.found)
+    bracket = nextBracketFrom(chars, size, comma);
+  if (!bracket.closes) return comma;
+  return joinedFieldEnd(reader, comma, bracket.found);
 }
 
 // The quoted part of a field, opened just before `position`, keeps its
@@ -87,7 +104,8 @@ struct TakenField {
 // reference would be kept in memory and read back after every field stored.
 template <typename Structure>
 [[gnu::always_inline]] inline TakenField takeField(DictionaryReader& reader,
-                                                   FieldStops<Structure>& stops, uint32_t start) {
+                                                   FieldStops<Structure>& stops,
+                                                   NextBracket& bracket, uint32_t start) {
   const char* chars = stops.chars;
   const char separator = stops.structure.separator;
   const char quote = stops.structure.quote;
@@ -111,7 +129,7 @@ template <typename Structure>
     }
     // A comma joined to the next by brackets may take quotes along.
     if (separator == ',') {
-      const uint32_t end = commaEndingField(reader, position);
+      const uint32_t end = commaEndingField(reader, bracket, chars, stops.size, position);
       if (end != position) plain = false;
       position = end;
     }
@@ -161,8 +179,10 @@ Token nextToken(DictionaryReader& reader) {
     return {TOKEN_END_OF_LINE, {}};
   }
   auto stops = takeStops(reader, givenStructure(reader));
-  const TakenField taken = takeField(reader, stops, start);
+  NextBracket bracket = reader.nextBracket;
+  const TakenField taken = takeField(reader, stops, bracket, start);
   keepStops(reader, stops);
+  reader.nextBracket = bracket;
   reader.cursor = taken.next;
   return {TOKEN_FIELD, {start, taken.end - start}};
 }
@@ -181,6 +201,7 @@ static bool readFeatureFieldsWith(DictionaryReader& reader, Structure structure)
   uint32_t count = feature.fieldCount;
   uint32_t plainFields = feature.plainFields;
   auto stops = takeStops(reader, structure);
+  NextBracket bracket = reader.nextBracket;
   // The bit of the next field's plain mark; it leaves the word after the
   // last field that has one.
   uint32_t plainBit = count < kFieldsWithPlainBit ? uint32_t{1} << count : 0;
@@ -199,7 +220,7 @@ static bool readFeatureFieldsWith(DictionaryReader& reader, Structure structure)
         break;
       }
     }
-    const TakenField taken = takeField(reader, stops, start);
+    const TakenField taken = takeField(reader, stops, bracket, start);
     cursor = taken.next;
     appendFieldEntries(starts, count, {start, taken.end - start});
     if (taken.plain) plainFields |= plainBit;
@@ -210,6 +231,7 @@ static bool readFeatureFieldsWith(DictionaryReader& reader, Structure structure)
   feature.plainFields = plainFields;
   reader.cursor = cursor;
   keepStops(reader, stops);
+  reader.nextBracket = bracket;
   return more;
 }
 
@@ -227,15 +249,17 @@ bool readFields(DictionaryReader& reader, FieldDestination destination) {
   const char* chars = reader.text.data();
   uint32_t cursor = reader.cursor;
   auto stops = takeStops(reader, givenStructure(reader));
+  NextBracket bracket = reader.nextBracket;
   for (;;) {
     const uint32_t start = cursor;
     if (chars[start] == '\0') break;
     if (const uint32_t lineEnd = lineEndLength(chars, start)) {
       reader.cursor = start + lineEnd;
       keepStops(reader, stops);
+      reader.nextBracket = bracket;
       return true;
     }
-    const TakenField taken = takeField(reader, stops, start);
+    const TakenField taken = takeField(reader, stops, bracket, start);
     cursor = taken.next;
     const FieldCell field{start, taken.end - start};
     if (reader.namesRoles)
@@ -246,6 +270,7 @@ bool readFields(DictionaryReader& reader, FieldDestination destination) {
   }
   reader.cursor = cursor;
   keepStops(reader, stops);
+  reader.nextBracket = bracket;
   return false;
 }
 

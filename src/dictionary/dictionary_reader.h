@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,16 @@ int loadDictionary(Dictionary& dictionary, char separator, char quote, char mark
 int loadDictionaryText(Dictionary& dictionary, std::string_view bytes, char separator, char quote,
                        char marker);
 
+// The first '[' or ']' at or after `from` in a text: at `found` (the text's
+// size when there is none), a ']' when `closes`. A reader keeps it in a
+// local of its loop, so that the test at every comma is two comparisons
+// of registers and a flag.
+struct NextBracket {
+  uint32_t from = std::numeric_limits<uint32_t>::max();
+  uint32_t found = 0;
+  bool closes = false;
+};
+
 // Where one load stands in a dictionary's text. The text holds no zero byte
 // (a load cuts it at the first one), so the zero byte after its last
 // character is its terminator.
@@ -42,7 +53,7 @@ struct DictionaryReader {
   uint32_t cursor = 0;
   // Bracket-rule searches, remembered so that no comma rescans the text:
   // the next '[' or ']', and the next comma after a ']'.
-  ForwardSearch nextBracket{'[', ']'};
+  NextBracket nextBracket{};
   ForwardSearch nextComma{',', ','};
   // The field stops of the 64 characters from stopBase on (see FieldStops),
   // kept from line to line.
