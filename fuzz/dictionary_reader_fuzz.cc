@@ -169,7 +169,7 @@ void checkSplitReadingAgrees(const Dictionary& whole, const std::string& bytes, 
     FUZZ_CHECK(a.plainFields == b.plainFields);
     FUZZ_CHECK(a.entryArray <= split.laterFieldStarts.size());
     if (a.fieldCount == 0) continue;
-    const std::vector<uint32_t>& entries =
+    const FieldEntries& entries =
         a.entryArray == 0 ? split.fieldStarts : split.laterFieldStarts[a.entryArray - 1];
     FUZZ_CHECK(a.firstField + uint64_t{a.fieldCount} + 1 <= entries.size());
     const uint32_t* splitEntries = featureEntries(split, a);

@@ -187,24 +187,42 @@ Token nextToken(DictionaryReader& reader) {
   return {TOKEN_FIELD, {start, taken.end - start}};
 }
 
+// Makes room for `more` entries after the first `used` of `starts`, and
+// gives the new end of the room.
+[[gnu::noinline]] static uint32_t* makeRoom(FieldEntries& starts, size_t used, size_t more) {
+  starts.count = used;
+  starts.reserve(std::max(2 * starts.capacity, used + more));
+  return starts.storage.get() + starts.capacity;
+}
+
 // readFields for the newest Feature, made for the structuring characters
-// of `structure`. Its field count and plain bits are kept here and stored
-// once the line ends: kept in the Feature, they would be read back and
-// written again at every field.
+// of `structure`. Its plain bits are kept here and stored once the line
+// ends, and its entries are appended through a bare pointer: kept in the
+// Feature and the entry array, they would be read back and written again
+// at every field.
 template <typename Structure>
 static bool readFeatureFieldsWith(DictionaryReader& reader, Structure structure) {
   Dictionary& dictionary = reader.dictionary;
-  std::vector<uint32_t>& starts = dictionary.fieldStarts;
+  FieldEntries& starts = dictionary.fieldStarts;
   Feature& feature = dictionary.features.back();
   const char* chars = reader.text.data();
   uint32_t cursor = reader.cursor;
-  uint32_t count = feature.fieldCount;
   uint32_t plainFields = feature.plainFields;
   auto stops = takeStops(reader, structure);
   NextBracket bracket = reader.nextBracket;
+  uint32_t* room = starts.storage.get() + starts.capacity;
+  if (static_cast<size_t>(room - (starts.storage.get() + starts.count)) < 2)
+    room = makeRoom(starts, starts.count, 2);
+  uint32_t* entries = starts.storage.get() + starts.count;
+  // The Feature's first entry: its fields so far have theirs and the closing one.
+  uint32_t* first = entries - (feature.fieldCount == 0 ? 0 : feature.fieldCount + 1);
+  // A field ends one character before the next starts, so each field adds
+  // one entry, where a next field would start; the first field's start is
+  // written now, and taken back should the line have no field.
+  if (feature.fieldCount == 0) *entries++ = cursor;
   // The bit of the next field's plain mark; it leaves the word after the
   // last field that has one.
-  uint32_t plainBit = count < kFieldsWithPlainBit ? uint32_t{1} << count : 0;
+  uint32_t plainBit = feature.fieldCount < kFieldsWithPlainBit ? uint32_t{1} << feature.fieldCount : 0;
   bool more = true;
   for (;;) {
     const uint32_t start = cursor;
@@ -222,12 +240,22 @@ static bool readFeatureFieldsWith(DictionaryReader& reader, Structure structure)
     }
     const TakenField taken = takeField(reader, stops, bracket, start);
     cursor = taken.next;
-    appendFieldEntries(starts, count, {start, taken.end - start});
+    if (entries == room) {
+      const uint32_t* base = starts.storage.get();
+      const auto used = static_cast<size_t>(entries - base);
+      const auto firstAt = static_cast<size_t>(first - base);
+      room = makeRoom(starts, used, 1);
+      entries = starts.storage.get() + used;
+      first = starts.storage.get() + firstAt;
+    }
+    *entries++ = taken.end + 1;
     if (taken.plain) plainFields |= plainBit;
     plainBit <<= 1;
-    ++count;
   }
-  feature.fieldCount = count;
+  const auto fields = static_cast<uint32_t>(entries - first);
+  if (fields == 1) --entries;  // only the first field's start: no field
+  starts.count = static_cast<size_t>(entries - starts.storage.get());
+  feature.fieldCount = fields > 1 ? fields - 1 : 0;
   feature.plainFields = plainFields;
   reader.cursor = cursor;
   keepStops(reader, stops);
@@ -315,7 +343,7 @@ static int splitText(Dictionary& dictionary, char separator, char quote, char ma
               partStarts(dictionary.text, loadConcurrency()));
   constexpr size_t kMostEntries = std::numeric_limits<uint32_t>::max();
   bool indexable = dictionary.fieldStarts.size() <= kMostEntries;
-  for (const std::vector<uint32_t>& entries : dictionary.laterFieldStarts)
+  for (const FieldEntries& entries : dictionary.laterFieldStarts)
     indexable = indexable && entries.size() <= kMostEntries;
   if (!indexable) {
     clearFileContent(dictionary);

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace plotwarden {
@@ -79,6 +80,41 @@ struct Feature {
 // Fields past this many have no plain bit.
 constexpr uint32_t kFieldsWithPlainBit = 32;
 
+// An array of field entries: a minimal vector of 32-bit values whose growth
+// copies what it holds and leaves the room it adds as it is, never cleared.
+// The reader appends through a bare pointer that stays in a register
+// (room, then setEntryCount), writing each entry before anything reads it; a
+// std::vector would have it load and store its end at every field.
+struct FieldEntries {
+  std::unique_ptr<uint32_t[]> storage;
+  size_t count = 0;
+  size_t capacity = 0;
+
+  FieldEntries() = default;
+  // A moved-from array is empty, with no room.
+  FieldEntries(FieldEntries&& other) noexcept { *this = std::move(other); }
+  FieldEntries& operator=(FieldEntries&& other) noexcept {
+    storage = std::move(other.storage);
+    count = std::exchange(other.count, 0);
+    capacity = std::exchange(other.capacity, 0);
+    return *this;
+  }
+
+  size_t size() const { return count; }
+  bool empty() const { return count == 0; }
+  const uint32_t* data() const { return storage.get(); }
+  const uint32_t* begin() const { return storage.get(); }
+  const uint32_t* end() const { return storage.get() + count; }
+  uint32_t operator[](size_t i) const { return storage[i]; }
+  uint32_t back() const { return storage[count - 1]; }
+  void clear() { count = 0; }
+  void reserve(size_t least);
+  void push_back(uint32_t entry) {
+    if (count == capacity) reserve(2 * capacity + 16);
+    storage[count++] = entry;
+  }
+};
+
 struct Dictionary {
   // From the configuration line.
   std::string name;
@@ -110,8 +146,8 @@ struct Dictionary {
   std::unique_ptr<char[]> textStorage;
   std::string_view text;
   std::vector<HeaderCell> header;
-  std::vector<uint32_t> fieldStarts;
-  std::vector<std::vector<uint32_t>> laterFieldStarts;
+  FieldEntries fieldStarts;
+  std::vector<FieldEntries> laterFieldStarts;
   std::vector<Feature> features;
 
   // Whether a field may hold a LF: one inside quotes, or where brackets join
@@ -157,8 +193,7 @@ void appendFeature(Dictionary& dictionary);
 // field after the Feature's first must start one character past the end of
 // the one before it (where a separator ends a field, the next starts after
 // it).
-inline void appendFieldEntries(std::vector<uint32_t>& starts, uint32_t fieldsBefore,
-                               FieldCell field) {
+inline void appendFieldEntries(FieldEntries& starts, uint32_t fieldsBefore, FieldCell field) {
   if (fieldsBefore == 0) starts.push_back(field.start);
   assert(starts.back() == field.start);  // the closing entry of the field before
   starts.push_back(field.start + field.length + 1);
@@ -184,7 +219,7 @@ inline std::string_view cellText(const Dictionary& d, FieldCell cell) {
 
 // The field entries of a feature that has fields: fieldCount + 1 of them.
 inline const uint32_t* featureEntries(const Dictionary& d, const Feature& f) {
-  const std::vector<uint32_t>& entries =
+  const FieldEntries& entries =
       f.entryArray == 0 ? d.fieldStarts : d.laterFieldStarts[f.entryArray - 1u];
   return entries.data() + f.firstField;
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "support/dictionary_builder.h"
 #include "support/scratch_folder.h"
 
 namespace plotwarden {
@@ -343,7 +344,7 @@ TEST(DictionaryReader, FieldsAreViewsIntoTheText) {
   Loaded loaded = loadBytes("NAME\n\"a\",b", ',', '"', '#');
   const Dictionary& d = loaded.dictionary;
   // Each field's start, then one past the last field's end plus one.
-  EXPECT_EQ(d.fieldStarts, (std::vector<uint32_t>{5, 9, 11}));
+  EXPECT_EQ(test_support::entriesOf(d.fieldStarts), (std::vector<uint32_t>{5, 9, 11}));
   EXPECT_EQ(d.header[0].name.start, 0u);
   EXPECT_EQ(d.header[0].name.length, 4u);
 }
@@ -354,7 +355,7 @@ TEST(DictionaryReader, FieldsAreViewsIntoTheText) {
 TEST(DictionaryReader, EachFeatureClosesItsFieldsWithOneEntry) {
   Loaded loaded = loadBytes("N\na,b],,c\n\nx\r\n", ',', '"', '#');
   const Dictionary& d = loaded.dictionary;
-  EXPECT_EQ(d.fieldStarts, (std::vector<uint32_t>{2, 7, 8, 10, 11, 13}));
+  EXPECT_EQ(test_support::entriesOf(d.fieldStarts), (std::vector<uint32_t>{2, 7, 8, 10, 11, 13}));
   ASSERT_EQ(d.features.size(), 4u);
   const uint32_t firstFields[] = {0, 4, 4, 6};
   const uint32_t fieldCounts[] = {3, 0, 1, 0};

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/dictionary_builder.h"
+
 namespace plotwarden {
 namespace {
 
@@ -78,7 +80,7 @@ TEST(DictionaryRecord, FeatureFieldsStayWithTheirFeature) {
   ASSERT_EQ(d.featureCount(), 3);
   // Each field's start, and after a Feature's last field where a next one
   // would start; a Feature without fields takes no entry.
-  EXPECT_EQ(d.fieldStarts, (std::vector<uint32_t>{0, 2, 4, 5, 7}));
+  EXPECT_EQ(test_support::entriesOf(d.fieldStarts), (std::vector<uint32_t>{0, 2, 4, 5, 7}));
   EXPECT_EQ(featureField(d, d.features[0], 0), "a");
   EXPECT_EQ(featureField(d, d.features[0], 1), "b");
   EXPECT_EQ(featureField(d, d.features[0], 2), "");

@@ -12,6 +12,11 @@
 
 namespace plotwarden::test_support {
 
+// An entry array's values, to compare with a list.
+inline std::vector<uint32_t> entriesOf(const FieldEntries& entries) {
+  return std::vector<uint32_t>(entries.begin(), entries.end());
+}
+
 struct Column {
   std::string_view name;
   FieldRole role;
