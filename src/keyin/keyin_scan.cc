@@ -40,7 +40,9 @@ bool splitCleanedValue(std::string_view value, BracketedParts& parts) {
   while (!value.empty() && isBlank(value.back())) value.remove_suffix(1);
   if (value.empty()) return false;
   const size_t open = value.find('[');
-  if (open == std::string_view::npos || value.find(']', open + 1) == std::string_view::npos) {
+  const size_t close =
+      open == std::string_view::npos ? open : value.find(']', open + 1);
+  if (close == std::string_view::npos) {
     parts.main = value;
     return true;
   }
@@ -51,9 +53,11 @@ bool splitCleanedValue(std::string_view value, BracketedParts& parts) {
   parts.main = main;
   // Bracket: after the '[' (and any further '[' right after it) up to the
   // next ']', within 256 characters counted from the '[', so at most 255.
-  std::string_view inside = value.substr(open, 256);
-  while (!inside.empty() && inside.front() == '[') inside.remove_prefix(1);
-  parts.bracket = inside.substr(0, inside.find(']'));
+  // That ']' is the one found above: the run of '[' holds none.
+  const size_t window = std::min(value.size(), open + 256);
+  size_t first = open;
+  while (first < window && value[first] == '[') ++first;
+  parts.bracket = value.substr(first, std::min(close, window) - first);
   parts.hasBracket = true;
   return true;
 }
