@@ -162,6 +162,7 @@ int classifyFeatures(Dictionary& dictionary, const CategoryRule& rule) {
   const PreparedRule prepared = prepare(rule);
   int matches = 0;
   FieldReading reading;
+  dictionary.featuresByCategory.clear();  // the categories change
   forEachClassificationField(dictionary, reading, 0, dictionary.features.size(),
                              [&](Feature& feature, std::string_view raw) {
     readField(reading, raw);
@@ -209,6 +210,7 @@ void classifyInPassOrder(Dictionary& dictionary, std::array<int, kPassCount>& co
   counts.fill(0);
   for (const PassCounts& range : rangeCounts)
     for (size_t pass = 0; pass < kPassCount; ++pass) counts[pass] += range[pass];
+  groupByCategory(dictionary);
 }
 
 }  // namespace plotwarden

@@ -34,12 +34,14 @@ int findElementTypesColumn(const Dictionary& dictionary);
 int findFeatureTypeColumn(const Dictionary& dictionary);
 
 // Runs one pass: sets the category of every feature the rule matches and
-// returns how many it matched.
+// returns how many it matched. The features' grouping by category is
+// forgotten.
 int classifyFeatures(Dictionary& dictionary, const CategoryRule& rule);
 
 // Runs every pass in kPassOrder, with the same outcome as running them one
 // after the other, but reads each feature's field once for all of them;
-// counts[i] is the count of pass i. Ranges of at least `fewestPerThread`
+// counts[i] is the count of pass i, and the features are grouped by their
+// categories (groupByCategory). Ranges of at least `fewestPerThread`
 // features are classified side by side on as many threads as a long text
 // is read with.
 void classifyInPassOrder(Dictionary& dictionary, std::array<int, kPassCount>& counts,

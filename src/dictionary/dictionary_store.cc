@@ -47,6 +47,19 @@ void setText(Dictionary& dictionary, std::string_view text) {
   dictionary.text = std::string_view(dictionary.textStorage.get(), text.size());
 }
 
+void groupByCategory(Dictionary& dictionary) {
+  std::array<uint32_t, CATEGORY_HATCHING + 2>& starts = dictionary.categoryStarts;
+  starts.fill(0);
+  for (const Feature& feature : dictionary.features) ++starts[static_cast<size_t>(feature.category) + 1];
+  for (size_t category = 1; category < starts.size(); ++category) starts[category] += starts[category - 1];
+  std::array<uint32_t, CATEGORY_HATCHING + 2> next = starts;
+  dictionary.featuresByCategory.resize(dictionary.features.size());
+  for (size_t index = 0; index < dictionary.features.size(); ++index) {
+    const auto category = static_cast<size_t>(dictionary.features[index].category);
+    dictionary.featuresByCategory[next[category]++] = static_cast<int>(index);
+  }
+}
+
 void clearFileContent(Dictionary& dictionary) {
   dictionary.text = {};
   dictionary.textStorage.reset();
@@ -54,6 +67,7 @@ void clearFileContent(Dictionary& dictionary) {
   dictionary.fieldStarts.clear();
   dictionary.laterFieldStarts.clear();
   dictionary.features.clear();
+  dictionary.featuresByCategory.clear();
   dictionary.fieldsMayHoldLineFeeds = true;
   dictionary.roleColumns = Dictionary::makeNoColumns();
 }

@@ -156,6 +156,14 @@ struct Dictionary {
   // line ends to turn into CR LF. Dictionaries filled by hand keep it set.
   bool fieldsMayHoldLineFeeds = true;
 
+  // Every feature's index grouped by category, each group in dictionary
+  // order: category c's are those from categoryStarts[c] up to
+  // categoryStarts[c + 1]. Set with the categories by classifyInPassOrder,
+  // so that a section takes its features without a scan of all of them;
+  // empty otherwise (see groupByCategory).
+  std::vector<int> featuresByCategory;
+  std::array<uint32_t, CATEGORY_HATCHING + 2> categoryStarts{};
+
   // Per-category counts, set once by the summary.
   int32_t cellCount = 0;
   int32_t linearCount = 0;
@@ -207,6 +215,15 @@ inline void appendFeatureField(Dictionary& dictionary, FieldCell field) {
   assert(feature.entryArray == 0);
   appendFieldEntries(dictionary.fieldStarts, feature.fieldCount, field);
   ++feature.fieldCount;
+}
+
+// Fills featuresByCategory and categoryStarts from the features' categories.
+void groupByCategory(Dictionary& dictionary);
+
+// Whether featuresByCategory holds every feature, as groupByCategory left it.
+inline bool isGroupedByCategory(const Dictionary& dictionary) {
+  return dictionary.featuresByCategory.size() == dictionary.features.size() &&
+         !dictionary.features.empty();
 }
 
 // Empties what a file gave the dictionary: its text, header and features.

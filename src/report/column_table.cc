@@ -136,6 +136,34 @@ static std::span<const int> featuresOf(const Dictionary& dictionary, unsigned ca
   return std::span<const int>(storage.get(), count);
 }
 
+// The indexes of the features whose category is in `categories`, in
+// dictionary order: the group of a category the dictionary keeps, or the
+// groups of several merged (into `storage`), without a look at every
+// feature; a scan where the dictionary keeps no groups.
+static std::span<const int> sectionMembers(const Dictionary& dictionary, unsigned categories,
+                                           std::unique_ptr<int[]>& storage) {
+  if (!isGroupedByCategory(dictionary)) return featuresOf(dictionary, categories, storage);
+  std::vector<std::span<const int>> groups;
+  size_t total = 0;
+  for (size_t category = 0; category + 1 < dictionary.categoryStarts.size(); ++category) {
+    if ((categories & categoryBit(static_cast<FeatureCategory>(category))) == 0) continue;
+    const uint32_t first = dictionary.categoryStarts[category];
+    const uint32_t end = dictionary.categoryStarts[category + 1];
+    groups.emplace_back(dictionary.featuresByCategory.data() + first, end - first);
+    total += end - first;
+  }
+  if (groups.size() == 1) return groups.front();
+  storage = std::make_unique_for_overwrite<int[]>(total + 1);
+  int* merged = storage.get();
+  size_t used = 0;
+  for (std::span<const int> group : groups) {
+    std::copy(group.begin(), group.end(), merged + used);
+    std::inplace_merge(merged, merged + used, merged + used + group.size());
+    used += group.size();
+  }
+  return std::span<const int>(merged, used);
+}
+
 // Cache lines are 64 bytes on the machines this runs on; a line of a
 // dictionary rarely needs more than a few of them.
 constexpr size_t kCacheLine = 64;
@@ -192,7 +220,7 @@ void writeSection(TableWriter& writer, const Dictionary& dictionary, std::string
   writeHeading(writer, heading);
   // Block i holds the section's features from member i * perBlock on.
   std::unique_ptr<int[]> storage;
-  const std::span<const int> members = featuresOf(dictionary, categories, storage);
+  const std::span<const int> members = sectionMembers(dictionary, categories, storage);
   const size_t perBlock = static_cast<size_t>(blockConcurrency().featuresPerBlock);
   const size_t blockCount = (members.size() + perBlock - 1) / perBlock;
   writeBlocksInOrder(writer, blockCount, [&](TableWriter& blockWriter, size_t block) {

@@ -89,6 +89,27 @@ TEST(DictionaryRecord, FeatureFieldsStayWithTheirFeature) {
   EXPECT_EQ(featureField(d, d.features[2], -1), "");
 }
 
+TEST(DictionaryRecord, GroupingByCategoryKeepsDictionaryOrderInEachGroup) {
+  Dictionary d;
+  const FeatureCategory categories[] = {CATEGORY_LINEAR, CATEGORY_CELLS, CATEGORY_LINEAR,
+                                        CATEGORY_NONE, CATEGORY_HATCHING, CATEGORY_CELLS};
+  for (FeatureCategory category : categories) {
+    appendFeature(d);
+    d.features.back().category = category;
+  }
+  EXPECT_FALSE(isGroupedByCategory(d));
+  groupByCategory(d);
+  ASSERT_TRUE(isGroupedByCategory(d));
+  EXPECT_EQ(d.featuresByCategory, (std::vector<int>{3, 1, 5, 0, 2, 4}));
+  EXPECT_EQ(d.categoryStarts[CATEGORY_CELLS], 1u);
+  EXPECT_EQ(d.categoryStarts[CATEGORY_LINEAR], 3u);
+  EXPECT_EQ(d.categoryStarts[CATEGORY_SHAPES], 5u);
+  EXPECT_EQ(d.categoryStarts[CATEGORY_HATCHING], 5u);
+  EXPECT_EQ(d.categoryStarts[CATEGORY_HATCHING + 1], 6u);
+  clearFileContent(d);
+  EXPECT_FALSE(isGroupedByCategory(d));
+}
+
 TEST(DictionaryRecord, ClearingFileContentForgetsColumns) {
   Dictionary d;
   d.name = "kept";

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "dictionary/dictionary_reader.h"
 #include "report/section_test_support.h"
 #include "report/sections.h"
@@ -69,6 +72,29 @@ TEST(LinearSections, LinearInLevelModeHasAFillColumn) {
       "<TD class= 'colFill'>Yes</TD><TD class= 'colLineStyle'>Dotted</TD>"
       "<TD class= 'colWeight'>3</TD><TD class= 'colExtra'></TD></TR>\r\n"
       "</TABLE>\r\n");
+}
+
+// A classified dictionary keeps its features grouped by category; the
+// Linear section then merges the linear and shape groups back into
+// dictionary order, as a scan of every feature finds them.
+TEST(LinearSections, GroupedFeaturesGiveTheRowsOfAScan) {
+  RunOptionsGuard options('"', false);
+  Dictionary dictionary = linearDictionary();
+  const auto sections = {writeLinearSection, writeSolidsSection, writeHatchingSection};
+  std::vector<std::string> scanned;
+  for (auto section : sections) {
+    OutputStream out;
+    section(out, dictionary);
+    scanned.emplace_back(bufferedText(out));
+  }
+  groupByCategory(dictionary);
+  ASSERT_TRUE(isGroupedByCategory(dictionary));
+  size_t i = 0;
+  for (auto section : sections) {
+    OutputStream out;
+    section(out, dictionary);
+    EXPECT_EQ(bufferedText(out), scanned[i++]);
+  }
 }
 
 TEST(LinearSections, LinearInLayerModeHasNoFillColumn) {
