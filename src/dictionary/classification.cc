@@ -6,7 +6,7 @@
 #include <string_view>
 #include <system_error>
 #include <thread>
-#include <unordered_map>
+#include <vector>
 
 #include "dictionary/list_matching.h"
 #include "dictionary/run_options.h"
@@ -100,6 +100,64 @@ void forEachClassificationField(Dictionary& dictionary, FieldReading& reading, s
 
 using PassCounts = std::array<int, kPassCount>;
 
+// The passes each distinct field text matched, for up to kMostTexts texts:
+// an open-addressed table of views into the dictionary's text, twice as
+// large as what it holds, found by a hash of the bytes and a mask. A lookup
+// per feature is a few instructions, with no division and no node to chase.
+class PassMemo {
+ public:
+  static constexpr size_t kMostTexts = size_t{1} << 16;
+
+  // The passes remembered for `text`, or -1.
+  int find(std::string_view text) const {
+    if (slots_.empty()) return -1;
+    for (size_t at = hashOf(text) & mask();; at = (at + 1) & mask()) {
+      const Slot& slot = slots_[at];
+      if (slot.passes < 0) return -1;
+      if (slot.size == text.size() && std::equal(text.begin(), text.end(), slot.text)) return slot.passes;
+    }
+  }
+
+  // Remembers the passes of a text not yet held, while there is room.
+  void remember(std::string_view text, uint8_t passes) {
+    if (held_ == kMostTexts) return;
+    if (2 * (held_ + 1) > slots_.size()) grow();
+    place({text.data(), static_cast<uint32_t>(text.size()), passes});
+    ++held_;
+  }
+
+ private:
+  struct Slot {
+    const char* text = nullptr;
+    uint32_t size = 0;
+    int32_t passes = -1;  // -1: free
+  };
+
+  // FNV-1a: field texts are short.
+  static size_t hashOf(std::string_view text) {
+    uint64_t hash = 0xcbf29ce484222325u;
+    for (char c : text) hash = (hash ^ static_cast<uint8_t>(c)) * 0x100000001b3u;
+    return static_cast<size_t>(hash ^ (hash >> 32));
+  }
+  size_t mask() const { return slots_.size() - 1; }
+
+  void place(const Slot& slot) {
+    size_t at = hashOf(std::string_view(slot.text, slot.size)) & mask();
+    while (slots_[at].passes >= 0) at = (at + 1) & mask();
+    slots_[at] = slot;
+  }
+
+  void grow() {
+    std::vector<Slot> old(std::max<size_t>(64, 2 * slots_.size()));
+    old.swap(slots_);
+    for (const Slot& slot : old)
+      if (slot.passes >= 0) place(slot);
+  }
+
+  std::vector<Slot> slots_;
+  size_t held_ = 0;
+};
+
 // Classifies the features from `first` up to `end`, counting per pass.
 void classifyRange(Dictionary& dictionary, const std::array<PreparedRule, kPassCount>& rules,
                    size_t first, size_t end, PassCounts& counts) {
@@ -111,19 +169,18 @@ void classifyRange(Dictionary& dictionary, const std::array<PreparedRule, kPassC
   // dictionaries repeat a few element-type texts over thousands of lines:
   // each distinct text is read once. The memory is bounded: past the limit,
   // new texts are read every time.
-  constexpr size_t kRememberedTexts = 1 << 16;
-  std::unordered_map<std::string_view, uint8_t> passesOfText;
+  PassMemo passesOfText;
   FieldReading reading;
   forEachClassificationField(dictionary, reading, first, end, [&](Feature& feature,
                                                                   std::string_view raw) {
     uint8_t passes = 0;
-    if (auto known = passesOfText.find(raw); known != passesOfText.end()) {
-      passes = known->second;
+    if (const int known = passesOfText.find(raw); known >= 0) {
+      passes = static_cast<uint8_t>(known);
     } else {
       readField(reading, raw);
       for (size_t pass = 0; pass < kPassCount; ++pass)
         if (ruleMatches(reading, rules[pass])) passes |= static_cast<uint8_t>(1u << pass);
-      if (passesOfText.size() < kRememberedTexts) passesOfText.emplace(raw, passes);
+      passesOfText.remember(raw, passes);
     }
     ++featuresWithPasses[passes];
     // A later pass overrides an earlier one.

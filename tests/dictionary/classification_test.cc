@@ -163,5 +163,28 @@ TEST(Classification, RangesClassifiedSideBySideGiveThePassByPassOutcome) {
   }
 }
 
+// Field texts are remembered with the passes they matched, up to a limit;
+// texts met again, and texts past the limit, still classify as on their own.
+TEST(Classification, RememberedAndForgottenTextsGiveThePassByPassOutcome) {
+  RunOptionsGuard options(',', '#', '"', false);
+  std::string text = "NAME,ELEMENT TYPES\n";
+  for (int row = 0; row < 70000; ++row) {
+    // Every other text is new: a name of its own before the list.
+    text.append("F,");
+    if (row % 2 == 0) text.append("T").append(std::to_string(row));
+    text.append("[").append(std::to_string(row % 40)).append("]\n");
+  }
+  Dictionary together;
+  Dictionary passByPass;
+  ASSERT_EQ(loadDictionaryText(together, text, ',', '"', '#'), 0);
+  ASSERT_EQ(loadDictionaryText(passByPass, text, ',', '"', '#'), 0);
+  std::array<int, kPassCount> counts;
+  classifyInPassOrder(together, counts, size_t{1} << 20);  // one range: one memory of texts
+  const std::vector<int> expected = runAllPasses(passByPass);
+  EXPECT_EQ(std::vector<int>(counts.begin(), counts.end()), expected);
+  for (size_t i = 0; i < together.features.size(); ++i)
+    ASSERT_EQ(together.features[i].category, passByPass.features[i].category) << i;
+}
+
 }  // namespace
 }  // namespace plotwarden
