@@ -160,6 +160,7 @@ void checkSplitReadingAgrees(const Dictionary& whole, const std::string& bytes, 
   }
   FUZZ_CHECK(split.roleColumns == whole.roleColumns);
   FUZZ_CHECK(split.fieldsMayHoldLineFeeds == whole.fieldsMayHoldLineFeeds);
+  FUZZ_CHECK(split.featuresWithLineFeeds == whole.featuresWithLineFeeds);
   FUZZ_CHECK(split.features.size() == whole.features.size());
   for (size_t i = 0; i < whole.features.size(); ++i) {
     const Feature& a = split.features[i];

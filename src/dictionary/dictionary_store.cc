@@ -69,6 +69,8 @@ void clearFileContent(Dictionary& dictionary) {
   dictionary.features.clear();
   dictionary.featuresByCategory.clear();
   dictionary.fieldsMayHoldLineFeeds = true;
+  dictionary.featuresWithLineFeeds.clear();
+  dictionary.lineFeedsListed = false;
   dictionary.roleColumns = Dictionary::makeNoColumns();
 }
 

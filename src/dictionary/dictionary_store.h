@@ -2,6 +2,7 @@
 // feature rows, in configuration order, from configuration to release.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cassert>
 #include <cstdint>
@@ -155,6 +156,11 @@ struct Dictionary {
   // it, and rows made of this dictionary's fields then need no search for
   // line ends to turn into CR LF. Dictionaries filled by hand keep it set.
   bool fieldsMayHoldLineFeeds = true;
+  // The indexes, rising, of the features a field of which holds a LF, listed
+  // by a load (lineFeedsListed), so that a feature is told without a look at
+  // its text; dictionaries filled by hand have no list.
+  std::vector<uint32_t> featuresWithLineFeeds;
+  bool lineFeedsListed = false;
 
   // Every feature's index grouped by category, each group in dictionary
   // order: category c's are those from categoryStarts[c] up to
@@ -249,10 +255,16 @@ inline std::string_view fieldEntryText(const Dictionary& d, const Feature& f, ui
 }
 
 // Whether some field of the feature may hold a LF: the dictionary's may,
-// and the text from its first field's start to its last field's end, which
-// between fields holds only their separators, has one.
+// and the load listed the feature, or without a list, the text from its
+// first field's start to its last field's end, which between fields holds
+// only their separators, has one.
 inline bool featureMayHoldLineFeeds(const Dictionary& d, const Feature& f) {
   if (!d.fieldsMayHoldLineFeeds || f.fieldCount == 0) return false;
+  if (d.lineFeedsListed) {
+    const auto index = static_cast<uint32_t>(&f - d.features.data());
+    return std::binary_search(d.featuresWithLineFeeds.begin(), d.featuresWithLineFeeds.end(),
+                              index);
+  }
   const uint32_t* bounds = featureEntries(d, f);
   const uint32_t end = bounds[f.fieldCount] - 1;
   return d.text.substr(bounds[0], end - bounds[0]).find('\n') != std::string_view::npos;

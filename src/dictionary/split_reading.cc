@@ -85,6 +85,8 @@ void appendPart(Dictionary& dictionary, Dictionary& part) {
                              part.features.end());
   for (size_t i = firstNew; i < dictionary.features.size(); ++i)
     dictionary.features[i].entryArray = entryArray;
+  for (uint32_t index : part.featuresWithLineFeeds)
+    dictionary.featuresWithLineFeeds.push_back(static_cast<uint32_t>(firstNew + index));
   for (const HeaderCell& cell : part.header)
     appendHeaderCell(dictionary, {cell.name, classifyFieldName(cellText(dictionary, cell.name))});
   part = Dictionary{};
@@ -220,6 +222,7 @@ void readInParts(Dictionary& dictionary, char separator, char quote, char marker
     while (readLine(reader)) {
     }
   dictionary.fieldsMayHoldLineFeeds = reader.lineFeedInField;
+  dictionary.lineFeedsListed = true;
 }
 
 }  // namespace plotwarden

@@ -50,7 +50,8 @@ std::vector<uint32_t> partStarts(std::string_view text, const LoadConcurrency& c
 // line; it is kept only when that holds, that is when the text before it,
 // as joined, has a header cell or a Feature and its last line ends right
 // there. From the first part that is not kept, the calling thread reads on
-// alone. fieldsMayHoldLineFeeds then tells whether a field read holds a LF.
+// alone. fieldsMayHoldLineFeeds then tells whether a field read holds a LF,
+// and featuresWithLineFeeds lists the features with such a field.
 // Running out of memory on any thread throws std::bad_alloc here.
 void readInParts(Dictionary& dictionary, char separator, char quote, char marker,
                  const std::vector<uint32_t>& starts);

@@ -26,6 +26,7 @@ struct ReadResult {
   // Per Feature: its category and its field entries, wherever they lie.
   std::vector<std::tuple<FeatureCategory, std::vector<uint32_t>>> features;
   bool fieldsMayHoldLineFeeds = true;
+  std::vector<uint32_t> featuresWithLineFeeds;
   std::string printed;
 
   bool operator==(const ReadResult&) const = default;
@@ -42,6 +43,7 @@ ReadResult resultOf(const Dictionary& d, std::string printed) {
                             : std::vector<uint32_t>{});
   }
   result.fieldsMayHoldLineFeeds = d.fieldsMayHoldLineFeeds;
+  result.featuresWithLineFeeds = d.featuresWithLineFeeds;
   result.printed = std::move(printed);
   return result;
 }
