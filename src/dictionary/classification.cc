@@ -192,6 +192,34 @@ void classifyRange(Dictionary& dictionary, const std::array<PreparedRule, kPassC
       if (passes >> pass & 1) counts[pass] += featuresWithPasses[passes];
 }
 
+// Calls work(range) for every range below `ranges`, side by side: range 0
+// on the calling thread, the others on threads of their own (or here, where
+// no thread can be had). A failure (out of memory) of any goes on here.
+template <typename Work>
+void inRanges(size_t ranges, Work work) {
+  std::vector<std::exception_ptr> failures(ranges);
+  auto guarded = [&](size_t range) {
+    try {
+      work(range);
+    } catch (...) {
+      failures[range] = std::current_exception();
+    }
+  };
+  {
+    std::vector<std::jthread> threads;
+    for (size_t range = 1; range < ranges; ++range) {
+      try {
+        threads.emplace_back(guarded, range);
+      } catch (const std::system_error&) {
+        guarded(range);
+      }
+    }
+    guarded(0);
+  }
+  for (const std::exception_ptr& failure : failures)
+    if (failure) std::rethrow_exception(failure);
+}
+
 }  // namespace
 
 CategoryRule categoryRule(FeatureCategory category) {
@@ -219,7 +247,7 @@ int classifyFeatures(Dictionary& dictionary, const CategoryRule& rule) {
   const PreparedRule prepared = prepare(rule);
   int matches = 0;
   FieldReading reading;
-  dictionary.featuresByCategory.clear();  // the categories change
+  dictionary.featuresByCategory.reset();  // the categories change
   forEachClassificationField(dictionary, reading, 0, dictionary.features.size(),
                              [&](Feature& feature, std::string_view raw) {
     readField(reading, raw);
@@ -237,37 +265,25 @@ void classifyInPassOrder(Dictionary& dictionary, std::array<int, kPassCount>& co
     rules[pass] = prepare(categoryRule(kPassOrder[pass]));
 
   // A feature's category depends on its own field alone, so ranges of
-  // features are classified side by side, each with its own buffers.
+  // features are classified side by side, each with its own buffers, and
+  // then grouped by category side by side too.
   const size_t features = dictionary.features.size();
   const size_t ranges = std::clamp<size_t>(features / std::max<size_t>(fewestPerThread, 1), 1,
                                            static_cast<size_t>(loadConcurrency().parts));
+  auto first = [&](size_t range) { return features * range / ranges; };
   std::vector<PassCounts> rangeCounts(ranges);
-  std::vector<std::exception_ptr> failures(ranges);
-  auto classify = [&](size_t range) {
-    try {
-      classifyRange(dictionary, rules, features * range / ranges,
-                    features * (range + 1) / ranges, rangeCounts[range]);
-    } catch (...) {
-      failures[range] = std::current_exception();
-    }
-  };
-  {
-    std::vector<std::jthread> threads;
-    for (size_t range = 1; range < ranges; ++range) {
-      try {
-        threads.emplace_back(classify, range);
-      } catch (const std::system_error&) {
-        classify(range);  // no thread to be had: this range here
-      }
-    }
-    classify(0);
-  }
-  for (const std::exception_ptr& failure : failures)
-    if (failure) std::rethrow_exception(failure);
+  std::vector<CategoryCounts> rangeCategories(ranges);
+  inRanges(ranges, [&](size_t range) {
+    classifyRange(dictionary, rules, first(range), first(range + 1), rangeCounts[range]);
+    rangeCategories[range] = countCategories(dictionary, first(range), first(range + 1));
+  });
+  const std::vector<CategoryCounts> places = placeCategoryGroups(dictionary, rangeCategories);
+  inRanges(ranges, [&](size_t range) {
+    fillCategoryGroups(dictionary, first(range), first(range + 1), places[range]);
+  });
   counts.fill(0);
   for (const PassCounts& range : rangeCounts)
     for (size_t pass = 0; pass < kPassCount; ++pass) counts[pass] += range[pass];
-  groupByCategory(dictionary);
 }
 
 }  // namespace plotwarden

@@ -47,17 +47,42 @@ void setText(Dictionary& dictionary, std::string_view text) {
   dictionary.text = std::string_view(dictionary.textStorage.get(), text.size());
 }
 
-void groupByCategory(Dictionary& dictionary) {
-  std::array<uint32_t, CATEGORY_HATCHING + 2>& starts = dictionary.categoryStarts;
-  starts.fill(0);
-  for (const Feature& feature : dictionary.features) ++starts[static_cast<size_t>(feature.category) + 1];
-  for (size_t category = 1; category < starts.size(); ++category) starts[category] += starts[category - 1];
-  std::array<uint32_t, CATEGORY_HATCHING + 2> next = starts;
-  dictionary.featuresByCategory.resize(dictionary.features.size());
-  for (size_t index = 0; index < dictionary.features.size(); ++index) {
-    const auto category = static_cast<size_t>(dictionary.features[index].category);
-    dictionary.featuresByCategory[next[category]++] = static_cast<int>(index);
+CategoryCounts countCategories(const Dictionary& dictionary, size_t first, size_t end) {
+  CategoryCounts counts{};
+  for (size_t index = first; index < end; ++index)
+    ++counts[static_cast<size_t>(dictionary.features[index].category)];
+  return counts;
+}
+
+std::vector<CategoryCounts> placeCategoryGroups(Dictionary& dictionary,
+                                                const std::vector<CategoryCounts>& rangeCounts) {
+  std::vector<CategoryCounts> places(rangeCounts.size());
+  uint32_t next = 0;
+  for (size_t category = 0; category < CategoryCounts().size(); ++category) {
+    dictionary.categoryStarts[category] = next;
+    for (size_t range = 0; range < rangeCounts.size(); ++range) {
+      places[range][category] = next;
+      next += rangeCounts[range][category];
+    }
   }
+  dictionary.categoryStarts.back() = next;
+  // Not cleared: the ranges filling it share the first touches of its memory.
+  dictionary.featuresByCategory = std::make_unique_for_overwrite<int[]>(next + size_t{1});
+  return places;
+}
+
+void fillCategoryGroups(Dictionary& dictionary, size_t first, size_t end, CategoryCounts places) {
+  int* groups = dictionary.featuresByCategory.get();
+  for (size_t index = first; index < end; ++index)
+    groups[places[static_cast<size_t>(dictionary.features[index].category)]++] =
+        static_cast<int>(index);
+}
+
+void groupByCategory(Dictionary& dictionary) {
+  const size_t features = dictionary.features.size();
+  const std::vector<CategoryCounts> places =
+      placeCategoryGroups(dictionary, {countCategories(dictionary, 0, features)});
+  fillCategoryGroups(dictionary, 0, features, places[0]);
 }
 
 void clearFileContent(Dictionary& dictionary) {
@@ -67,7 +92,7 @@ void clearFileContent(Dictionary& dictionary) {
   dictionary.fieldStarts.clear();
   dictionary.laterFieldStarts.clear();
   dictionary.features.clear();
-  dictionary.featuresByCategory.clear();
+  dictionary.featuresByCategory.reset();
   dictionary.fieldsMayHoldLineFeeds = true;
   dictionary.featuresWithLineFeeds.clear();
   dictionary.lineFeedsListed = false;

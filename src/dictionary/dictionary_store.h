@@ -166,8 +166,8 @@ struct Dictionary {
   // order: category c's are those from categoryStarts[c] up to
   // categoryStarts[c + 1]. Set with the categories by classifyInPassOrder,
   // so that a section takes its features without a scan of all of them;
-  // empty otherwise (see groupByCategory).
-  std::vector<int> featuresByCategory;
+  // null otherwise (see groupByCategory).
+  std::unique_ptr<int[]> featuresByCategory;
   std::array<uint32_t, CATEGORY_HATCHING + 2> categoryStarts{};
 
   // Per-category counts, set once by the summary.
@@ -223,13 +223,31 @@ inline void appendFeatureField(Dictionary& dictionary, FieldCell field) {
   ++feature.fieldCount;
 }
 
-// Fills featuresByCategory and categoryStarts from the features' categories.
+// Grouping the features by category (featuresByCategory, categoryStarts),
+// in consecutive ranges that may be done side by side: each range's
+// categories are counted, the groups placed, then each range filled in.
+using CategoryCounts = std::array<uint32_t, CATEGORY_HATCHING + 1>;
+
+// How many of the features from `first` up to `end` each category has.
+CategoryCounts countCategories(const Dictionary& dictionary, size_t first, size_t end);
+
+// Sets categoryStarts and makes room for every feature, given the counts of
+// consecutive ranges that cover the features; returns, per range, where its
+// first feature of each category goes.
+std::vector<CategoryCounts> placeCategoryGroups(Dictionary& dictionary,
+                                                const std::vector<CategoryCounts>& rangeCounts);
+
+// Writes the indexes of the features from `first` up to `end` into their
+// groups, from `places` on.
+void fillCategoryGroups(Dictionary& dictionary, size_t first, size_t end, CategoryCounts places);
+
+// All three over the features as one range.
 void groupByCategory(Dictionary& dictionary);
 
 // Whether featuresByCategory holds every feature, as groupByCategory left it.
 inline bool isGroupedByCategory(const Dictionary& dictionary) {
-  return dictionary.featuresByCategory.size() == dictionary.features.size() &&
-         !dictionary.features.empty();
+  return dictionary.featuresByCategory != nullptr &&
+         dictionary.categoryStarts.back() == dictionary.features.size();
 }
 
 // Empties what a file gave the dictionary: its text, header and features.

@@ -149,7 +149,7 @@ static std::span<const int> sectionMembers(const Dictionary& dictionary, unsigne
     if ((categories & categoryBit(static_cast<FeatureCategory>(category))) == 0) continue;
     const uint32_t first = dictionary.categoryStarts[category];
     const uint32_t end = dictionary.categoryStarts[category + 1];
-    groups.emplace_back(dictionary.featuresByCategory.data() + first, end - first);
+    groups.emplace_back(dictionary.featuresByCategory.get() + first, end - first);
     total += end - first;
   }
   if (groups.size() == 1) return groups.front();

@@ -100,7 +100,8 @@ TEST(DictionaryRecord, GroupingByCategoryKeepsDictionaryOrderInEachGroup) {
   EXPECT_FALSE(isGroupedByCategory(d));
   groupByCategory(d);
   ASSERT_TRUE(isGroupedByCategory(d));
-  EXPECT_EQ(d.featuresByCategory, (std::vector<int>{3, 1, 5, 0, 2, 4}));
+  EXPECT_EQ(std::vector<int>(d.featuresByCategory.get(), d.featuresByCategory.get() + 6),
+            (std::vector<int>{3, 1, 5, 0, 2, 4}));
   EXPECT_EQ(d.categoryStarts[CATEGORY_CELLS], 1u);
   EXPECT_EQ(d.categoryStarts[CATEGORY_LINEAR], 3u);
   EXPECT_EQ(d.categoryStarts[CATEGORY_SHAPES], 5u);
