@@ -1,6 +1,8 @@
 #include "report/library_tables.h"
 
 #include <algorithm>
+#include <functional>
+#include <map>
 #include <string>
 
 #include "platform/file_io.h"
@@ -97,6 +99,10 @@ void writeLibraryTables(LibraryQueue& queue, OutputStream& out, std::string_view
                         std::string_view outputPath) {
   LibraryQueueEntry entry;
   std::string heading;
+  // A library's table depends on its title alone, and the features of a
+  // dictionary name a few libraries over and over: each title's listing is
+  // read, and its table made, once.
+  std::map<std::string, std::string, std::less<>> tables;
   while (takeFirstLibrary(queue, entry)) {
     // A library text ending in a separator has no title to anchor it.
     if (entry.libraryTitle.empty()) continue;
@@ -105,7 +111,13 @@ void writeLibraryTables(LibraryQueue& queue, OutputStream& out, std::string_view
     heading.assign("Symbol Library: ").append(entry.libraryTitle);
     openFeatureTable(out, heading);
     openFeatureTable(out, entry.libraryText);
-    writeSymbolLibraryTable(entry, out, imageFolder, outputPath);
+    auto [table, isNew] = tables.try_emplace(entry.libraryTitle);
+    if (isNew) {
+      OutputStream made;
+      writeSymbolLibraryTable(entry, made, imageFolder, outputPath);
+      table->second = bufferedText(made);
+    }
+    putConverted(out, table->second);
   }
 }
 

@@ -174,6 +174,40 @@ TEST(LibraryTables, EachTitledLibraryGetsAnAnchorTwoHeadingsAndItsTable) {
           "<TABLE cellspacing='1' class='featuretable'>\r\n");
 }
 
+// A library named again (by another text with the same title) gets its
+// block again, its table as the listing gave it the first time; one whose
+// listing cannot be read stays without a table every time.
+TEST(LibraryTables, ALibraryNamedAgainGetsTheSameTable) {
+  ScratchFolder folder;
+  folder.write("Images/symbols/DIR_CONTENTS.csv", "Name,Description,Picture\nn,D,n.png\n");
+  LibraryQueue queue;
+  appendLibrary(queue, "C:\\cells\\symbols.cel", "symbols");
+  appendLibrary(queue, "roads.cel", "roads");
+  appendLibrary(queue, "D:\\symbols.cel", "symbols");
+  appendLibrary(queue, "roads.cel", "roads");
+  RunOptionsGuard options('"', true);
+  OutputStream out;
+  writeLibraryTables(queue, out, "Images\\", (folder.path() / "report.htm").string());
+  const std::string table =
+      std::string(kHeading) +
+      "<TR class='cfeature'><TD class= 'colLibTableName'>n</TD>"
+      "<TD class= 'colLibTableDesc'>D</TD>"
+      "<TD class= 'csymbolpic'><img src=\"Images\\symbols\\n.png\" "
+      "alt=\"Images\\symbols\\n.png\" class='csymbolpic'/></TD></TR>\r\n"
+      "</TABLE>\r\n";
+  auto block = [](std::string_view title, std::string_view text) {
+    return "<A id=\"" + std::string(title) + "\"></A>\r\n" +
+           "<TABLE><TR><TD class='cfeaturetypeheading'>Symbol Library: " + std::string(title) +
+           "</TD></TR></TABLE>\r\n<TABLE cellspacing='1' class='featuretable'>\r\n" +
+           "<TABLE><TR><TD class='cfeaturetypeheading'>" + std::string(text) +
+           "</TD></TR></TABLE>\r\n<TABLE cellspacing='1' class='featuretable'>\r\n";
+  };
+  EXPECT_EQ(bufferedText(out), block("symbols", "C:\\cells\\symbols.cel") + table +
+                                   block("roads", "roads.cel") +
+                                   block("symbols", "D:\\symbols.cel") + table +
+                                   block("roads", "roads.cel"));
+}
+
 TEST(LibraryTables, ALongTitleIsNotCut) {
   const std::string title(300, 't');
   LibraryQueue queue;
