@@ -144,50 +144,46 @@ TEST(SymbolLibraryTable, ARelativeReportPathIsTakenFromTheCurrentFolder) {
   EXPECT_EQ(bufferedText(here), std::string(kHeading) + "</TABLE>\r\n");
 }
 
-TEST(LibraryTables, EachTitledLibraryGetsAnAnchorTwoHeadingsAndItsTable) {
+// The anchor and the two headings of a library's block, before its table.
+std::string libraryBlock(std::string_view title, std::string_view text) {
+  return "<A id=\"" + std::string(title) + "\"></A>\r\n" +
+         "<TABLE><TR><TD class='cfeaturetypeheading'>Symbol Library: " + std::string(title) +
+         "</TD></TR></TABLE>\r\n<TABLE cellspacing='1' class='featuretable'>\r\n" +
+         "<TABLE><TR><TD class='cfeaturetypeheading'>" + std::string(text) +
+         "</TD></TR></TABLE>\r\n<TABLE cellspacing='1' class='featuretable'>\r\n";
+}
+
+// The blocks of the queued libraries, with the "symbols" listing given and
+// no other, in layer mode.
+std::string writtenTables(LibraryQueue& queue, std::string_view symbolsListing) {
   ScratchFolder folder;
-  folder.write("Images/symbols/DIR_CONTENTS.csv", "Name,Description,Picture\n");
-  LibraryQueue queue;
-  appendLibrary(queue, "C:\\cells\\symbols.cel", "symbols");
-  appendLibrary(queue, "D:\\lib\\", "");
-  appendLibrary(queue, "roads.cel", "roads");
+  folder.write("Images/symbols/DIR_CONTENTS.csv", symbolsListing);
   RunOptionsGuard options('"', true);
   OutputStream out;
   writeLibraryTables(queue, out, "Images\\", (folder.path() / "report.htm").string());
   EXPECT_EQ(libraryCount(queue), 0u);
-  EXPECT_EQ(
-      bufferedText(out),
-      std::string("<A id=\"symbols\"></A>\r\n"
-                  "<TABLE><TR><TD class='cfeaturetypeheading'>Symbol Library: symbols</TD></TR>"
-                  "</TABLE>\r\n"
-                  "<TABLE cellspacing='1' class='featuretable'>\r\n"
-                  "<TABLE><TR><TD class='cfeaturetypeheading'>C:\\cells\\symbols.cel</TD></TR>"
-                  "</TABLE>\r\n"
-                  "<TABLE cellspacing='1' class='featuretable'>\r\n") +
-          kHeading +
-          "</TABLE>\r\n"
-          "<A id=\"roads\"></A>\r\n"
-          "<TABLE><TR><TD class='cfeaturetypeheading'>Symbol Library: roads</TD></TR>"
-          "</TABLE>\r\n"
-          "<TABLE cellspacing='1' class='featuretable'>\r\n"
-          "<TABLE><TR><TD class='cfeaturetypeheading'>roads.cel</TD></TR></TABLE>\r\n"
-          "<TABLE cellspacing='1' class='featuretable'>\r\n");
+  return std::string(bufferedText(out));
+}
+
+TEST(LibraryTables, EachTitledLibraryGetsAnAnchorTwoHeadingsAndItsTable) {
+  LibraryQueue queue;
+  appendLibrary(queue, "C:\\cells\\symbols.cel", "symbols");
+  appendLibrary(queue, "D:\\lib\\", "");
+  appendLibrary(queue, "roads.cel", "roads");
+  EXPECT_EQ(writtenTables(queue, "Name,Description,Picture\n"),
+            libraryBlock("symbols", "C:\\cells\\symbols.cel") + kHeading + "</TABLE>\r\n" +
+                libraryBlock("roads", "roads.cel"));
 }
 
 // A library named again (by another text with the same title) gets its
 // block again, its table as the listing gave it the first time; one whose
 // listing cannot be read stays without a table every time.
 TEST(LibraryTables, ALibraryNamedAgainGetsTheSameTable) {
-  ScratchFolder folder;
-  folder.write("Images/symbols/DIR_CONTENTS.csv", "Name,Description,Picture\nn,D,n.png\n");
   LibraryQueue queue;
   appendLibrary(queue, "C:\\cells\\symbols.cel", "symbols");
   appendLibrary(queue, "roads.cel", "roads");
   appendLibrary(queue, "D:\\symbols.cel", "symbols");
   appendLibrary(queue, "roads.cel", "roads");
-  RunOptionsGuard options('"', true);
-  OutputStream out;
-  writeLibraryTables(queue, out, "Images\\", (folder.path() / "report.htm").string());
   const std::string table =
       std::string(kHeading) +
       "<TR class='cfeature'><TD class= 'colLibTableName'>n</TD>"
@@ -195,17 +191,10 @@ TEST(LibraryTables, ALibraryNamedAgainGetsTheSameTable) {
       "<TD class= 'csymbolpic'><img src=\"Images\\symbols\\n.png\" "
       "alt=\"Images\\symbols\\n.png\" class='csymbolpic'/></TD></TR>\r\n"
       "</TABLE>\r\n";
-  auto block = [](std::string_view title, std::string_view text) {
-    return "<A id=\"" + std::string(title) + "\"></A>\r\n" +
-           "<TABLE><TR><TD class='cfeaturetypeheading'>Symbol Library: " + std::string(title) +
-           "</TD></TR></TABLE>\r\n<TABLE cellspacing='1' class='featuretable'>\r\n" +
-           "<TABLE><TR><TD class='cfeaturetypeheading'>" + std::string(text) +
-           "</TD></TR></TABLE>\r\n<TABLE cellspacing='1' class='featuretable'>\r\n";
-  };
-  EXPECT_EQ(bufferedText(out), block("symbols", "C:\\cells\\symbols.cel") + table +
-                                   block("roads", "roads.cel") +
-                                   block("symbols", "D:\\symbols.cel") + table +
-                                   block("roads", "roads.cel"));
+  EXPECT_EQ(writtenTables(queue, "Name,Description,Picture\nn,D,n.png\n"),
+            libraryBlock("symbols", "C:\\cells\\symbols.cel") + table +
+                libraryBlock("roads", "roads.cel") + libraryBlock("symbols", "D:\\symbols.cel") +
+                table + libraryBlock("roads", "roads.cel"));
 }
 
 TEST(LibraryTables, ALongTitleIsNotCut) {
