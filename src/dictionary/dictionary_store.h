@@ -83,8 +83,8 @@ constexpr uint32_t kFieldsWithPlainBit = 32;
 
 // An array of field entries: a minimal vector of 32-bit values whose growth
 // copies what it holds and leaves the room it adds as it is, never cleared.
-// The reader appends through a bare pointer that stays in a register
-// (room, then setEntryCount), writing each entry before anything reads it; a
+// The reader writes a line's entries into that room through a bare pointer
+// that stays in a register, and sets `count` once the line is read; a
 // std::vector would have it load and store its end at every field.
 struct FieldEntries {
   std::unique_ptr<uint32_t[]> storage;
