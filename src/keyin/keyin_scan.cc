@@ -23,10 +23,6 @@ bool firstKeyinArgument(std::string_view keyin, std::span<const std::string_view
 
 namespace {
 
-constexpr size_t kCleanedLength = 511;
-
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
 std::string_view withoutLeadingBlanks(std::string_view value) {
   size_t leading = 0;
   while (leading < value.size() && isBlank(value[leading])) ++leading;

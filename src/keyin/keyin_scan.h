@@ -48,6 +48,21 @@ bool splitBracketedParts(std::string_view value, char quote, std::string& scratc
 // them, and no scratch.
 bool splitPlainBracketedParts(std::string_view value, BracketedParts& parts);
 
+// Values are cleaned and split within their first this many characters.
+constexpr size_t kCleanedLength = 511;
+
+// The blanks cleaning takes off a value's ends.
+inline bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Whether splitPlainBracketedParts leaves a value as it is, main text only:
+// it is not empty, not cut, holds no '[' and neither starts nor ends with a
+// blank. Most field values are such a name or number; inline, for a test on
+// every LEVEL, WEIGHT and LINE STYLE cell.
+inline bool isTidyPlainValue(std::string_view value) {
+  return !value.empty() && value.size() <= kCleanedLength && !isBlank(value.front()) &&
+         !isBlank(value.back()) && value.find('[') == std::string_view::npos;
+}
+
 // Appends 'main[bracket]', or main alone when the bracket text is empty.
 void appendBracketed(std::string& out, std::string_view main, std::string_view bracket);
 

@@ -68,18 +68,6 @@ bool splitFetched(const Fetched& raw, std::string& cleaned, BracketedParts& part
   return splitBracketedParts(raw.text, quoteChar(), cleaned, parts);
 }
 
-// Whether a plain value is its own cell: it has no '[' and neither starts
-// nor ends with a blank, so cleaning and splitting leave it as it is. Most
-// values are such a name or number.
-bool isTidyPlainValue(const Fetched& raw) {
-  const std::string_view text = raw.text;
-  constexpr size_t kLongestTidied = 511;  // longer values are cut first
-  if (!raw.plain || text.empty() || text.size() > kLongestTidied) return false;
-  auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  return !blank(text.front()) && !blank(text.back()) &&
-         text.find('[') == std::string_view::npos;
-}
-
 // The swatch table of a COLOUR value, composed in `out`. The value and the
 // views made of it lie in the dictionary's text or in strings of this call,
 // never in `out`.
@@ -120,7 +108,7 @@ std::string_view renderColour(const Dictionary& dictionary, int featureIndex, co
 // text it is the cleaned main text, a view into the field where it can be.
 // The value may lie in `scratch`.
 std::string_view renderBracketed(const Fetched& raw, std::string& scratch) {
-  if (isTidyPlainValue(raw)) return raw.text;
+  if (raw.plain && isTidyPlainValue(raw.text)) return raw.text;
   std::string cleaned;
   BracketedParts parts;
   splitFetched(raw, cleaned, parts);
