@@ -2,10 +2,7 @@
 
 #include <algorithm>
 #include <bit>
-#include <exception>
 #include <string_view>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 #include "dictionary/list_matching.h"
@@ -13,6 +10,7 @@
 #include "dictionary/split_reading.h"
 #include "keyin/keyin_scan.h"
 #include "platform/decimal_text.h"
+#include "platform/work_queue.h"
 
 namespace plotwarden {
 
@@ -192,34 +190,6 @@ void classifyRange(Dictionary& dictionary, const std::array<PreparedRule, kPassC
       if (passes >> pass & 1) counts[pass] += featuresWithPasses[passes];
 }
 
-// Calls work(range) for every range below `ranges`, side by side: range 0
-// on the calling thread, the others on threads of their own (or here, where
-// no thread can be had). A failure (out of memory) of any goes on here.
-template <typename Work>
-void inRanges(size_t ranges, Work work) {
-  std::vector<std::exception_ptr> failures(ranges);
-  auto guarded = [&](size_t range) {
-    try {
-      work(range);
-    } catch (...) {
-      failures[range] = std::current_exception();
-    }
-  };
-  {
-    std::vector<std::jthread> threads;
-    for (size_t range = 1; range < ranges; ++range) {
-      try {
-        threads.emplace_back(guarded, range);
-      } catch (const std::system_error&) {
-        guarded(range);
-      }
-    }
-    guarded(0);
-  }
-  for (const std::exception_ptr& failure : failures)
-    if (failure) std::rethrow_exception(failure);
-}
-
 }  // namespace
 
 CategoryRule categoryRule(FeatureCategory category) {
@@ -266,19 +236,20 @@ void classifyInPassOrder(Dictionary& dictionary, std::array<int, kPassCount>& co
 
   // A feature's category depends on its own field alone, so ranges of
   // features are classified side by side, each with its own buffers, and
-  // then grouped by category side by side too.
+  // then grouped by category side by side too, several ranges per thread.
   const size_t features = dictionary.features.size();
+  const auto threads = static_cast<size_t>(loadConcurrency().threads);
   const size_t ranges = std::clamp<size_t>(features / std::max<size_t>(fewestPerThread, 1), 1,
-                                           static_cast<size_t>(loadConcurrency().parts));
+                                           threads * kPartsPerThread);
   auto first = [&](size_t range) { return features * range / ranges; };
   std::vector<PassCounts> rangeCounts(ranges);
   std::vector<CategoryCounts> rangeCategories(ranges);
-  inRanges(ranges, [&](size_t range) {
+  shareWork(ranges, threads, [&](size_t range) {
     classifyRange(dictionary, rules, first(range), first(range + 1), rangeCounts[range]);
     rangeCategories[range] = countCategories(dictionary, first(range), first(range + 1));
   });
   const std::vector<CategoryCounts> places = placeCategoryGroups(dictionary, rangeCategories);
-  inRanges(ranges, [&](size_t range) {
+  shareWork(ranges, threads, [&](size_t range) {
     fillCategoryGroups(dictionary, first(range), first(range + 1), places[range]);
   });
   counts.fill(0);

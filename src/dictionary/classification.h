@@ -42,8 +42,8 @@ int classifyFeatures(Dictionary& dictionary, const CategoryRule& rule);
 // after the other, but reads each feature's field once for all of them;
 // counts[i] is the count of pass i, and the features are grouped by their
 // categories (groupByCategory). Ranges of at least `fewestPerThread`
-// features are classified side by side on as many threads as a long text
-// is read with.
+// features, several per thread, are classified side by side on as many
+// threads as a long text is read with.
 void classifyInPassOrder(Dictionary& dictionary, std::array<int, kPassCount>& counts,
                          size_t fewestPerThread = 1 << 16);
 

@@ -346,7 +346,7 @@ void skipLine(DictionaryReader& reader) {
 static int splitText(Dictionary& dictionary, char separator, char quote, char marker) {
   reserveRows(dictionary, dictionary.text.size());
   readInParts(dictionary, separator, quote, marker,
-              partStarts(dictionary.text, loadConcurrency()));
+              partStarts(dictionary.text, loadConcurrency()), loadConcurrency().threads);
   constexpr size_t kMostEntries = std::numeric_limits<uint32_t>::max();
   bool indexable = dictionary.fieldStarts.size() <= kMostEntries;
   for (const FieldEntries& entries : dictionary.laterFieldStarts)

@@ -6,18 +6,18 @@
 #include <limits>
 #include <stop_token>
 #include <string>
-#include <system_error>
 #include <thread>
 
 #include "dictionary/dictionary_reader.h"
 #include "dictionary/field_roles.h"
 #include "platform/file_io.h"
+#include "platform/work_queue.h"
 
 namespace plotwarden {
 
 namespace {
 
-constexpr int kMostParts = 8;
+constexpr int kMostThreads = 8;
 constexpr uint32_t kToTheEnd = std::numeric_limits<uint32_t>::max();
 
 LoadConcurrency& setting() {
@@ -41,35 +41,27 @@ ReadEnd readLinesUntil(DictionaryReader& reader, uint32_t end, const std::stop_t
   }
 }
 
-// A part read on a thread of its own. The thread is the last member, so it
-// is stopped and joined before the rest goes.
+// A part read by whichever thread took it.
 struct alignas(64) Part {
   Dictionary rows;  // the part's Features and its role-less header cells
   ReadEnd reached;
   bool lineFeedInField = false;
-  std::exception_ptr failure;
-  std::jthread thread;  // none when it could not be started
 };
 
-// Reads the text from `start` on into the part; a failure (out of memory)
-// is kept for the calling thread.
+// Reads the text from `start` on into the part.
 void readPart(Part& part, std::string_view text, char separator, char quote, char marker,
               uint32_t start, uint32_t end, const std::stop_token& stop) {
-  try {
-    reserveRows(part.rows, std::min<size_t>(end, text.size()) - std::min<size_t>(start, text.size()));
-    DictionaryReader reader{.dictionary = part.rows,
-                            .separator = separator,
-                            .quote = quote,
-                            .marker = marker,
-                            .cursor = start,
-                            .text = text,
-                            .startsPastHeader = true,
-                            .namesRoles = false};
-    part.reached = readLinesUntil(reader, end, stop);
-    part.lineFeedInField = reader.lineFeedInField;
-  } catch (...) {
-    part.failure = std::current_exception();
-  }
+  reserveRows(part.rows, std::min<size_t>(end, text.size()) - std::min<size_t>(start, text.size()));
+  DictionaryReader reader{.dictionary = part.rows,
+                          .separator = separator,
+                          .quote = quote,
+                          .marker = marker,
+                          .cursor = start,
+                          .text = text,
+                          .startsPastHeader = true,
+                          .namesRoles = false};
+  part.reached = readLinesUntil(reader, end, stop);
+  part.lineFeedInField = reader.lineFeedInField;
 }
 
 // Appends a part's rows after the dictionary's and frees what is left of
@@ -92,24 +84,23 @@ void appendPart(Dictionary& dictionary, Dictionary& part) {
   part = Dictionary{};
 }
 
-// One range of a file read on a thread of its own; the thread is the last
-// member, so it is joined before the rest goes.
+// One range of a file, read by whichever thread took it.
 struct RangeRead {
   bool complete = false;
   size_t firstZero = 0;  // in the whole file; the largest size_t when the range has none
-  std::exception_ptr failure;
-  std::jthread thread;
 };
 
 void readRange(RangeRead& range, std::string_view path, char* buffer, size_t begin, size_t end) {
-  try {
-    range.complete = readFileRange(path, begin, buffer + begin, end - begin);
-    const void* zero = range.complete ? std::memchr(buffer + begin, '\0', end - begin) : nullptr;
-    range.firstZero = zero ? static_cast<size_t>(static_cast<const char*>(zero) - buffer)
-                           : std::numeric_limits<size_t>::max();
-  } catch (...) {
-    range.failure = std::current_exception();
-  }
+  range.complete = readFileRange(path, begin, buffer + begin, end - begin);
+  const void* zero = range.complete ? std::memchr(buffer + begin, '\0', end - begin) : nullptr;
+  range.firstZero = zero ? static_cast<size_t>(static_cast<const char*>(zero) - buffer)
+                         : std::numeric_limits<size_t>::max();
+}
+
+// How many parts a text of `size` characters is cut into.
+size_t partCount(size_t size, const LoadConcurrency& concurrency) {
+  if (concurrency.threads < 2 || size < concurrency.smallestCutText) return 1;
+  return static_cast<size_t>(concurrency.threads) * kPartsPerThread;
 }
 
 // Whether a line read next is past the header's first line, as readLine
@@ -122,50 +113,35 @@ bool pastHeader(const Dictionary& dictionary) {
 
 LoadConcurrency defaultLoadConcurrency() {
   const int processors = static_cast<int>(std::thread::hardware_concurrency());
-  return {std::clamp(processors, 1, kMostParts), size_t{4} << 20};
+  return {std::clamp(processors, 1, kMostThreads), size_t{4} << 20};
 }
 
 const LoadConcurrency& loadConcurrency() { return setting(); }
 
 void setLoadConcurrency(LoadConcurrency concurrency) {
-  concurrency.parts = std::clamp(concurrency.parts, 1, kMostParts);
+  concurrency.threads = std::clamp(concurrency.threads, 1, kMostThreads);
   setting() = concurrency;
 }
 
 bool readFileInParts(std::string_view path, char* buffer, size_t size, size_t& firstZero) {
   const LoadConcurrency& concurrency = loadConcurrency();
-  const size_t count =
-      size >= concurrency.smallestCutText ? static_cast<size_t>(concurrency.parts) : 1;
+  const size_t count = partCount(size, concurrency);
   const auto bound = [size, count](size_t range) { return size * range / count; };
   std::vector<RangeRead> ranges(count);
-  for (size_t i = 1; i < count; ++i) {
-    try {
-      ranges[i].thread = std::jthread(
-          [&, i] { readRange(ranges[i], path, buffer, bound(i), bound(i + 1)); });
-    } catch (const std::system_error&) {
-      // This range is read on the calling thread.
-    }
-  }
-  readRange(ranges[0], path, buffer, 0, bound(1));
+  shareWork(count, static_cast<size_t>(concurrency.threads), [&](size_t i) {
+    readRange(ranges[i], path, buffer, bound(i), bound(i + 1));
+  });
   bool complete = true;
   firstZero = size;
-  for (size_t i = 0; i < count; ++i) {
-    RangeRead& range = ranges[i];
-    if (i > 0 && range.thread.joinable())
-      range.thread.join();
-    else if (i > 0)
-      readRange(range, path, buffer, bound(i), bound(i + 1));
-    if (range.failure) std::rethrow_exception(range.failure);
+  for (const RangeRead& range : ranges) {
     complete = complete && range.complete;
     firstZero = std::min(firstZero, range.firstZero);
   }
   return complete;
 }
 
-std::vector<uint32_t> partStarts(std::string_view text, const LoadConcurrency& concurrency) {
+std::vector<uint32_t> partStarts(std::string_view text, size_t parts) {
   std::vector<uint32_t> starts;
-  if (concurrency.parts < 2 || text.size() < concurrency.smallestCutText) return starts;
-  const uint64_t parts = static_cast<uint64_t>(concurrency.parts);
   size_t earliest = 1;  // where the next part may start at the soonest
   for (uint64_t part = 1; part < parts; ++part) {
     const size_t share = static_cast<size_t>(text.size() * part / parts);
@@ -177,45 +153,39 @@ std::vector<uint32_t> partStarts(std::string_view text, const LoadConcurrency& c
   return starts;
 }
 
+std::vector<uint32_t> partStarts(std::string_view text, const LoadConcurrency& concurrency) {
+  return partStarts(text, partCount(text.size(), concurrency));
+}
+
 void readInParts(Dictionary& dictionary, char separator, char quote, char marker,
-                 const std::vector<uint32_t>& starts) {
+                 const std::vector<uint32_t>& starts, int threads) {
   const std::string_view text = dictionary.text;
   const auto endOfPart = [&starts](size_t part) {
     return part + 1 < starts.size() ? starts[part + 1] : kToTheEnd;
   };
   std::vector<Part> parts(starts.size());
-  for (size_t i = 0; i < parts.size(); ++i) {
-    try {
-      parts[i].thread = std::jthread([&, i](std::stop_token stop) {
-        readPart(parts[i], text, separator, quote, marker, starts[i], endOfPart(i), stop);
-      });
-    } catch (const std::system_error&) {
-      // This part is read on the calling thread when its turn comes.
-    }
-  }
+  WorkQueue queue(parts.size(), static_cast<size_t>(std::max(threads, 1) - 1),
+                  [&](size_t i, const std::stop_token& stop) {
+                    readPart(parts[i], text, separator, quote, marker, starts[i], endOfPart(i),
+                             stop);
+                  });
 
   DictionaryReader reader{dictionary, separator, quote, marker};
   ReadEnd reached = readLinesUntil(reader, starts.empty() ? kToTheEnd : starts[0], {});
+  // Each part joins as soon as it is read, while the other threads read on.
   size_t next = 0;
   for (; next < parts.size() && reached.more; ++next) {
-    Part& part = parts[next];
-    if (!part.thread.joinable()) {
-      reader.cursor = reached.cursor;
-      reached = readLinesUntil(reader, endOfPart(next), {});
-      continue;
-    }
     // A line that runs on past the part's start (a quoted line end, a comma
     // joined across lines by brackets, a skipped line's follower) or a
     // header still to come make the part's reading wrong.
     if (reached.cursor != starts[next] || !pastHeader(dictionary)) break;
-    part.thread.join();
-    if (part.failure) std::rethrow_exception(part.failure);
+    queue.waitFor(next);
+    Part& part = parts[next];
     appendPart(dictionary, part.rows);
     reached = part.reached;
     reader.lineFeedInField = reader.lineFeedInField || part.lineFeedInField;
   }
-  for (size_t unused = next; unused < parts.size(); ++unused) parts[unused].thread.request_stop();
-  parts.clear();
+  queue.stop();
 
   reader.cursor = reached.cursor;
   if (reached.more)

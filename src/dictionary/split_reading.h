@@ -12,10 +12,15 @@
 
 namespace plotwarden {
 
-// How many parts a text is read in at most, and how long a text must be to
-// be cut at all. One part reads the whole text on the calling thread.
+// Work shared among threads is cut into this many parts per thread: a
+// thread that finishes its part early takes the next, so one kept off its
+// processor for a while holds the others up for a small part at most.
+constexpr size_t kPartsPerThread = 4;
+
+// How many threads read a text at most, the calling thread among them, and
+// how long a text must be to be cut at all. One thread reads the whole text.
 struct LoadConcurrency {
-  int parts = 1;
+  int threads = 1;
   size_t smallestCutText = size_t{4} << 20;
 };
 
@@ -28,32 +33,37 @@ const LoadConcurrency& loadConcurrency();
 void setLoadConcurrency(LoadConcurrency concurrency);
 
 // Reads the `size` bytes of the file at `path` into `buffer`, in ranges
-// side by side, one per part of a text of that length (one range, on the
-// calling thread, below the smallest cut text). False unless every byte
-// arrived. `firstZero` is the position of the file's first zero byte, or
-// `size` when it holds none. Running out of memory on any thread throws
-// std::bad_alloc here.
+// shared out among the setting's threads (one range, on the calling thread,
+// below the smallest cut text). False unless every byte arrived.
+// `firstZero` is the position of the file's first zero byte, or `size` when
+// it holds none. Running out of memory on any thread throws std::bad_alloc
+// here.
 bool readFileInParts(std::string_view path, char* buffer, size_t size, size_t& firstZero);
 
-// Where the parts after the first begin: each at the first line start at or
-// after its equal share of the text (just after a LF), rising, and short of
-// the text's end. None
-// for a text shorter than the setting's smallest cut text; fewer where the
+// Where the parts after the first begin when a text is cut into `parts`:
+// each at the first line start at or after its equal share of the text
+// (just after a LF), rising, and short of the text's end; fewer where the
 // line ends run out.
+std::vector<uint32_t> partStarts(std::string_view text, size_t parts);
+
+// The same for the parts the setting cuts a text into: several per thread,
+// so that the threads finish together; none for one thread or a text
+// shorter than the smallest cut text.
 std::vector<uint32_t> partStarts(std::string_view text, const LoadConcurrency& concurrency);
 
 // Reads the dictionary's text into its header cells and Features, which are
-// empty: the text up to starts[0] on the calling thread, and from each of
-// the rising `starts` on another part, each on a thread of its own (or the
-// calling thread where none can be started). Parts are joined in order.
-// A part was read as if a line began at its start after the header's first
-// line; it is kept only when that holds, that is when the text before it,
-// as joined, has a header cell or a Feature and its last line ends right
-// there. From the first part that is not kept, the calling thread reads on
-// alone. fieldsMayHoldLineFeeds then tells whether a field read holds a LF,
-// and featuresWithLineFeeds lists the features with such a field.
-// Running out of memory on any thread throws std::bad_alloc here.
+// empty: the text up to starts[0] on the calling thread, and the part from
+// each of the rising `starts` on by whichever of `threads` threads (the
+// calling thread among them) takes it first. Parts are joined in order, each
+// as soon as it is read. A part was read as if a line began at its start
+// after the header's first line; it is kept only when that holds, that is
+// when the text before it, as joined, has a header cell or a Feature and its
+// last line ends right there. From the first part that is not kept, the
+// calling thread reads on alone. fieldsMayHoldLineFeeds then tells whether a
+// field read holds a LF, and featuresWithLineFeeds lists the features with
+// such a field. Running out of memory on any thread throws std::bad_alloc
+// here.
 void readInParts(Dictionary& dictionary, char separator, char quote, char marker,
-                 const std::vector<uint32_t>& starts);
+                 const std::vector<uint32_t>& starts, int threads);
 
 }  // namespace plotwarden

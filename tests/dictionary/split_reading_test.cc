@@ -56,11 +56,11 @@ struct TextCase {
   char marker = '#';
 };
 
-ReadResult readAt(const TextCase& c, const Starts& starts) {
+ReadResult readAt(const TextCase& c, const Starts& starts, int threads = 2) {
   Dictionary d;
   d.text = c.text;
   ::testing::internal::CaptureStdout();
-  readInParts(d, c.separator, c.quote, c.marker, starts);
+  readInParts(d, c.separator, c.quote, c.marker, starts, threads);
   return resultOf(d, ::testing::internal::GetCapturedStdout());
 }
 
@@ -106,8 +106,9 @@ const TextCase kTexts[] = {
 class SplitReadingTexts : public ::testing::TestWithParam<TextCase> {};
 
 // Every way to cut the text in two or three parts, at any character, reads
-// as the whole text does. Parts that start just after a LF are read on
-// their own threads and kept where they fit; the rest are read again.
+// as the whole text does. Parts that start just after a LF are read by one
+// thread or another (or all by the calling thread) and kept where they fit;
+// the rest are read again.
 TEST_P(SplitReadingTexts, AnyCutsReadAsOnePart) {
   const TextCase& c = GetParam();
   const ReadResult whole = readAt(c, {});
@@ -115,29 +116,33 @@ TEST_P(SplitReadingTexts, AnyCutsReadAsOnePart) {
   for (uint32_t first = 1; first < size; ++first) {
     EXPECT_EQ(readAt(c, {first}), whole) << describe({first});
     for (uint32_t second = first + 1; second < size; ++second)
-      EXPECT_EQ(readAt(c, {first, second}), whole) << describe({first, second});
+      for (int threads : {1, 2, 3})
+        EXPECT_EQ(readAt(c, {first, second}, threads), whole)
+            << describe({first, second}) << ", " << threads << " threads";
   }
 }
 
-// A part at every line start: as many parts as lines.
+// A part at every line start: as many parts as lines, more than threads.
 TEST_P(SplitReadingTexts, PartAtEveryLineReadsAsOnePart) {
   const TextCase& c = GetParam();
   Starts starts;
   for (uint32_t i = 0; i + 1 < c.text.size(); ++i)
     if (c.text[i] == '\n') starts.push_back(i + 1);
-  EXPECT_EQ(readAt(c, starts), readAt(c, {})) << describe(starts);
+  for (int threads : {1, 2, 8})
+    EXPECT_EQ(readAt(c, starts, threads), readAt(c, {})) << describe(starts) << ", " << threads;
 }
 
-// Loading with the setting forcing tiny parts, from one to eight.
-TEST_P(SplitReadingTexts, LoadingInAnyPartCountReadsAsOnePart) {
+// Loading with the setting forcing tiny parts, by one to eight threads.
+TEST_P(SplitReadingTexts, LoadingWithAnyThreadCountReadsAsOnePart) {
   const TextCase& c = GetParam();
   const ReadResult whole = readAt(c, {});
-  for (int parts = 1; parts <= 8; ++parts) {
-    LoadConcurrencyGuard guard({parts, 0});
+  for (int threads = 1; threads <= 8; ++threads) {
+    LoadConcurrencyGuard guard({threads, 0});
     Dictionary d;
     ::testing::internal::CaptureStdout();
     ASSERT_EQ(loadDictionaryText(d, c.text, c.separator, c.quote, c.marker), 0);
-    EXPECT_EQ(resultOf(d, ::testing::internal::GetCapturedStdout()), whole) << parts << " parts";
+    EXPECT_EQ(resultOf(d, ::testing::internal::GetCapturedStdout()), whole)
+        << threads << " threads";
   }
 }
 
@@ -153,7 +158,7 @@ TEST(SplitReading, JoinedRowsKeepTheirOrderAndOffsets) {
   Dictionary d;
   d.text = c.text;
   ::testing::internal::CaptureStdout();
-  readInParts(d, c.separator, c.quote, c.marker, {15, 16});
+  readInParts(d, c.separator, c.quote, c.marker, {15, 16}, 2);
   EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Ignore unknown field: 'BOGUS'\n");
   EXPECT_EQ(test_support::entriesOf(d.fieldStarts), (std::vector<uint32_t>{11, 13, 15}));
   ASSERT_EQ(d.laterFieldStarts.size(), 2u);
@@ -172,8 +177,8 @@ TEST(SplitReading, JoinedRowsKeepTheirOrderAndOffsets) {
 }
 
 // A long text of many lines, with a quoted line end and a bracket join now
-// and then, read in 2 to 8 parts by the setting.
-TEST(SplitReading, LongTextInUpToEightParts) {
+// and then, read in 2 to 32 parts by 1 to 8 threads.
+TEST(SplitReading, LongTextInUpToThirtyTwoParts) {
   std::string text = "FEATURE NAME,LEVEL,ELEMENT TYPES,KEY-IN\r\n";
   for (int i = 0; i < 20000; ++i) {
     const std::string number = std::to_string(i);
@@ -185,43 +190,54 @@ TEST(SplitReading, LongTextInUpToEightParts) {
   }
   const TextCase c{"", text};
   const ReadResult whole = readAt(c, {});
-  for (int parts = 2; parts <= 8; ++parts) {
+  for (int threads = 1; threads <= 8; ++threads) {
+    const size_t parts = static_cast<size_t>(threads) * kPartsPerThread;
     Dictionary d;
     d.text = text;
     ::testing::internal::CaptureStdout();
-    readInParts(d, ',', '"', '#', partStarts(text, {parts, 0}));
-    EXPECT_EQ(resultOf(d, ::testing::internal::GetCapturedStdout()), whole) << parts << " parts";
+    readInParts(d, ',', '"', '#', partStarts(text, parts), threads);
+    EXPECT_EQ(resultOf(d, ::testing::internal::GetCapturedStdout()), whole)
+        << parts << " parts, " << threads << " threads";
   }
 }
 
 struct StartsCase {
   std::string text;
-  LoadConcurrency concurrency;
+  size_t parts;
   Starts starts;
 };
 
 TEST(PartStarts, CutJustAfterLineEndsNearEqualShares) {
   const StartsCase cases[] = {
-      {"a\nb\nc\nd\n", {2, 0}, {4}},
-      {"a\nb\nc\nd\n", {4, 0}, {2, 4, 6}},
-      {"a\nb\nc\nd\n", {8, 0}, {2, 4, 6}},   // no part starts at the very end
-      {"a\r\nb\r\nc\r\n", {2, 0}, {6}},     // a CR LF is never cut
-      {"aaaaaaaa\nb\nc\n", {2, 0}, {9}},    // a long line goes whole to one part
-      {"aaaaaaaa\nb\nc\n", {3, 0}, {9, 11}},
-      {"ab\ncd\nef", {2, 0}, {6}},
-      {"abcdef\n", {2, 0}, {}},             // the only line end is the last
-      {"abc\rdef\rghi", {4, 0}, {}},        // no line end at all
-      {"a\nb\nc\nd\n", {1, 0}, {}},
-      {"a\nb\nc\nd\n", {2, 9}, {}},         // shorter than the smallest cut text
-      {"a\nb\nc\nd\n", {2, 8}, {4}},
-      {"", {8, 0}, {}},
+      {"a\nb\nc\nd\n", 2, {4}},
+      {"a\nb\nc\nd\n", 4, {2, 4, 6}},
+      {"a\nb\nc\nd\n", 8, {2, 4, 6}},   // no part starts at the very end
+      {"a\r\nb\r\nc\r\n", 2, {6}},     // a CR LF is never cut
+      {"aaaaaaaa\nb\nc\n", 2, {9}},    // a long line goes whole to one part
+      {"aaaaaaaa\nb\nc\n", 3, {9, 11}},
+      {"ab\ncd\nef", 2, {6}},
+      {"abcdef\n", 2, {}},             // the only line end is the last
+      {"abc\rdef\rghi", 4, {}},        // no line end at all
+      {"a\nb\nc\nd\n", 1, {}},
+      {"", 8, {}},
   };
   for (const StartsCase& c : cases)
-    EXPECT_EQ(partStarts(c.text, c.concurrency), c.starts) << c.text << " " << c.concurrency.parts;
+    EXPECT_EQ(partStarts(c.text, c.parts), c.starts) << c.text << " " << c.parts;
 }
 
-// A file read in 1 to 8 ranges side by side: every byte arrives, and the
-// first zero byte is found wherever it lies (or the size, with none).
+// The setting cuts a text into several parts per thread, and a short text
+// or one read by one thread not at all.
+TEST(PartStarts, SeveralPartsPerThreadOfTheSetting) {
+  const std::string text(100, '\n');
+  EXPECT_EQ(partStarts(text, LoadConcurrency{2, 0}).size(), 2 * kPartsPerThread - 1);
+  EXPECT_EQ(partStarts(text, LoadConcurrency{3, 100}).size(), 3 * kPartsPerThread - 1);
+  EXPECT_TRUE(partStarts(text, LoadConcurrency{2, 101}).empty());  // shorter than the smallest cut
+  EXPECT_TRUE(partStarts(text, LoadConcurrency{1, 0}).empty());
+}
+
+// A file read by 1 to 8 threads, in ranges shared among them: every byte
+// arrives, and the first zero byte is found wherever it lies (or the size,
+// with none).
 TEST(ReadFileInParts, GivesEveryByteAndTheFirstZeroWhateverTheRanges) {
   ScratchFolder folder;
   std::string bytes;
@@ -235,13 +251,13 @@ TEST(ReadFileInParts, GivesEveryByteAndTheFirstZeroWhateverTheRanges) {
     std::string content = bytes;
     for (size_t zero : c.zeros) content[zero] = '\0';
     const std::string path = folder.write("d.csv", content);
-    for (int parts = 1; parts <= 8; ++parts) {
-      LoadConcurrencyGuard guard({parts, 0});
+    for (int threads = 1; threads <= 8; ++threads) {
+      LoadConcurrencyGuard guard({threads, 0});
       std::string buffer(content.size(), '?');
       size_t firstZero = 12345;
-      ASSERT_TRUE(readFileInParts(path, buffer.data(), buffer.size(), firstZero)) << parts;
-      EXPECT_EQ(buffer, content) << parts;
-      EXPECT_EQ(firstZero, c.first) << parts << " parts";
+      ASSERT_TRUE(readFileInParts(path, buffer.data(), buffer.size(), firstZero)) << threads;
+      EXPECT_EQ(buffer, content) << threads;
+      EXPECT_EQ(firstZero, c.first) << threads << " threads";
     }
   }
 }
@@ -257,15 +273,15 @@ TEST(ReadFileInParts, AFileShorterThanExpectedIsNotRead) {
                                firstZero));
 }
 
-TEST(LoadConcurrency, PartsStayBetweenOneAndEight) {
+TEST(LoadConcurrency, ThreadsStayBetweenOneAndEight) {
   LoadConcurrencyGuard guard({0, 5});
-  EXPECT_EQ(loadConcurrency().parts, 1);
+  EXPECT_EQ(loadConcurrency().threads, 1);
   EXPECT_EQ(loadConcurrency().smallestCutText, 5u);
   setLoadConcurrency({64, 5});
-  EXPECT_EQ(loadConcurrency().parts, 8);
+  EXPECT_EQ(loadConcurrency().threads, 8);
   const LoadConcurrency usual = defaultLoadConcurrency();
-  EXPECT_GE(usual.parts, 1);
-  EXPECT_LE(usual.parts, 8);
+  EXPECT_GE(usual.threads, 1);
+  EXPECT_LE(usual.threads, 8);
 }
 
 }  // namespace
