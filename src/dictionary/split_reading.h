@@ -15,7 +15,7 @@ namespace plotwarden {
 // Work shared among threads is cut into this many parts per thread: a
 // thread that finishes its part early takes the next, so one kept off its
 // processor for a while holds the others up for a small part at most.
-constexpr size_t kPartsPerThread = 4;
+constexpr size_t kPartsPerThread = 8;
 
 // How many threads read a text at most, the calling thread among them, and
 // how long a text must be to be cut at all. One thread reads the whole text.

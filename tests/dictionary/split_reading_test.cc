@@ -177,8 +177,8 @@ TEST(SplitReading, JoinedRowsKeepTheirOrderAndOffsets) {
 }
 
 // A long text of many lines, with a quoted line end and a bracket join now
-// and then, read in 2 to 32 parts by 1 to 8 threads.
-TEST(SplitReading, LongTextInUpToThirtyTwoParts) {
+// and then, read in several parts per thread by 1 to 8 threads.
+TEST(SplitReading, LongTextInSeveralPartsPerThread) {
   std::string text = "FEATURE NAME,LEVEL,ELEMENT TYPES,KEY-IN\r\n";
   for (int i = 0; i < 20000; ++i) {
     const std::string number = std::to_string(i);
