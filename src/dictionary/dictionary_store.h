@@ -66,17 +66,22 @@ struct HeaderCell {
 // entries of one of the dictionary's entry arrays, from `firstField` on
 // (none when it has no field); field i is in column i.
 struct Feature {
-  FeatureCategory category = CATEGORY_NONE;
   uint32_t firstField = 0;
   uint32_t fieldCount = 0;
   // Bit i set: field i (of the first 32) is known to hold no quote
   // character, so its text is its value as it stands. The reader knows it
   // for every field it takes; a clear bit only means "look".
   uint32_t plainFields = 0;
+  // Packed with the entry array into one word: sections visit Features
+  // scattered over memory, and four to a cache line come in fewer fetches.
+  FeatureCategory category : 8 = CATEGORY_NONE;
   // The array holding the entries: 0 for the dictionary's `fieldStarts`,
   // k for laterFieldStarts[k - 1].
-  uint32_t entryArray = 0;
+  uint32_t entryArray : 24 = 0;
 };
+
+// How many entry arrays a dictionary's Features can name.
+constexpr size_t kMostEntryArrays = size_t{1} << 24;
 
 // Fields past this many have no plain bit.
 constexpr uint32_t kFieldsWithPlainBit = 32;

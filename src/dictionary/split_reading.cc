@@ -76,7 +76,7 @@ void appendPart(Dictionary& dictionary, Dictionary& part) {
   dictionary.features.insert(dictionary.features.end(), part.features.begin(),
                              part.features.end());
   for (size_t i = firstNew; i < dictionary.features.size(); ++i)
-    dictionary.features[i].entryArray = entryArray;
+    dictionary.features[i].entryArray = entryArray & 0xFFFFFFu;  // below kMostEntryArrays
   for (uint32_t index : part.featuresWithLineFeeds)
     dictionary.featuresWithLineFeeds.push_back(static_cast<uint32_t>(firstNew + index));
   for (const HeaderCell& cell : part.header)
@@ -179,6 +179,7 @@ void readInParts(Dictionary& dictionary, char separator, char quote, char marker
     // joined across lines by brackets, a skipped line's follower) or a
     // header still to come make the part's reading wrong.
     if (reached.cursor != starts[next] || !pastHeader(dictionary)) break;
+    if (next + 1 >= kMostEntryArrays) break;  // read on here
     queue.waitFor(next);
     Part& part = parts[next];
     appendPart(dictionary, part.rows);
