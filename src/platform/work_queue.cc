@@ -1,5 +1,6 @@
 #include "platform/work_queue.h"
 
+#include <algorithm>
 #include <system_error>
 #include <utility>
 
@@ -7,11 +8,19 @@ namespace plotwarden {
 
 WorkQueue::WorkQueue(size_t count, size_t helpers, PieceWork work)
     : count_(count), work_(std::move(work)), done_(count, 0), failures_(count) {
-  for (size_t i = 0; i < helpers && i + 1 < count; ++i) {
+  // Room first: once a helper runs, only a thread's start may throw here,
+  // and the helpers running then are stopped before the failure goes on.
+  helpers = std::min(helpers, count > 0 ? count - 1 : 0);
+  helpers_.reserve(helpers);
+  for (size_t i = 0; i < helpers; ++i) {
     try {
       helpers_.emplace_back([this] { this->work(); });
     } catch (const std::system_error&) {
       break;  // the calling thread takes the rest in waitFor
+    } catch (...) {
+      stop();
+      for (std::thread& helper : helpers_) helper.join();
+      throw;
     }
   }
 }
