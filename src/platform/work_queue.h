@@ -30,6 +30,7 @@ class WorkQueue {
 
   // Returns once `piece` is done, running pieces not yet taken on the
   // calling thread while it is not; throws again what the piece threw.
+  // Called before stop: a piece not begun by then never is.
   void waitFor(size_t piece);
 
   // No piece is begun from now on, and those running are asked to stop.
