@@ -18,14 +18,15 @@ WorkQueue::WorkQueue(size_t count, size_t helpers, PieceWork work)
     } catch (const std::system_error&) {
       break;  // the calling thread takes the rest in waitFor
     } catch (...) {
-      stop();
-      for (std::thread& helper : helpers_) helper.join();
+      stopAndJoin();
       throw;
     }
   }
 }
 
-WorkQueue::~WorkQueue() {
+WorkQueue::~WorkQueue() { stopAndJoin(); }
+
+void WorkQueue::stopAndJoin() {
   stop();
   for (std::thread& helper : helpers_) helper.join();
 }

@@ -38,6 +38,7 @@ class WorkQueue {
 
  private:
   void work();
+  void stopAndJoin();
   // Runs the lowest piece not yet taken, if any; false when none is left.
   bool runNext(std::unique_lock<std::mutex>& lock);
 
