@@ -5,7 +5,6 @@
 #include <exception>
 #include <memory>
 #include <mutex>
-#include <string>
 #include <system_error>
 #include <thread>
 #include <utility>
@@ -27,12 +26,12 @@ BlockConcurrency& setting() {
 }
 
 // The storage of the block streams, kept from one section to the next:
-// fresh storage costs a page fault for every 4 KiB and zeroing it. Only the
-// calling thread takes and gives back storage, and room for every slot's is
-// made at once, so giving it back never allocates.
-std::vector<std::string>& spareStorage() {
-  static std::vector<std::string> spare = [] {
-    std::vector<std::string> room;
+// fresh storage costs a page fault for every 4 KiB and a copy of the text at
+// each growth. Only the calling thread takes and gives back storage, and
+// room for every slot's is made at once, so giving it back never allocates.
+std::vector<StreamStorage>& spareStorage() {
+  static std::vector<StreamStorage> spare = [] {
+    std::vector<StreamStorage> room;
     room.reserve(kMostSlots);
     return room;
   }();
