@@ -191,8 +191,8 @@ Token nextToken(DictionaryReader& reader) {
 // gives the new end of the room.
 [[gnu::noinline]] static uint32_t* makeRoom(FieldEntries& starts, size_t used, size_t more) {
   starts.count = used;
-  starts.reserve(std::max(2 * starts.capacity, used + more));
-  return starts.storage.get() + starts.capacity;
+  starts.reserve(std::max(2 * starts.storage.capacity, used + more));
+  return starts.storage.data() + starts.storage.capacity;
 }
 
 // readFields for the newest Feature, made for the structuring characters
@@ -210,10 +210,10 @@ static bool readFeatureFieldsWith(DictionaryReader& reader, Structure structure)
   uint32_t plainFields = feature.plainFields;
   auto stops = takeStops(reader, structure);
   NextBracket bracket = reader.nextBracket;
-  uint32_t* room = starts.storage.get() + starts.capacity;
-  if (static_cast<size_t>(room - (starts.storage.get() + starts.count)) < 2)
+  uint32_t* room = starts.storage.data() + starts.storage.capacity;
+  if (static_cast<size_t>(room - (starts.storage.data() + starts.count)) < 2)
     room = makeRoom(starts, starts.count, 2);
-  uint32_t* entries = starts.storage.get() + starts.count;
+  uint32_t* entries = starts.storage.data() + starts.count;
   // The Feature's first entry: its fields so far have theirs and the closing one.
   uint32_t* first = entries - (feature.fieldCount == 0 ? 0 : feature.fieldCount + 1);
   // A field ends one character before the next starts, so each field adds
@@ -244,12 +244,12 @@ static bool readFeatureFieldsWith(DictionaryReader& reader, Structure structure)
     const TakenField taken = takeField(reader, stops, bracket, start);
     cursor = taken.next;
     if (entries == room) {
-      const uint32_t* base = starts.storage.get();
+      const uint32_t* base = starts.storage.data();
       const auto used = static_cast<size_t>(entries - base);
       const auto firstAt = static_cast<size_t>(first - base);
       room = makeRoom(starts, used, 1);
-      entries = starts.storage.get() + used;
-      first = starts.storage.get() + firstAt;
+      entries = starts.storage.data() + used;
+      first = starts.storage.data() + firstAt;
     }
     *entries++ = taken.end + 1;
     if (taken.plain) plainFields |= plainBit;
@@ -257,7 +257,7 @@ static bool readFeatureFieldsWith(DictionaryReader& reader, Structure structure)
   }
   const auto fields = static_cast<uint32_t>(entries - first);
   if (fields == 1) --entries;  // only the first field's start: no field
-  starts.count = static_cast<size_t>(entries - starts.storage.get());
+  starts.count = static_cast<size_t>(entries - starts.storage.data());
   feature.fieldCount = fields > 1 ? fields - 1 : 0;
   feature.plainFields = plainFields;
   if (reader.lineFeedInField)

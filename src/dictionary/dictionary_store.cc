@@ -26,14 +26,6 @@ void appendHeaderCell(Dictionary& dictionary, HeaderCell cell) {
   dictionary.header.push_back(cell);
 }
 
-void FieldEntries::reserve(size_t least) {
-  if (least <= capacity) return;
-  auto larger = std::make_unique_for_overwrite<uint32_t[]>(least);
-  std::copy(begin(), end(), larger.get());
-  storage = std::move(larger);
-  capacity = least;
-}
-
 void appendFeature(Dictionary& dictionary) {
   Feature feature;
   feature.firstField = static_cast<uint32_t>(dictionary.fieldStarts.size());

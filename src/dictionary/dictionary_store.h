@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/uncleared_array.h"
+
 namespace plotwarden {
 
 // The role a header name gives its column.
@@ -86,38 +88,36 @@ constexpr size_t kMostEntryArrays = size_t{1} << 24;
 // Fields past this many have no plain bit.
 constexpr uint32_t kFieldsWithPlainBit = 32;
 
-// An array of field entries: a minimal vector of 32-bit values whose growth
-// copies what it holds and leaves the room it adds as it is, never cleared.
-// The reader writes a line's entries into that room through a bare pointer
-// that stays in a register, and sets `count` once the line is read; a
-// std::vector would have it load and store its end at every field.
+// An array of field entries: a minimal vector of 32-bit values, its room
+// never cleared. The reader writes a line's entries into that room through a
+// bare pointer that stays in a register, and sets `count` once the line is
+// read; a std::vector would have it load and store its end at every field.
 struct FieldEntries {
-  std::unique_ptr<uint32_t[]> storage;
+  UnclearedArray<uint32_t> storage;
   size_t count = 0;
-  size_t capacity = 0;
 
   FieldEntries() = default;
   // A moved-from array is empty, with no room.
-  FieldEntries(FieldEntries&& other) noexcept { *this = std::move(other); }
+  FieldEntries(FieldEntries&& other) noexcept
+      : storage(std::move(other.storage)), count(std::exchange(other.count, 0)) {}
   FieldEntries& operator=(FieldEntries&& other) noexcept {
     storage = std::move(other.storage);
     count = std::exchange(other.count, 0);
-    capacity = std::exchange(other.capacity, 0);
     return *this;
   }
 
   size_t size() const { return count; }
   bool empty() const { return count == 0; }
-  const uint32_t* data() const { return storage.get(); }
-  const uint32_t* begin() const { return storage.get(); }
-  const uint32_t* end() const { return storage.get() + count; }
-  uint32_t operator[](size_t i) const { return storage[i]; }
-  uint32_t back() const { return storage[count - 1]; }
+  const uint32_t* data() const { return storage.data(); }
+  const uint32_t* begin() const { return storage.data(); }
+  const uint32_t* end() const { return storage.data() + count; }
+  uint32_t operator[](size_t i) const { return storage.items[i]; }
+  uint32_t back() const { return storage.items[count - 1]; }
   void clear() { count = 0; }
-  void reserve(size_t least);
+  void reserve(size_t least) { storage.grow(least, count); }
   void push_back(uint32_t entry) {
-    if (count == capacity) reserve(2 * capacity + 16);
-    storage[count++] = entry;
+    if (count == storage.capacity) reserve(2 * storage.capacity + 16);
+    storage.items[count++] = entry;
   }
 };
 

@@ -2,14 +2,13 @@
 
 #include <algorithm>
 #include <charconv>
-#include <memory>
 #include <string>
 
 namespace plotwarden {
 
 void flushBuffer(OutputStream& out) {
   if (!out.file || out.used == 0) return;
-  if (!out.failed && std::fwrite(out.storage.bytes.get(), 1, out.used, out.file) != out.used)
+  if (!out.failed && std::fwrite(out.storage.data(), 1, out.used, out.file) != out.used)
     out.failed = true;
   out.used = 0;
 }
@@ -22,15 +21,11 @@ void growStorage(OutputStream& out, size_t bytes) {
   // Doubling keeps a memory stream's growth linear, from a size that suits
   // a heading row; a file stream settles at a little over its flush size.
   const size_t least = out.file ? kFlushAt + 4096 : 1024;
-  const size_t capacity = std::max({out.used + bytes, 2 * out.storage.capacity, least});
-  auto larger = std::make_unique_for_overwrite<char[]>(capacity);
-  if (out.used > 0) std::memcpy(larger.get(), out.storage.bytes.get(), out.used);
-  out.storage.bytes = std::move(larger);
-  out.storage.capacity = capacity;
+  out.storage.grow(std::max({out.used + bytes, 2 * out.storage.capacity, least}), out.used);
 }
 
 void convertLineEnds(OutputStream& out, size_t start) {
-  const char* text = out.storage.bytes.get();
+  const char* text = out.storage.data();
   const void* lineFeed = std::memchr(text + start, '\n', out.used - start);
   if (lineFeed) {
     // Rare in report text: rewrite the tail from its first LF on.

@@ -3,9 +3,9 @@
 
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <string_view>
-#include <utility>
+
+#include "platform/uncleared_array.h"
 
 namespace plotwarden {
 
@@ -13,30 +13,12 @@ namespace plotwarden {
 // CR LF, so a report's bytes do not depend on where it was made. Text is
 // gathered in a buffer and handed to the file in large blocks. A stream
 // without a file keeps everything (tests read it with bufferedText).
-// A stream's characters. Every character is written before it is read, so
-// growing keeps the text and leaves the new room as it is: never cleared,
-// which for the streams that grow to hundreds of kilobytes is a pass over
-// memory saved.
-struct StreamStorage {
-  std::unique_ptr<char[]> bytes;
-  size_t capacity = 0;
-
-  StreamStorage() = default;
-  // A moved-from storage has no room.
-  StreamStorage(StreamStorage&& other) noexcept { *this = std::move(other); }
-  StreamStorage& operator=(StreamStorage&& other) noexcept {
-    bytes = std::move(other.bytes);
-    capacity = std::exchange(other.capacity, 0);
-    return *this;
-  }
-};
-
 struct OutputStream {
   std::FILE* file = nullptr;
   // The first `used` characters of `storage` are the text not yet handed to
   // the file; the rest is room, so that appending is a bounds check and a
   // copy.
-  StreamStorage storage;
+  UnclearedArray<char> storage;
   size_t used = 0;
   bool failed = false;
 
@@ -53,7 +35,7 @@ struct OutputStream {
 
 // The text gathered and not yet handed to the file.
 inline std::string_view bufferedText(const OutputStream& out) {
-  return std::string_view(out.storage.bytes.get(), out.used);
+  return std::string_view(out.storage.data(), out.used);
 }
 
 // Makes room for `bytes` more characters.
@@ -96,7 +78,7 @@ template <typename... Texts>
 void appendText(OutputStream& out, const Texts&... texts) {
   const size_t total = (textPiece(texts).size() + ...);
   if (out.storage.capacity - out.used < total) growStorage(out, total);
-  char* to = out.storage.bytes.get() + out.used;
+  char* to = out.storage.data() + out.used;
   ((to = copyText(to, textPiece(texts))), ...);
   out.used += total;
 }

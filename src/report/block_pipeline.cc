@@ -29,9 +29,9 @@ BlockConcurrency& setting() {
 // fresh storage costs a page fault for every 4 KiB and a copy of the text at
 // each growth. Only the calling thread takes and gives back storage, and
 // room for every slot's is made at once, so giving it back never allocates.
-std::vector<StreamStorage>& spareStorage() {
-  static std::vector<StreamStorage> spare = [] {
-    std::vector<StreamStorage> room;
+std::vector<UnclearedArray<char>>& spareStorage() {
+  static std::vector<UnclearedArray<char>> spare = [] {
+    std::vector<UnclearedArray<char>> room;
     room.reserve(kMostSlots);
     return room;
   }();

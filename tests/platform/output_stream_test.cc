@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <string>
 
 namespace plotwarden {
 namespace {
@@ -33,6 +34,18 @@ TEST(OutputStream, PiecesWithoutLineFeedsAreNotSearched) {
   }
   put(out, "\n");
   EXPECT_EQ(bufferedText(out), "a\n\r\nc\r\n");
+}
+
+// A memory stream grows many times over; every character written stays.
+TEST(OutputStream, MemoryStreamKeepsEverythingAcrossGrowth) {
+  OutputStream out;
+  std::string expected;
+  for (int i = 0; i < 20000; ++i) {
+    const std::string piece = std::to_string(i) + (i % 7 == 0 ? "\n" : ",");
+    put(out, piece);
+    expected += std::to_string(i) + (i % 7 == 0 ? "\r\n" : ",");
+  }
+  EXPECT_EQ(bufferedText(out), expected);
 }
 
 TEST(OutputStream, LargeOutputReachesTheFileWhole) {
