@@ -112,7 +112,8 @@ class PassMemo {
     for (size_t at = hashOf(text) & mask();; at = (at + 1) & mask()) {
       const Slot& slot = slots_[at];
       if (slot.passes < 0) return -1;
-      if (slot.size == text.size() && std::equal(text.begin(), text.end(), slot.text)) return slot.passes;
+      if (slot.size == text.size() && std::equal(text.begin(), text.end(), slot.text))
+        return slot.passes;
     }
   }
 
@@ -182,7 +183,8 @@ void classifyRange(Dictionary& dictionary, const std::array<PreparedRule, kPassC
     }
     ++featuresWithPasses[passes];
     // A later pass overrides an earlier one.
-    if (passes != 0) feature.category = rules[static_cast<size_t>(std::bit_width(passes)) - 1].category;
+    if (passes != 0)
+      feature.category = rules[static_cast<size_t>(std::bit_width(passes)) - 1].category;
   });
   counts.fill(0);
   for (size_t passes = 1; passes < featuresWithPasses.size(); ++passes)

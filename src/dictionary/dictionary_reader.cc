@@ -222,7 +222,8 @@ static bool readFeatureFieldsWith(DictionaryReader& reader, Structure structure)
   if (feature.fieldCount == 0) *entries++ = cursor;
   // The bit of the next field's plain mark; it leaves the word after the
   // last field that has one.
-  uint32_t plainBit = feature.fieldCount < kFieldsWithPlainBit ? uint32_t{1} << feature.fieldCount : 0;
+  uint32_t plainBit =
+      feature.fieldCount < kFieldsWithPlainBit ? uint32_t{1} << feature.fieldCount : 0;
   // Whether a field of this line holds a LF is noted apart from the lines before.
   const bool lineFeedBefore = reader.lineFeedInField;
   reader.lineFeedInField = false;
@@ -261,7 +262,8 @@ static bool readFeatureFieldsWith(DictionaryReader& reader, Structure structure)
   feature.fieldCount = fields > 1 ? fields - 1 : 0;
   feature.plainFields = plainFields;
   if (reader.lineFeedInField)
-    dictionary.featuresWithLineFeeds.push_back(static_cast<uint32_t>(dictionary.features.size() - 1));
+    dictionary.featuresWithLineFeeds.push_back(
+        static_cast<uint32_t>(dictionary.features.size() - 1));
   reader.lineFeedInField = reader.lineFeedInField || lineFeedBefore;
   reader.cursor = cursor;
   keepStops(reader, stops);

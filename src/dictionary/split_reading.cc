@@ -4,7 +4,6 @@
 #include <cstring>
 #include <limits>
 #include <stop_token>
-#include <string>
 #include <thread>
 
 #include "dictionary/dictionary_reader.h"

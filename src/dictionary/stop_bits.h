@@ -95,8 +95,8 @@ struct FieldStops {
 // `size`. Takes and gives values only, so that a reader's stops stay in
 // registers around it; out of line, once per 64 characters, so that its
 // masks do not crowd the registers of the field loops it serves.
-[[gnu::noinline]] inline uint64_t stretchStopBits(const char* chars, uint32_t size, uint32_t position, char separator,
-                                char quote) {
+[[gnu::noinline]] inline uint64_t stretchStopBits(const char* chars, uint32_t size,
+                                                  uint32_t position, char separator, char quote) {
   const uint32_t available = size + 1 - position;
   if (available >= kStopStretch) return fieldStopBits(chars + position, separator, quote);
   uint64_t bits = 0;

@@ -211,7 +211,8 @@ static void writeFeatures(TableWriter& writer, const Dictionary& dictionary,
   };
   for (size_t i = 0; i < features.size(); ++i) {
     if (i + kFeatureAhead < features.size()) prefetchMemory(&feature(i + kFeatureAhead));
-    if (i + kCellsAhead < features.size()) prefetchFeatureCells(dictionary, feature(i + kCellsAhead));
+    if (i + kCellsAhead < features.size())
+      prefetchFeatureCells(dictionary, feature(i + kCellsAhead));
     if (i + kTextAhead < features.size()) prefetchFeatureText(dictionary, feature(i + kTextAhead));
     beginFeature(writer.cells, dictionary, features[i]);
     writeFeature(writer);
