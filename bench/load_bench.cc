@@ -30,9 +30,10 @@ constexpr const char* kHeader =
 void appendRealisticLine(std::string& out, size_t index) {
   std::string n = std::to_string(index);
   out += "Road centre line " + n + ",RD_CL_" + n + "," + std::to_string(index % 256) + "," +
-         std::to_string(index % 8) + ",0,1.5,Arial," + (index % 4 == 0 ? "CELL" + n : "") + ",[3,4," +
-         std::to_string(index % 20) + "],\"LEVEL SET RD_CL_" + n + "; CO=" + std::to_string(index % 256) +
-         "; WT=2; AS=1.0; place cell \"\"CELL" + n + "\"\"\",Linear\r\n";
+         std::to_string(index % 8) + ",0,1.5,Arial," + (index % 4 == 0 ? "CELL" + n : "") +
+         ",[3,4," + std::to_string(index % 20) + "],\"LEVEL SET RD_CL_" + n +
+         "; CO=" + std::to_string(index % 256) + "; WT=2; AS=1.0; place cell \"\"CELL" + n +
+         "\"\"\",Linear\r\n";
 }
 
 void appendCommaLine(std::string& out, size_t index) {
@@ -84,20 +85,21 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot read %s\n", argv[i]);
         return 1;
       }
-      printRow(std::filesystem::path(argv[i]).filename().string().c_str(), static_cast<double>(bytes),
-               loadSeconds(argv[i]));
+      printRow(std::filesystem::path(argv[i]).filename().string().c_str(),
+               static_cast<double>(bytes), loadSeconds(argv[i]));
     }
     return 0;
   }
-  std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / ("plotwarden-bench-" + std::to_string(std::random_device{}()));
+  std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                 ("plotwarden-bench-" + std::to_string(std::random_device{}()));
   std::filesystem::create_directories(folder);
   const char* shapes[] = {"realistic", "commas, no brackets", "commas, one late ']'"};
   for (int shape = 0; shape < 3; ++shape) {
     for (size_t megabytes : {1, 10, 100}) {
       std::string text = makeText(megabytes << 20, shape);
       std::string path = (folder / "bench.csv").string();
-      std::ofstream(path, std::ios::binary).write(text.data(), static_cast<std::streamsize>(text.size()));
+      std::ofstream(path, std::ios::binary)
+          .write(text.data(), static_cast<std::streamsize>(text.size()));
       printRow(shapes[shape], static_cast<double>(text.size()), loadSeconds(path));
     }
   }

@@ -41,9 +41,8 @@ struct MixShare {
 };
 constexpr MixShare kElementTypesMix[] = {{LINEAR, 48}, {TEXT, 20}, {DIMENSION, 6},
                                          {CELL, 14},   {SOLID, 8}, {OTHER, 4}};
-constexpr MixShare kFeatureTypesMix[] = {{LINEAR, 30}, {TEXT, 12}, {DIMENSION, 5},
-                                         {CELL, 10},   {SOLID, 5}, {LEADER, 15},
-                                         {HATCH, 18},  {OTHER, 5}};
+constexpr MixShare kFeatureTypesMix[] = {{LINEAR, 30}, {TEXT, 12},   {DIMENSION, 5}, {CELL, 10},
+                                         {SOLID, 5},   {LEADER, 15}, {HATCH, 18},    {OTHER, 5}};
 constexpr MixShare kLinearMix[] = {{LINEAR, 100}};
 
 // One cell feature in this many names a whole symbol library.
@@ -52,17 +51,17 @@ constexpr size_t kCellsPerLibraryFeature = 250;
 constexpr size_t kFeaturesPerComment = 150;
 
 constexpr std::string_view kLibraries[] = {"drainage", "street-furniture", "trees"};
-constexpr std::string_view kSymbols[] = {"MH01",  "MH02",   "GULLY", "INLET", "OUTFALL",
-                                         "LAMP",  "BENCH",  "BIN",   "BOLLARD", "SIGN",
-                                         "OAK",   "BIRCH",  "PINE",  "HEDGE", "STUMP"};
+constexpr std::string_view kSymbols[] = {"MH01", "MH02",  "GULLY", "INLET",   "OUTFALL",
+                                         "LAMP", "BENCH", "BIN",   "BOLLARD", "SIGN",
+                                         "OAK",  "BIRCH", "PINE",  "HEDGE",   "STUMP"};
 
 // Element-type lists: numbers, bracketed lists with ranges and blanks, names
 // before the list, and '?', '*' and '|' patterns. A feature matched by several
 // passes ends in the last one ('2' and '[1*]' end as 3D solids).
-constexpr std::string_view kLinearTypes[] = {
-    "[3,4,12]", "Line[3,4]", "[3-4]", "[3,4,11-16]", "3",       "4",
-    "[6]",      "[14,15]",   "Arc[16]", "[27]",      "[3,4,1|2]", "[ 3 , 4 ]"};
-constexpr std::string_view kTextTypes[] = {"[17]", "Text[7]", "[7,17]", "17",
+constexpr std::string_view kLinearTypes[] = {"[3,4,12]", "Line[3,4]", "[3-4]",     "[3,4,11-16]",
+                                             "3",        "4",         "[6]",       "[14,15]",
+                                             "Arc[16]",  "[27]",      "[3,4,1|2]", "[ 3 , 4 ]"};
+constexpr std::string_view kTextTypes[] = {"[17]", "Text[7]",   "[7,17]", "17",
                                            "[37]", "[7,17,37]", "[?7]"};
 constexpr std::string_view kDimensionTypes[] = {"33", "[33]", "Dim[33]", "[33-33]"};
 constexpr std::string_view kCellTypes[] = {"35", "[35]", "Cell[35]", "[34-35]"};
@@ -71,8 +70,8 @@ constexpr std::string_view kSolidTypes[] = {"[19]", "[18,19]", "[23-24]", "105",
 constexpr std::string_view kOtherTypes[] = {"[22]", "[36]", "", "34", "[200-300]"};
 
 constexpr std::string_view kLinearNames[] = {
-    "Road Centreline", "Road Edge",  "Kerb Line",   "Dropped Kerb", "Post and Wire Fence",
-    "Hedge Line",      "Water Main", "Cable Duct",  "Contour Major", "Property Boundary"};
+    "Road Centreline", "Road Edge",  "Kerb Line",  "Dropped Kerb",  "Post and Wire Fence",
+    "Hedge Line",      "Water Main", "Cable Duct", "Contour Major", "Property Boundary"};
 constexpr std::string_view kTextNames[] = {"Road Name", "House Number", "Survey Note",
                                            "Spot Level Text", "Chainage Label"};
 constexpr std::string_view kDimensionNames[] = {"Chainage Dimension", "Setting Out Dimension",
@@ -85,25 +84,27 @@ constexpr std::string_view kHatchNames[] = {"Tarmac Hatch", "Grass Hatch", "Conc
 constexpr std::string_view kOtherNames[] = {"Point String", "Multiline", "Spare"};
 
 constexpr std::string_view kLevelPrefixes[] = {"RD_CL", "RD_EDGE", "BND", "DR", "ST", "SV"};
-constexpr std::string_view kColours[] = {"1", "3", "7 [white]", "ByLevel(808080)",
-                                         "ByCell(804000)", "BYBLOCK", "yes", "ByLayer",
-                                         "42", "5 [blue]"};
-constexpr std::string_view kRgb[] = {"FF0000", "00FF00", "0000FF", "FFFF00", "808080",
-                                     "FFFFFF", ""};
+constexpr std::string_view kColours[] = {
+    "1",   "3",       "7 [white]", "ByLevel(808080)", "ByCell(804000)", "BYBLOCK",
+    "yes", "ByLayer", "42",        "5 [blue]"};
+constexpr std::string_view kRgb[] = {"FF0000", "00FF00", "0000FF", "FFFF00",
+                                     "808080", "FFFFFF", ""};
 constexpr std::string_view kWeights[] = {"0", "1", "2", "3", "  2  ", "3 [0.35mm]", "7"};
 constexpr std::string_view kLineStyles[] = {"Continuous", "Dashed [2]", "DashDot [4]", "0",
                                             "Fence [7]"};
 constexpr std::string_view kTextStyles[] = {"Road Names", "Numbers", "Notes", "Titles"};
 constexpr std::string_view kFonts[] = {"Arial", "Arial Narrow", "Courier", "ISOCP"};
-constexpr std::string_view kTextScales[] = {"2.5x3.0", "h = 1.80", "w = 1.20 [mm]",
-                                            "2.500[mm]x3.25", "3.5", "1.8x1.8"};
+constexpr std::string_view kTextScales[] = {"2.5x3.0",        "h = 1.80", "w = 1.20 [mm]",
+                                            "2.500[mm]x3.25", "3.5",      "1.8x1.8"};
 constexpr std::string_view kLineSpacings[] = {"1.500", "1.0", "2.000", "0.75"};
 constexpr std::string_view kDimStyles[] = {"Civil 1:500", "Setting Out", "Detail 1:50"};
 
-constexpr std::string_view kLinearKeyins[] = {
-    "active class construction;active fill on", "active class primary",
-    "active fillcolor 7;active fill on",         "lt=2;active terminator fence",
-    "",                                          "active fillcolor 3 "};
+constexpr std::string_view kLinearKeyins[] = {"active class construction;active fill on",
+                                              "active class primary",
+                                              "active fillcolor 7;active fill on",
+                                              "lt=2;active terminator fence",
+                                              "",
+                                              "active fillcolor 3 "};
 constexpr std::string_view kTextKeyins[] = {"active class primary", "",
                                             "ts=2.000;active class annotation"};
 constexpr std::string_view kDimensionKeyins[] = {
@@ -121,12 +122,11 @@ constexpr std::string_view kSolidKeyins[] = {"active class structure", "", "acti
 constexpr std::string_view kLeaderKeyins[] = {
     "dimension terminator orienthead 1;dimension terminator width 0.5;active class notes",
     "dimension extension weight 2;dimension text height 1.800", ""};
-constexpr std::string_view kHatchKeyins[] = {"active pattern scale 0.5;active fill on",
-                                             "ps=1.25;active fillcolor 42",
-                                             "active fillcolor 3;active class hatching",
-                                             "active pattern angle 45;ps=0.500"};
-constexpr std::string_view kRemarks[] = {"", "", "", "checked", "\"from survey, 2021\"",
-                                         "\"see note \"\"A\"\", sheet 2\""};
+constexpr std::string_view kHatchKeyins[] = {
+    "active pattern scale 0.5;active fill on", "ps=1.25;active fillcolor 42",
+    "active fillcolor 3;active class hatching", "active pattern angle 45;ps=0.500"};
+constexpr std::string_view kRemarks[] = {
+    "", "", "", "checked", "\"from survey, 2021\"", "\"see note \"\"A\"\", sheet 2\""};
 
 // Quotes a field: the quote character around it, and each one inside doubled.
 void appendQuoted(std::string& out, std::string_view text) {
@@ -151,43 +151,65 @@ Kind kindOf(std::span<const MixShare> mix, Random& random) {
 
 Choices namesOf(Kind kind) {
   switch (kind) {
-    case LINEAR: return kLinearNames;
-    case TEXT: return kTextNames;
-    case DIMENSION: return kDimensionNames;
+    case LINEAR:
+      return kLinearNames;
+    case TEXT:
+      return kTextNames;
+    case DIMENSION:
+      return kDimensionNames;
     case CELL:
-    case LIBRARY: return kCellNames;
-    case SOLID: return kSolidNames;
-    case LEADER: return kLeaderNames;
-    case HATCH: return kHatchNames;
-    case OTHER: break;
+    case LIBRARY:
+      return kCellNames;
+    case SOLID:
+      return kSolidNames;
+    case LEADER:
+      return kLeaderNames;
+    case HATCH:
+      return kHatchNames;
+    case OTHER:
+      break;
   }
   return kOtherNames;
 }
 
 Choices elementTypesOf(Kind kind) {
   switch (kind) {
-    case LINEAR: return kLinearTypes;
-    case TEXT: return kTextTypes;
-    case DIMENSION: return kDimensionTypes;
+    case LINEAR:
+      return kLinearTypes;
+    case TEXT:
+      return kTextTypes;
+    case DIMENSION:
+      return kDimensionTypes;
     case CELL:
-    case LIBRARY: return kCellTypes;
-    case SOLID: return kSolidTypes;
-    default: return kOtherTypes;
+    case LIBRARY:
+      return kCellTypes;
+    case SOLID:
+      return kSolidTypes;
+    default:
+      return kOtherTypes;
   }
 }
 
 std::string_view featureTypeOf(Kind kind, Random& random) {
   static constexpr std::string_view kOtherCodes[] = {"2", "4", "5", "12", "x"};
   switch (kind) {
-    case LINEAR: return "1";
-    case TEXT: return "3";
-    case DIMENSION: return "6";
+    case LINEAR:
+      return "1";
+    case TEXT:
+      return "3";
+    case DIMENSION:
+      return "6";
     case CELL:
-    case LIBRARY: return "0";
-    case SOLID: return "9";
-    case LEADER: return "7";
-    case HATCH: return "8";
-    case OTHER: break;
+    case LIBRARY:
+      return "0";
+    case SOLID:
+      return "9";
+    case LEADER:
+      return "7";
+    case HATCH:
+      return "8";
+    case OTHER:
+      break;
   }
   return random.pick<std::string_view>(kOtherCodes);
 }
@@ -207,7 +229,9 @@ struct Line {
 
 void fillKindColumns(Line& line, Kind kind, Random& random) {
   switch (kind) {
-    case LINEAR: line.keyin = random.pick<std::string_view>(kLinearKeyins); break;
+    case LINEAR:
+      line.keyin = random.pick<std::string_view>(kLinearKeyins);
+      break;
     case TEXT:
     case LEADER:
       line.textStyle = random.pick<std::string_view>(kTextStyles);
@@ -226,15 +250,27 @@ void fillKindColumns(Line& line, Kind kind, Random& random) {
       std::string_view library = random.pick<std::string_view>(kLibraries);
       line.cellName = random.pick<std::string_view>(kSymbols);
       switch (random.below(6)) {
-        case 0: line.keyin = "attach library C:\\cells\\" + std::string(library) + ".cel;active scale 1.000;place cell " + line.cellName; break;
-        case 1: line.keyin = "rc=C:\\cells\\" + std::string(library) + ".cel;xs=0.500;ys=0.500;place cell " + line.cellName; break;
-        case 2: line.keyin = "place cell \"" + line.cellName + "\";as=2.000"; break;
-        case 3: line.keyin = "active xscale 2;xs=4;zs=1.50;place cell " + line.cellName; break;
+        case 0:
+          line.keyin = "attach library C:\\cells\\" + std::string(library) +
+                       ".cel;active scale 1.000;place cell " + line.cellName;
+          break;
+        case 1:
+          line.keyin = "rc=C:\\cells\\" + std::string(library) +
+                       ".cel;xs=0.500;ys=0.500;place cell " + line.cellName;
+          break;
+        case 2:
+          line.keyin = "place cell \"" + line.cellName + "\";as=2.000";
+          break;
+        case 3:
+          line.keyin = "active xscale 2;xs=4;zs=1.50;place cell " + line.cellName;
+          break;
         case 4:
           line.cellName = "iconValve";
           line.keyin = "place cell iconValve";
           break;
-        default: line.keyin = "place cell " + line.cellName; break;
+        default:
+          line.keyin = "place cell " + line.cellName;
+          break;
       }
       break;
     }
@@ -242,9 +278,15 @@ void fillKindColumns(Line& line, Kind kind, Random& random) {
       line.keyin = (random.oneIn(2) ? "attach library C:\\cells\\" : "rc=C:\\cells\\") +
                    std::string(random.pick<std::string_view>(kLibraries)) + ".cel";
       break;
-    case SOLID: line.keyin = random.pick<std::string_view>(kSolidKeyins); break;
-    case HATCH: line.keyin = random.pick<std::string_view>(kHatchKeyins); break;
-    case OTHER: line.keyin = random.pick<std::string_view>(kLinearKeyins); break;
+    case SOLID:
+      line.keyin = random.pick<std::string_view>(kSolidKeyins);
+      break;
+    case HATCH:
+      line.keyin = random.pick<std::string_view>(kHatchKeyins);
+      break;
+    case OTHER:
+      line.keyin = random.pick<std::string_view>(kLinearKeyins);
+      break;
   }
 }
 
@@ -265,9 +307,9 @@ void appendLine(std::string& out, const Line& line, bool withTextWeight, std::st
   // the next field's separator provides.
   out += ',';
   out += line.classification;
-  for (std::string_view field : {std::string_view(line.level), line.colour, line.rgb, line.weight,
-                                 line.lineStyle, line.textStyle, line.font, line.textScale,
-                                 line.lineSpacing}) {
+  for (std::string_view field :
+       {std::string_view(line.level), line.colour, line.rgb, line.weight, line.lineStyle,
+        line.textStyle, line.font, line.textScale, line.lineSpacing}) {
     out += ',';
     appendField(out, field, random);
   }
@@ -297,13 +339,15 @@ std::string makeDictionary(FeatureMix mix, size_t features, uint64_t seed) {
   std::string out;
   out.reserve(features * 260 + 1024);
   if (byElementTypes) {
-    out += "FEATURE NAME,ELEMENT TYPES,LEVEL,COLOUR,RGB,WEIGHT,LINE STYLE,TEXT STYLE,TEXT FONT,"
-           "TEXT SCALE,LINE SPACING,CELL NAME,DIM STYLE,KEY-IN";
+    out +=
+        "FEATURE NAME,ELEMENT TYPES,LEVEL,COLOUR,RGB,WEIGHT,LINE STYLE,TEXT STYLE,TEXT FONT,"
+        "TEXT SCALE,LINE SPACING,CELL NAME,DIM STYLE,KEY-IN";
     out += end;
     out += "# TEXT WEIGHT,REMARKS";  // a header continuation line
   } else {
-    out += "NAME,FEATURE TYPE,LEVEL,COLOUR,RGB COLOUR,WEIGHT,LINE STYLE,TEXT STYLE,TEXT FONT,"
-           "TEXT SCALE,LINE SPACING,DIMENSION STYLE,CELL NAME,KEY-IN,REMARKS";
+    out +=
+        "NAME,FEATURE TYPE,LEVEL,COLOUR,RGB COLOUR,WEIGHT,LINE STYLE,TEXT STYLE,TEXT FONT,"
+        "TEXT SCALE,LINE SPACING,DIMENSION STYLE,CELL NAME,KEY-IN,REMARKS";
   }
   out += end;
 

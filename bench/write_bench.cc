@@ -45,8 +45,8 @@ int main() {
           writeLinearSection(out, dictionary);
           closeStream(out);
         });
-    std::printf("%-12s %10.0f %10.4f %14.0f %10.1f\n", layerMode ? "layer" : "level", rows,
-                seconds, rows / seconds, bytes / 1e6 / seconds);
+    std::printf("%-12s %10.0f %10.4f %14.0f %10.1f\n", layerMode ? "layer" : "level", rows, seconds,
+                rows / seconds, bytes / 1e6 / seconds);
   }
   return 0;
 }

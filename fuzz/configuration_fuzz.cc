@@ -16,16 +16,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   parseConfigurationText(raw, settings);
 
   // A setting's value ends at its line end.
-  for (const std::string* value : {&settings.outputPath, &settings.imageFolder,
-                                   &settings.styleSheet})
+  for (const std::string* value :
+       {&settings.outputPath, &settings.imageFolder, &settings.styleSheet})
     FUZZ_CHECK(value->find('\n') == std::string::npos);
   // Every field but the name lies right of a separator, and so holds none.
   const char separator = fieldSeparator();
   FUZZ_CHECK(dictionaryCount() == 0 || separator != '\0');
   for (int i = 0; i < dictionaryCount(); ++i) {
     const Dictionary& d = *dictionaryAt(i);
-    for (const std::string* field : {&d.description, &d.unusedText3, &d.unusedText4,
-                                     &d.version, &d.filePath})
+    for (const std::string* field :
+         {&d.description, &d.unusedText3, &d.unusedText4, &d.version, &d.filePath})
       FUZZ_CHECK(field->find(separator) == std::string::npos);
     FUZZ_CHECK(d.filePath.find('\n') == std::string::npos);
     FUZZ_CHECK(d.text.empty() && d.features.empty() && d.header.empty());

@@ -13,8 +13,7 @@ namespace plotwarden::fuzz {
 struct FuzzInput {
   std::string_view rest;
 
-  FuzzInput(const uint8_t* data, size_t size)
-      : rest(reinterpret_cast<const char*>(data), size) {}
+  FuzzInput(const uint8_t* data, size_t size) : rest(reinterpret_cast<const char*>(data), size) {}
 
   // The next byte, or 0 when none is left.
   char takeByte() {

@@ -24,7 +24,9 @@ bool isAsciiAlnum(char c) {
 class LevelOneMatcher {
  public:
   LevelOneMatcher(std::string_view pattern, std::string_view text, bool caseSensitive)
-      : pattern_(pattern), text_(text), caseSensitive_(caseSensitive),
+      : pattern_(pattern),
+        text_(text),
+        caseSensitive_(caseSensitive),
         known_((pattern.size() + 1) * (text.size() + 1), 0) {}
 
   bool matches() { return from(0, 0); }
@@ -70,8 +72,7 @@ std::string_view takeText(fuzz::FuzzInput& input, int level) {
 
 int32_t takeInt32(fuzz::FuzzInput& input) {
   uint32_t value = 0;
-  for (int i = 0; i < 4; ++i)
-    value = (value << 8) | static_cast<uint8_t>(input.takeByte());
+  for (int i = 0; i < 4; ++i) value = (value << 8) | static_cast<uint8_t>(input.takeByte());
   return static_cast<int32_t>(value);
 }
 
@@ -152,10 +153,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const int level = choice & 3;
   const bool caseSensitive = (choice & 4) != 0;
   switch ((choice >> 3) & 3) {
-    case 0: checkWildcard(input, level, caseSensitive); break;
-    case 1: checkList(input, level, caseSensitive); break;
-    case 2: checkRange(input, caseSensitive); break;
-    default: checkToken(input); break;
+    case 0:
+      checkWildcard(input, level, caseSensitive);
+      break;
+    case 1:
+      checkList(input, level, caseSensitive);
+      break;
+    case 2:
+      checkRange(input, caseSensitive);
+      break;
+    default:
+      checkToken(input);
+      break;
   }
   return 0;
 }

@@ -31,7 +31,8 @@ struct PreparedRule {
 
 PreparedRule prepare(const CategoryRule& rule) {
   PreparedRule prepared{rule.category, rule.featureTypeValue, {}};
-  for (int32_t elementType : rule.elementTypes) prepared.numbers.push_back(std::to_string(elementType));
+  for (int32_t elementType : rule.elementTypes)
+    prepared.numbers.push_back(std::to_string(elementType));
   return prepared;
 }
 
@@ -50,8 +51,7 @@ struct FieldReading {
 void readField(FieldReading& reading, std::string_view raw) {
   takeToken(&reading.field, raw, " \t", " \t", "", "\n", "", quoteText(), kFieldCut);
   if (!reading.byElementTypes) return;
-  splitBracketedValue(reading.field, quoteChar(), &reading.name, &reading.list,
-                      &reading.bracketed);
+  splitBracketedValue(reading.field, quoteChar(), &reading.name, &reading.list, &reading.bracketed);
   if (reading.bracketed)
     cutList(reading.items, reading.list, " ", " ", "", fieldSeparatorText(), quoteText(),
             kLowestElementType, kHighestElementType);
@@ -170,22 +170,22 @@ void classifyRange(Dictionary& dictionary, const std::array<PreparedRule, kPassC
   // new texts are read every time.
   PassMemo passesOfText;
   FieldReading reading;
-  forEachClassificationField(dictionary, reading, first, end, [&](Feature& feature,
-                                                                  std::string_view raw) {
-    uint8_t passes = 0;
-    if (const int known = passesOfText.find(raw); known >= 0) {
-      passes = static_cast<uint8_t>(known);
-    } else {
-      readField(reading, raw);
-      for (size_t pass = 0; pass < kPassCount; ++pass)
-        if (ruleMatches(reading, rules[pass])) passes |= static_cast<uint8_t>(1u << pass);
-      passesOfText.remember(raw, passes);
-    }
-    ++featuresWithPasses[passes];
-    // A later pass overrides an earlier one.
-    if (passes != 0)
-      feature.category = rules[static_cast<size_t>(std::bit_width(passes)) - 1].category;
-  });
+  forEachClassificationField(
+      dictionary, reading, first, end, [&](Feature& feature, std::string_view raw) {
+        uint8_t passes = 0;
+        if (const int known = passesOfText.find(raw); known >= 0) {
+          passes = static_cast<uint8_t>(known);
+        } else {
+          readField(reading, raw);
+          for (size_t pass = 0; pass < kPassCount; ++pass)
+            if (ruleMatches(reading, rules[pass])) passes |= static_cast<uint8_t>(1u << pass);
+          passesOfText.remember(raw, passes);
+        }
+        ++featuresWithPasses[passes];
+        // A later pass overrides an earlier one.
+        if (passes != 0)
+          feature.category = rules[static_cast<size_t>(std::bit_width(passes)) - 1].category;
+      });
   counts.fill(0);
   for (size_t passes = 1; passes < featuresWithPasses.size(); ++passes)
     for (size_t pass = 0; pass < kPassCount; ++pass)
@@ -196,14 +196,22 @@ void classifyRange(Dictionary& dictionary, const std::array<PreparedRule, kPassC
 
 CategoryRule categoryRule(FeatureCategory category) {
   switch (category) {
-    case CATEGORY_CELLS: return {category, {2, 35}, 0};
-    case CATEGORY_LINEAR: return {category, {3, 4, 6, 11, 12, 14, 15, 16, 27}, 1};
-    case CATEGORY_TEXT: return {category, {7, 17, 37}, 3};
-    case CATEGORY_DIMENSIONS: return {category, {33}, 6};
-    case CATEGORY_SOLIDS: return {category, {2, 18, 19, 23, 24, 105}, 9};
-    case CATEGORY_LEADERS: return {category, {}, 7};
-    case CATEGORY_HATCHING: return {category, {}, 8};
-    default: return {};
+    case CATEGORY_CELLS:
+      return {category, {2, 35}, 0};
+    case CATEGORY_LINEAR:
+      return {category, {3, 4, 6, 11, 12, 14, 15, 16, 27}, 1};
+    case CATEGORY_TEXT:
+      return {category, {7, 17, 37}, 3};
+    case CATEGORY_DIMENSIONS:
+      return {category, {33}, 6};
+    case CATEGORY_SOLIDS:
+      return {category, {2, 18, 19, 23, 24, 105}, 9};
+    case CATEGORY_LEADERS:
+      return {category, {}, 7};
+    case CATEGORY_HATCHING:
+      return {category, {}, 8};
+    default:
+      return {};
   }
 }
 
@@ -222,11 +230,11 @@ int classifyFeatures(Dictionary& dictionary, const CategoryRule& rule) {
   dictionary.featuresByCategory.reset();  // the categories change
   forEachClassificationField(dictionary, reading, 0, dictionary.features.size(),
                              [&](Feature& feature, std::string_view raw) {
-    readField(reading, raw);
-    if (!ruleMatches(reading, prepared)) return;
-    feature.category = rule.category;
-    ++matches;
-  });
+                               readField(reading, raw);
+                               if (!ruleMatches(reading, prepared)) return;
+                               feature.category = rule.category;
+                               ++matches;
+                             });
   return matches;
 }
 

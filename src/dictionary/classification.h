@@ -22,9 +22,9 @@ struct CategoryRule {
 
 // The passes in the order they run; a feature matched by several keeps the
 // category of the last.
-constexpr FeatureCategory kPassOrder[] = {CATEGORY_CELLS,  CATEGORY_LINEAR,  CATEGORY_TEXT,
-                                          CATEGORY_DIMENSIONS, CATEGORY_SOLIDS,
-                                          CATEGORY_LEADERS, CATEGORY_HATCHING};
+constexpr FeatureCategory kPassOrder[] = {CATEGORY_CELLS,      CATEGORY_LINEAR, CATEGORY_TEXT,
+                                          CATEGORY_DIMENSIONS, CATEGORY_SOLIDS, CATEGORY_LEADERS,
+                                          CATEGORY_HATCHING};
 constexpr size_t kPassCount = std::size(kPassOrder);
 
 // The rule of a category's pass.

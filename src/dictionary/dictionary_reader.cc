@@ -33,7 +33,7 @@ constexpr uintmax_t kLargestHeldFile = std::numeric_limits<uint32_t>::max() - 1;
 // whose next bracket, the ']' at `bracket`, comes before any '['; `comma`
 // itself when no comma follows that ']'.
 [[gnu::noinline]] uint32_t joinedFieldEnd(DictionaryReader& reader, uint32_t comma,
-                                         uint32_t bracket) {
+                                          uint32_t bracket) {
   const std::string_view text = reader.text;
   const size_t after = findFrom(reader.nextComma, text, bracket);
   if (after == text.size()) return comma;
@@ -50,8 +50,7 @@ constexpr uintmax_t kLargestHeldFile = std::numeric_limits<uint32_t>::max() - 1;
 // Returns the position of the comma that ends the field.
 inline uint32_t commaEndingField(DictionaryReader& reader, NextBracket& bracket, const char* chars,
                                  uint32_t size, uint32_t comma) {
-  if (comma < bracket.from || comma > bracket.found)
-    bracket = nextBracketFrom(chars, size, comma);
+  if (comma < bracket.from || comma > bracket.found) bracket = nextBracketFrom(chars, size, comma);
   if (!bracket.closes) return comma;
   return joinedFieldEnd(reader, comma, bracket.found);
 }
@@ -62,8 +61,7 @@ inline uint32_t commaEndingField(DictionaryReader& reader, NextBracket& bracket,
 // ends inside belong to the field; an unclosed quote runs to the end of the
 // text. Returns the position after the closing quote, or the terminator's.
 template <typename Structure>
-uint32_t pastQuotedPart(DictionaryReader& reader, FieldStops<Structure>& stops,
-                        uint32_t position) {
+uint32_t pastQuotedPart(DictionaryReader& reader, FieldStops<Structure>& stops, uint32_t position) {
   for (;;) {
     position = nextStop(stops, position);
     if (position == stops.size) return position;
@@ -299,8 +297,8 @@ bool readFields(DictionaryReader& reader, FieldDestination destination) {
     cursor = taken.next;
     const FieldCell field{start, taken.end - start};
     if (reader.namesRoles)
-      appendHeaderCell(dictionary, {field, classifyFieldName(reader.text.substr(
-                                               field.start, field.length))});
+      appendHeaderCell(dictionary,
+                       {field, classifyFieldName(reader.text.substr(field.start, field.length))});
     else
       dictionary.header.push_back({field, ROLE_UNKNOWN});
   }
@@ -347,8 +345,8 @@ void skipLine(DictionaryReader& reader) {
 // that cannot be read, the dictionary left empty.
 static int splitText(Dictionary& dictionary, char separator, char quote, char marker) {
   reserveRows(dictionary, dictionary.text.size());
-  readInParts(dictionary, separator, quote, marker,
-              partStarts(dictionary.text, loadConcurrency()), loadConcurrency().threads);
+  readInParts(dictionary, separator, quote, marker, partStarts(dictionary.text, loadConcurrency()),
+              loadConcurrency().threads);
   constexpr size_t kMostEntries = std::numeric_limits<uint32_t>::max();
   bool indexable = dictionary.fieldStarts.size() <= kMostEntries;
   for (const FieldEntries& entries : dictionary.laterFieldStarts)

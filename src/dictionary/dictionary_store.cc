@@ -91,8 +91,6 @@ void clearFileContent(Dictionary& dictionary) {
   dictionary.roleColumns = Dictionary::makeNoColumns();
 }
 
-void releaseDictionaries() {
-  std::vector<Dictionary>().swap(store());
-}
+void releaseDictionaries() { std::vector<Dictionary>().swap(store()); }
 
 }  // namespace plotwarden

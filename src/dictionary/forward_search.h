@@ -25,7 +25,8 @@ size_t searchAfresh(ForwardSearch& search, std::string_view text, size_t positio
 // text's size when there is none. Over questions asked at rising positions
 // the text is scanned once in all.
 inline size_t findFrom(ForwardSearch& search, std::string_view text, size_t position) {
-  if (position < search.from || search.found < position) return searchAfresh(search, text, position);
+  if (position < search.from || search.found < position)
+    return searchAfresh(search, text, position);
   return search.found;
 }
 

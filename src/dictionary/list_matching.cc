@@ -1,8 +1,8 @@
+#include "dictionary/list_matching.h"
+
 #include <cctype>
 #include <cstdint>
 #include <limits>
-
-#include "dictionary/list_matching.h"
 
 namespace plotwarden {
 
@@ -55,8 +55,7 @@ bool isNumber(std::string_view text, bool whole, bool allowDot, bool allowMinus)
 bool sameChar(char a, char b, bool caseSensitive) {
   if (a == b) return true;
   if (caseSensitive) return false;
-  return std::toupper(static_cast<unsigned char>(a)) ==
-         std::toupper(static_cast<unsigned char>(b));
+  return std::toupper(static_cast<unsigned char>(a)) == std::toupper(static_cast<unsigned char>(b));
 }
 
 bool parseRange(std::string_view item, bool singleOk, int32_t& lower, int32_t& upper,
@@ -108,9 +107,8 @@ bool parseRange(std::string_view item, bool singleOk, int32_t& lower, int32_t& u
 }
 
 void cutList(CutList& cut, std::string_view list, std::string_view skipLeading,
-             std::string_view trimTrailing, std::string_view drop,
-             std::string_view separators, std::string_view quotes, int32_t lower,
-             int32_t upper) {
+             std::string_view trimTrailing, std::string_view drop, std::string_view separators,
+             std::string_view quotes, int32_t lower, int32_t upper) {
   cut.count = 0;
   size_t offset = 0;
   for (;;) {
@@ -155,10 +153,9 @@ bool cutListAccepts(const CutList& cut, std::string_view value, int level, int32
 }
 
 bool matchInList(std::string_view list, std::string_view value, int level,
-                 std::string_view skipLeading, std::string_view trimTrailing,
-                 std::string_view drop, std::string_view separators,
-                 std::string_view quotes, int32_t& lower, int32_t& upper, bool* isRange,
-                 bool caseSensitive) {
+                 std::string_view skipLeading, std::string_view trimTrailing, std::string_view drop,
+                 std::string_view separators, std::string_view quotes, int32_t& lower,
+                 int32_t& upper, bool* isRange, bool caseSensitive) {
   CutList cut;
   cutList(cut, list, skipLeading, trimTrailing, drop, separators, quotes, lower, upper);
   return cutListAccepts(cut, value, level, lower, upper, isRange, caseSensitive);

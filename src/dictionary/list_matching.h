@@ -18,9 +18,8 @@ namespace plotwarden {
 // in-quotes flag and are dropped; outside quotes a terminator ends the token
 // and is consumed, a stopper ends it unconsumed, a drop character is skipped.
 // Finally `trimTrailing` characters are removed from the token's end.
-size_t takeToken(std::string* destination, std::string_view source,
-                 std::string_view skipLeading, std::string_view trimTrailing,
-                 std::string_view drop, std::string_view terminators,
+size_t takeToken(std::string* destination, std::string_view source, std::string_view skipLeading,
+                 std::string_view trimTrailing, std::string_view drop, std::string_view terminators,
                  std::string_view stoppers, std::string_view quotes, long maxLength);
 
 // Copies at most n characters of `source` into `destination`; returns the count.
@@ -45,8 +44,7 @@ bool parseRange(std::string_view item, bool singleOk, int32_t& lower, int32_t& u
 // and '*'; 2: '[...]' classes; 3: '|' and comma alternatives in classes.
 // Letters compare without regard to case unless caseSensitive (level 0
 // always compares exactly). Never reads past the text's end; polynomial time.
-bool wildcardMatch(std::string_view pattern, std::string_view text, int level,
-                   bool caseSensitive);
+bool wildcardMatch(std::string_view pattern, std::string_view text, int level, bool caseSensitive);
 
 // The number of text characters a class alternative spans: brackets are not
 // counted, and a range such as 'a-z' counts as one.
@@ -71,9 +69,8 @@ struct CutList {
 
 // Cuts `list` as matchInList does and reads each item against the bounds.
 void cutList(CutList& cut, std::string_view list, std::string_view skipLeading,
-             std::string_view trimTrailing, std::string_view drop,
-             std::string_view separators, std::string_view quotes, int32_t lower,
-             int32_t upper);
+             std::string_view trimTrailing, std::string_view drop, std::string_view separators,
+             std::string_view quotes, int32_t lower, int32_t upper);
 
 // matchInList of a list already cut with these bounds.
 bool cutListAccepts(const CutList& cut, std::string_view value, int level, int32_t& lower,
@@ -84,9 +81,8 @@ bool cutListAccepts(const CutList& cut, std::string_view value, int level, int32
 // that accepts a whole-number value writes its range to the bounds and sets
 // isRange when it was a range.
 bool matchInList(std::string_view list, std::string_view value, int level,
-                 std::string_view skipLeading, std::string_view trimTrailing,
-                 std::string_view drop, std::string_view separators,
-                 std::string_view quotes, int32_t& lower, int32_t& upper, bool* isRange,
-                 bool caseSensitive);
+                 std::string_view skipLeading, std::string_view trimTrailing, std::string_view drop,
+                 std::string_view separators, std::string_view quotes, int32_t& lower,
+                 int32_t& upper, bool* isRange, bool caseSensitive);
 
 }  // namespace plotwarden

@@ -71,8 +71,7 @@ void appendPart(Dictionary& dictionary, Dictionary& part) {
   dictionary.laterFieldStarts.push_back(std::move(part.fieldStarts));
   const auto entryArray = static_cast<uint32_t>(dictionary.laterFieldStarts.size());
   const size_t firstNew = dictionary.features.size();
-  dictionary.features.insert(dictionary.features.end(), part.features.begin(),
-                             part.features.end());
+  dictionary.features.insert(dictionary.features.end(), part.features.begin(), part.features.end());
   for (size_t i = firstNew; i < dictionary.features.size(); ++i)
     dictionary.features[i].entryArray = entryArray & 0xFFFFFFu;  // below kMostEntryArrays
   for (uint32_t index : part.featuresWithLineFeeds)
@@ -126,9 +125,8 @@ bool readFileInParts(std::string_view path, char* buffer, size_t size, size_t& f
   const size_t count = partCount(size, concurrency);
   const auto bound = [size, count](size_t range) { return size * range / count; };
   std::vector<RangeRead> ranges(count);
-  shareWork(count, static_cast<size_t>(concurrency.threads), [&](size_t i) {
-    readRange(ranges[i], path, buffer, bound(i), bound(i + 1));
-  });
+  shareWork(count, static_cast<size_t>(concurrency.threads),
+            [&](size_t i) { readRange(ranges[i], path, buffer, bound(i), bound(i + 1)); });
   bool complete = true;
   firstZero = size;
   for (const RangeRead& range : ranges) {

@@ -49,9 +49,9 @@ inline uint64_t fieldStopBits(const char* text, char separator, char quote) {
   uint64_t bits = 0;
   for (uint32_t part = 0; part < kStopStretch / 16; ++part) {
     const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + 16 * part));
-    const __m128i stops = _mm_or_si128(
-        _mm_or_si128(_mm_cmpeq_epi8(bytes, separators), _mm_cmpeq_epi8(bytes, quotes)),
-        _mm_cmpeq_epi8(_mm_min_epu8(bytes, carriageReturns), bytes));
+    const __m128i stops =
+        _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, separators), _mm_cmpeq_epi8(bytes, quotes)),
+                     _mm_cmpeq_epi8(_mm_min_epu8(bytes, carriageReturns), bytes));
     bits |= uint64_t{static_cast<uint16_t>(_mm_movemask_epi8(stops))} << (16 * part);
   }
   return bits;

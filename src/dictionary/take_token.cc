@@ -44,9 +44,8 @@ bool sharesStorage(const std::string& destination, std::string_view source) {
 
 }  // namespace
 
-size_t takeToken(std::string* destination, std::string_view source,
-                 std::string_view skipLeading, std::string_view trimTrailing,
-                 std::string_view drop, std::string_view terminators,
+size_t takeToken(std::string* destination, std::string_view source, std::string_view skipLeading,
+                 std::string_view trimTrailing, std::string_view drop, std::string_view terminators,
                  std::string_view stoppers, std::string_view quotes, long maxLength) {
   // The scanner sees at most maxLength characters, and never past a NUL
   // (which the scan below treats as the end).

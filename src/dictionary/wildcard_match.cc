@@ -154,8 +154,7 @@ struct Matcher {
     // A last '|' takes the last character; with none left it fails.
     if (p + 1 == pattern.size()) return remaining == 1;
     size_t rest = endOfRun(p);
-    if (rest - p >= 2 && pattern.size() - rest >= 2 && !restFromAnyPosition(rest, t))
-      return false;
+    if (rest - p >= 2 && pattern.size() - rest >= 2 && !restFromAnyPosition(rest, t)) return false;
     if (from(p + 1, t)) return true;
     // Otherwise '|' takes one character, whatever it is; with none left it fails.
     return remaining > 0 && from(p + 1, t + 1);
@@ -207,22 +206,19 @@ struct Matcher {
   size_t alternativeLength(std::string_view alternative, size_t t, size_t remaining) const {
     if (alternative.find_first_of("*|") != std::string_view::npos) {
       for (size_t length = remaining; length >= 1; --length)
-        if (wildcardMatch(alternative, text.substr(t, length), level, caseSensitive))
-          return length;
+        if (wildcardMatch(alternative, text.substr(t, length), level, caseSensitive)) return length;
       return kNone;
     }
     size_t width = alternativeWidth(alternative);
     // An alternative wider than the text left cannot match.
     if (width > remaining) return kNone;
-    return wildcardMatch(alternative, text.substr(t, width), level, caseSensitive) ? width
-                                                                                  : kNone;
+    return wildcardMatch(alternative, text.substr(t, width), level, caseSensitive) ? width : kNone;
   }
 };
 
 }  // namespace
 
-bool wildcardMatch(std::string_view pattern, std::string_view text, int level,
-                   bool caseSensitive) {
+bool wildcardMatch(std::string_view pattern, std::string_view text, int level, bool caseSensitive) {
   if (level <= 0) return pattern == text;
   Matcher matcher{pattern, text, level, caseSensitive, {}, {}, {}, {}, {}};
   return matcher.from(0, 0);

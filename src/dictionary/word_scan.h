@@ -96,7 +96,8 @@ size_t findFirstOf(const char* text, size_t position, size_t end, Targets... tar
 #ifdef PLOTWARDEN_SCAN_SSE2
   for (; end - position >= 16; position += 16) {
     const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + position));
-    const unsigned hits = static_cast<unsigned>(_mm_movemask_epi8(bytesEqualAny(bytes, targets...)));
+    const unsigned hits =
+        static_cast<unsigned>(_mm_movemask_epi8(bytesEqualAny(bytes, targets...)));
     if (hits != 0) return position + static_cast<size_t>(std::countr_zero(hits));
   }
 #endif

@@ -54,9 +54,15 @@ bool parseDictionaryLine(std::string_view line, char separator) {
 
 bool handleContentLine(std::string_view line, ContentState& state) {
   switch (++state.count) {
-    case 1: state.separator = line[0]; break;
-    case 2: state.marker = line[0]; break;
-    case 3: state.quote = line[0]; break;
+    case 1:
+      state.separator = line[0];
+      break;
+    case 2:
+      state.marker = line[0];
+      break;
+    case 3:
+      state.quote = line[0];
+      break;
     case 4:
       // Two texts that nothing reads; only their separator is required.
       if (line.find(state.separator) == std::string_view::npos) return false;

@@ -43,8 +43,7 @@ bool isEmbed(std::string_view value) {
 // "noimages" anywhere turns pictures off; otherwise the folder is a prefix
 // that ends in '\'.
 void settleImages(RunSettings& settings) {
-  if (isGiven(settings.imageFolder) &&
-      settings.imageFolder.find("noimages") != std::string::npos) {
+  if (isGiven(settings.imageFolder) && settings.imageFolder.find("noimages") != std::string::npos) {
     settings.showImages = false;
     return;
   }

@@ -55,8 +55,7 @@ constexpr Setting kDimTextSettings[] = {
     {DIMTEXT_ORIENTATION, {"dimension text orient "}, false, &kOrientationWords},
     {DIMTEXT_FRAME, {"dimension text box ", "dimension text capsule "}, false, nullptr},
     {DIMTEXT_MARGIN, {"dimension text margin "}, true, nullptr},
-    {DIMTEXT_JUSTIFICATION, {"dimension justification ", "dimension text just "}, false,
-     nullptr},
+    {DIMTEXT_JUSTIFICATION, {"dimension justification ", "dimension text just "}, false, nullptr},
 };
 
 // A code read as a decimal integer: leading white space, an optional sign,
@@ -79,7 +78,7 @@ int readCode(std::string_view text) {
 constexpr std::string_view kPhraseStart = "dimension ";
 
 constexpr std::span<const Setting> kGroups[] = {kExtensionSettings, kTerminatorSettings,
-                                                 kDimTextSettings};
+                                                kDimTextSettings};
 constexpr size_t kExtensionGroup = 0;
 constexpr size_t kTerminatorGroup = 1;
 constexpr size_t kDimTextGroup = 2;
@@ -108,8 +107,9 @@ constexpr auto kGroupLetters = [] {
     for (size_t index = 0; index < kGroups[group].size(); ++index)
       for (size_t p = 0; p < kGroups[group][index].phrases.size(); ++p)
         if (!kGroups[group][index].phrases[p].empty())
-          letters[group][static_cast<uint8_t>(kGroups[group][index].phrases[p][kPhraseStart.size()])] =
-              true;
+          letters[group]
+                 [static_cast<uint8_t>(kGroups[group][index].phrases[p][kPhraseStart.size()])] =
+                     true;
   return letters;
 }();
 

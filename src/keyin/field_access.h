@@ -12,8 +12,7 @@ namespace plotwarden {
 // role), with the dictionary's quoting removed; "" when the index is out of
 // range, no column has the role, or the row is shorter than the header. The
 // whole field is returned, however long; a NUL inside it ends it.
-void getFieldText(const Dictionary& dictionary, int featureIndex, FieldRole role,
-                  std::string& out);
+void getFieldText(const Dictionary& dictionary, int featureIndex, FieldRole role, std::string& out);
 
 // A field of the dictionary's text with the quoting removed and cut at a
 // zero byte: the field itself, or a part of it, where that is the text;
@@ -33,7 +32,8 @@ inline std::string_view fieldView(const Dictionary& dictionary, int featureIndex
   const int column = findFieldColumn(dictionary, role);
   // A marked field exists (no column is -1 here): its entries are read
   // without the row-length test.
-  if (static_cast<uint32_t>(column) < kFieldsWithPlainBit && (feature.plainFields >> column & 1) != 0)
+  if (static_cast<uint32_t>(column) < kFieldsWithPlainBit &&
+      (feature.plainFields >> column & 1) != 0)
     return fieldEntryText(dictionary, feature, static_cast<uint32_t>(column));
   return unquotedField(dictionary, featureField(dictionary, feature, column), scratch);
 }

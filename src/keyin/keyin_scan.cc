@@ -36,8 +36,7 @@ bool splitCleanedValue(std::string_view value, BracketedParts& parts) {
   while (!value.empty() && isBlank(value.back())) value.remove_suffix(1);
   if (value.empty()) return false;
   const size_t open = value.find('[');
-  const size_t close =
-      open == std::string_view::npos ? open : value.find(']', open + 1);
+  const size_t close = open == std::string_view::npos ? open : value.find(']', open + 1);
   if (close == std::string_view::npos) {
     parts.main = value;
     return true;
@@ -85,8 +84,8 @@ bool splitPlainBracketedParts(std::string_view value, BracketedParts& parts) {
   return splitCleanedValue(withoutLeadingBlanks(value.substr(0, kCleanedLength)), parts);
 }
 
-int splitBracketedValue(std::string_view value, char quote, std::string* main,
-                        std::string* bracket, int* bracketFlag) {
+int splitBracketedValue(std::string_view value, char quote, std::string* main, std::string* bracket,
+                        int* bracketFlag) {
   std::string scratch;
   BracketedParts parts;
   const bool cleaned = splitBracketedParts(value, quote, scratch, parts);

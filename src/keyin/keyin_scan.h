@@ -28,8 +28,8 @@ bool firstKeyinArgument(std::string_view keyin, std::span<const std::string_view
 // cleaned text. Any output may be null. Returns 0, or kFailure for a value
 // that cleans to nothing (outputs then "" and 0) or a plain value without a
 // main output.
-int splitBracketedValue(std::string_view value, char quote, std::string* main,
-                        std::string* bracket, int* bracketFlag);
+int splitBracketedValue(std::string_view value, char quote, std::string* main, std::string* bracket,
+                        int* bracketFlag);
 
 // The parts splitBracketedValue makes, as views into the value or into
 // `scratch` (which holds the cleaned text when quotes had to be dropped), so

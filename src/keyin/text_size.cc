@@ -82,8 +82,7 @@ double numberValue(const NumberText& number) {
 bool appendPlainDecimal(const NumberText& number, std::string& out) {
   std::string_view integer = number.integer;
   while (!integer.empty() && integer.front() == '0') integer.remove_prefix(1);
-  if (!number.hasDigits || number.hasExponent || integer.size() > 9 ||
-      number.fraction.size() > 6)
+  if (!number.hasDigits || number.hasExponent || integer.size() > 9 || number.fraction.size() > 6)
     return false;
   std::string_view fraction = number.fraction;
   while (!fraction.empty() && fraction.back() == '0') fraction.remove_suffix(1);

@@ -11,9 +11,8 @@ std::string calendarTimeText(const std::tm& local) {
   const char* day = (local.tm_wday >= 0 && local.tm_wday < 7) ? kDays[local.tm_wday] : "???";
   const char* month = (local.tm_mon >= 0 && local.tm_mon < 12) ? kMonths[local.tm_mon] : "???";
   char text[64];
-  std::snprintf(text, sizeof text, "%.3s %.3s%3d %.2d:%.2d:%.2d %d\n", day, month,
-                local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec,
-                1900 + local.tm_year);
+  std::snprintf(text, sizeof text, "%.3s %.3s%3d %.2d:%.2d:%.2d %d\n", day, month, local.tm_mday,
+                local.tm_hour, local.tm_min, local.tm_sec, 1900 + local.tm_year);
   return text;
 }
 

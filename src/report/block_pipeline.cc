@@ -70,8 +70,7 @@ class Pipeline {
   Pipeline(TableWriter& writer, size_t blockCount, const BlockMaker& writeBlock, size_t threads)
       : writer_(writer), blockCount_(blockCount), writeBlock_(writeBlock) {
     const size_t slots = std::max<size_t>(kFewestSlots, 2 * threads);
-    for (size_t i = 0; i < slots; ++i)
-      slots_.push_back(std::make_unique<Slot>(writer.settings));
+    for (size_t i = 0; i < slots; ++i) slots_.push_back(std::make_unique<Slot>(writer.settings));
   }
 
   // Starts up to `helpers` workers besides the calling thread.
@@ -191,8 +190,7 @@ void setBlockConcurrency(BlockConcurrency concurrency) {
 }
 
 void writeBlocksInOrder(TableWriter& writer, size_t blockCount, const BlockMaker& writeBlock) {
-  const size_t threads =
-      std::min(blockCount, static_cast<size_t>(blockConcurrency().threads));
+  const size_t threads = std::min(blockCount, static_cast<size_t>(blockConcurrency().threads));
   if (threads > 1) {
     Pipeline pipeline(writer, blockCount, writeBlock, threads);
     pipeline.start(threads - 1);

@@ -4,9 +4,7 @@
 
 namespace plotwarden {
 
-std::string libraryTitleOf(std::string_view libraryText) {
-  return splitPath(libraryText).name;
-}
+std::string libraryTitleOf(std::string_view libraryText) { return splitPath(libraryText).name; }
 
 // The picture path that both the source and the alternative text show.
 static void appendPicturePath(std::string& out, std::string_view imageFolder,

@@ -33,8 +33,8 @@ constexpr ColumnDef kCellsColumns[] = {
 void writeCellsSection(OutputStream& out, const Dictionary& dictionary, bool showImages,
                        std::string_view imageFolder, std::string_view outputPath) {
   TableWriter writer(out, showImages, imageFolder);
-  writeSection(writer, dictionary, writer.settings.layerMode ? "Blocks" : "Cells",
-               kCellsColumns, categoryBit(CATEGORY_CELLS), [](TableWriter& w) {
+  writeSection(writer, dictionary, writer.settings.layerMode ? "Blocks" : "Cells", kCellsColumns,
+               categoryBit(CATEGORY_CELLS), [](TableWriter& w) {
                  writeFeatureRow(w, kCellsColumns);
                  if (w.settings.showImages && isLibraryFeature(w.cells))
                    appendLibrary(w.libraries, libraryText(w.cells), libraryTitle(w.cells));

@@ -20,9 +20,12 @@ TableWriter::TableWriter(OutputStream& stream, const SectionSettings& sectionSet
 
 static bool isPresent(const ColumnDef& column, const SectionSettings& settings) {
   switch (column.presence) {
-    case PRESENT_IN_LEVEL_MODE: return !settings.layerMode;
-    case PRESENT_WITH_IMAGES: return settings.showImages;
-    case PRESENT_ALWAYS: break;
+    case PRESENT_IN_LEVEL_MODE:
+      return !settings.layerMode;
+    case PRESENT_WITH_IMAGES:
+      return settings.showImages;
+    case PRESENT_ALWAYS:
+      break;
   }
   return true;
 }
@@ -44,9 +47,10 @@ void writeHeading(TableWriter& writer, std::span<const ColumnDef> columns) {
     openRow(row);
     for (const ColumnDef& column : columns) {
       if (!isPresent(column, writer.settings)) continue;
-      addHeadingCell(row, labelOf(column, writer.settings),
-                     writer.settings.layerMode ? column.layerHeadingClass : column.levelHeadingClass,
-                     column.width);
+      addHeadingCell(
+          row, labelOf(column, writer.settings),
+          writer.settings.layerMode ? column.layerHeadingClass : column.levelHeadingClass,
+          column.width);
     }
     closeRow(row);
   }
@@ -59,20 +63,27 @@ static std::string_view producedCell(TableWriter& writer, const ColumnDef& colum
   FeatureCells& cells = writer.cells;
   std::string& cell = writer.cell;
   switch (column.source) {
-    case CELL_LABEL: return labelOf(column, writer.settings);
-    case CELL_SYMBOLOGY: return symbologyText(cells, static_cast<FieldRole>(column.argument));
+    case CELL_LABEL:
+      return labelOf(column, writer.settings);
+    case CELL_SYMBOLOGY:
+      return symbologyText(cells, static_cast<FieldRole>(column.argument));
     case CELL_BOLD_NAME:
       cell.assign("<b>").append(symbologyText(cells, ROLE_FEATURE_NAME)).append("</b>");
       return cell;
-    case CELL_FILL: decodeFill(cells.keyin, cell); return cell;
-    case CELL_CLASS: return classText(cells);
+    case CELL_FILL:
+      decodeFill(cells.keyin, cell);
+      return cell;
+    case CELL_CLASS:
+      return classText(cells);
     case CELL_CLASS_OR_FILLER: {
       // Detail tables keep their Extra cell from collapsing.
       std::string_view text = classText(cells);
       return text.empty() ? std::string_view("&nbsp") : text;
     }
-    case CELL_TEXT_WIDTH: return textWidth(cells);
-    case CELL_TEXT_HEIGHT: return textHeight(cells);
+    case CELL_TEXT_WIDTH:
+      return textWidth(cells);
+    case CELL_TEXT_HEIGHT:
+      return textHeight(cells);
     case CELL_LINE_SPACING:
       cell.assign(symbologyText(cells, ROLE_LINE_SPACING));
       trimTrailingZeros(cell);
@@ -86,9 +97,14 @@ static std::string_view producedCell(TableWriter& writer, const ColumnDef& colum
     case CELL_DIMENSION_TEXT:
       decodeDimensionText(dimensionPhrases(cells), column.argument, cell);
       return cell;
-    case CELL_LIBRARY: return libraryText(cells);
-    case CELL_SCALE: decodeScale(cells.keyin, cell); return cell;
-    case CELL_PLACEMENT: decodePlacement(cells.keyin, cell); return cell;
+    case CELL_LIBRARY:
+      return libraryText(cells);
+    case CELL_SCALE:
+      decodeScale(cells.keyin, cell);
+      return cell;
+    case CELL_PLACEMENT:
+      decodePlacement(cells.keyin, cell);
+      return cell;
     case CELL_PREVIEW:
       cellImageCell(symbologyText(cells, ROLE_CELL_NAME), libraryText(cells),
                     isLibraryFeature(cells), writer.settings.imageFolder, cell);

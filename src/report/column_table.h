@@ -22,13 +22,13 @@ namespace plotwarden {
 
 // What a data cell shows.
 enum CellSource {
-  CELL_LABEL,                    // the column's own label: fixed cells of block rows
-  CELL_SYMBOLOGY,                // renderSymbologyCell of the role in `argument`
-  CELL_BOLD_NAME,                // the rendered feature name in <b></b>
-  CELL_FILL,                     // decodeFill
-  CELL_CLASS,                    // decodeClass
-  CELL_CLASS_OR_FILLER,          // decodeClass, or "&nbsp" when that is empty
-  CELL_TEXT_WIDTH,               // splitTextSize of the rendered TEXT SCALE
+  CELL_LABEL,            // the column's own label: fixed cells of block rows
+  CELL_SYMBOLOGY,        // renderSymbologyCell of the role in `argument`
+  CELL_BOLD_NAME,        // the rendered feature name in <b></b>
+  CELL_FILL,             // decodeFill
+  CELL_CLASS,            // decodeClass
+  CELL_CLASS_OR_FILLER,  // decodeClass, or "&nbsp" when that is empty
+  CELL_TEXT_WIDTH,       // splitTextSize of the rendered TEXT SCALE
   CELL_TEXT_HEIGHT,
   CELL_LINE_SPACING,             // rendered LINE SPACING without trailing zeros
   CELL_EXTENSION_LINE,           // decodeExtensionLine of the item in `argument`

@@ -26,10 +26,10 @@ constexpr ColumnDef kStyleRow[] = {
 };
 
 // Inside the detail groups the Extra cell is never empty.
-constexpr ColumnDef kGroupExtra = {"Extra", "Extra", "colExtra", "colExtra", 0, "colExtra",
-                                   CELL_CLASS_OR_FILLER, 0};
-constexpr ColumnDef kPlainGroupExtra = {"Extra", "Extra", "", "", 0, "colExtra",
-                                        CELL_CLASS_OR_FILLER, 0};
+constexpr ColumnDef kGroupExtra = {"Extra", "Extra",    "colExtra",           "colExtra",
+                                   0,       "colExtra", CELL_CLASS_OR_FILLER, 0};
+constexpr ColumnDef kPlainGroupExtra = {
+    "Extra", "Extra", "", "", 0, "colExtra", CELL_CLASS_OR_FILLER, 0};
 
 constexpr ColumnDef kLinesColumns[] = {
     {"Level", "Layer", "colLevel", "colLevel", 90, "colLevel", CELL_SYMBOLOGY, ROLE_LEVEL},
@@ -70,7 +70,7 @@ constexpr ColumnDef kDimensionTextColumns[] = {
 };
 
 constexpr ColumnDef kLeaderTextColumns[] = {
-    kTextStyleColumn, kTextColourColumn, kTextWeightColumn, kTextFontColumn,
+    kTextStyleColumn, kTextColourColumn, kTextWeightColumn,  kTextFontColumn,
     kTextWidthColumn, kTextHeightColumn, kLineSpacingColumn, kPlainGroupExtra,
 };
 

@@ -57,14 +57,20 @@ void writeStyleSheet(OutputStream& out, const Dictionary* firstDictionary, bool 
       "<style>\n"
       "@page jpage { size: 10cm 10cm }\n"
       ".tablefolder {page:jpage;width:100%;background-color:D6D3CE;}\n"
-      ".dictname{text-align:center;font-family: Verdana,Helvetica,Arial;font-size: 17pt;font-weight:bold;}\n"
+      ".dictname{text-align:center;font-family: Verdana,Helvetica,Arial;font-size: "
+      "17pt;font-weight:bold;}\n"
       ".dictdesc{text-align:center;font-family: Verdana,Helvetica,Arial;font-size: 17pt;}\n"
-      ".foldername{text-align:center;font-family: Verdana,Helvetica,Arial;font-size: 12pt;font-weight:bold;}\n"
-      ".folderdesc{text-align:center;font-family: Verdana,Helvetica,Arial;font-size: 10pt;font-weight:bold;}\n"
+      ".foldername{text-align:center;font-family: Verdana,Helvetica,Arial;font-size: "
+      "12pt;font-weight:bold;}\n"
+      ".folderdesc{text-align:center;font-family: Verdana,Helvetica,Arial;font-size: "
+      "10pt;font-weight:bold;}\n"
       ".featuretable {page:jpage;width:100%;border-width:0;background-color:000;}\n"
-      ".cfeaturetypeheading {text-align:left;font-family: Verdana,Helvetica,Arial;font-size: 10pt;font-weight:bold;}\n"
-      ".cfeatureheading {text-align:left;font-family: Verdana,Helvetica,Arial;font-size: 8pt;font-weight:bold;background-color:D6D3CE;}\n"
-      ".cfeature{text-align:left;font-family: Verdana,Helvetica,Arial;font-size: 8pt;font-weight:normal;background-color:EFEFEF;}\n");
+      ".cfeaturetypeheading {text-align:left;font-family: Verdana,Helvetica,Arial;font-size: "
+      "10pt;font-weight:bold;}\n"
+      ".cfeatureheading {text-align:left;font-family: Verdana,Helvetica,Arial;font-size: "
+      "8pt;font-weight:bold;background-color:D6D3CE;}\n"
+      ".cfeature{text-align:left;font-family: Verdana,Helvetica,Arial;font-size: "
+      "8pt;font-weight:normal;background-color:EFEFEF;}\n");
   writeDisplayRule(out, ".csymbolpic {height:100;width:100;", showImages);
   writeClassRule(out, "colLibTableName", showImages);
   writeClassRule(out, "colLibTableDesc", showImages);

@@ -28,8 +28,8 @@ constexpr size_t kPieceLength = 499;
 
 std::string_view nextPiece(std::string_view& rest) {
   const size_t lineFeed = rest.substr(0, kPieceLength).find('\n');
-  const size_t length = lineFeed == std::string_view::npos ? std::min(rest.size(), kPieceLength)
-                                                           : lineFeed + 1;
+  const size_t length =
+      lineFeed == std::string_view::npos ? std::min(rest.size(), kPieceLength) : lineFeed + 1;
   std::string_view piece = rest.substr(0, length);
   rest.remove_prefix(length);
   return piece.substr(0, piece.find('\0'));
@@ -48,8 +48,7 @@ bool nextField(std::string_view& rest, std::string_view& field) {
   return true;
 }
 
-void makePictureMarkup(std::string& out, std::string_view pictureFolder,
-                         std::string_view picture) {
+void makePictureMarkup(std::string& out, std::string_view pictureFolder, std::string_view picture) {
   out.assign("<img src=\"").append(pictureFolder).append(picture);
   out.append("\" alt=\"").append(pictureFolder).append(picture);
   out.append("\" class='csymbolpic'/>");

@@ -7,8 +7,8 @@ namespace plotwarden {
 
 namespace {
 
-constexpr ColumnDef kFillColumn = {"Fill", "Fill", "colFill", "colFill", 50, "colFill",
-                                   CELL_FILL, 0};
+constexpr ColumnDef kFillColumn = {"Fill", "Fill",    "colFill", "colFill",
+                                   50,     "colFill", CELL_FILL, 0};
 
 constexpr ColumnDef onlyIn(ColumnPresence presence, ColumnDef column) {
   column.presence = presence;
@@ -17,19 +17,14 @@ constexpr ColumnDef onlyIn(ColumnPresence presence, ColumnDef column) {
 
 // The style column's heading class differs between the sections and the
 // modes, while its data cells always carry colLineStyle.
-constexpr ColumnDef kStyleColumn = {"Style", "Linetype", "colStyle", "colLineType", 50,
-                                    "colLineStyle", CELL_SYMBOLOGY, ROLE_LINE_STYLE};
-constexpr ColumnDef kHatchStyleColumn = {"Style", "Linetype", "colLineStyle", "colLineEtyle", 50,
-                                         "colLineStyle", CELL_SYMBOLOGY, ROLE_LINE_STYLE};
+constexpr ColumnDef kStyleColumn = {"Style", "Linetype",     "colStyle",     "colLineType",
+                                    50,      "colLineStyle", CELL_SYMBOLOGY, ROLE_LINE_STYLE};
+constexpr ColumnDef kHatchStyleColumn = {"Style", "Linetype",     "colLineStyle", "colLineEtyle",
+                                         50,      "colLineStyle", CELL_SYMBOLOGY, ROLE_LINE_STYLE};
 
 constexpr ColumnDef kLinearColumns[] = {
-    kFeatureColumn,
-    kLevelColumn,
-    kColorColumn,
-    onlyIn(PRESENT_IN_LEVEL_MODE, kFillColumn),
-    kStyleColumn,
-    kWeightColumn,
-    kClassColumn,
+    kFeatureColumn, kLevelColumn,  kColorColumn, onlyIn(PRESENT_IN_LEVEL_MODE, kFillColumn),
+    kStyleColumn,   kWeightColumn, kClassColumn,
 };
 
 constexpr ColumnDef kSolidsColumns[] = {

@@ -13,14 +13,22 @@ namespace {
 
 int32_t& countOf(Dictionary& dictionary, FeatureCategory category) {
   switch (category) {
-    case CATEGORY_CELLS: return dictionary.cellCount;
-    case CATEGORY_LINEAR: return dictionary.linearCount;
-    case CATEGORY_TEXT: return dictionary.textCount;
-    case CATEGORY_DIMENSIONS: return dictionary.dimensionCount;
-    case CATEGORY_SOLIDS: return dictionary.solidCount;
-    case CATEGORY_LEADERS: return dictionary.leaderCount;
-    case CATEGORY_HATCHING: return dictionary.hatchCount;
-    default: return dictionary.shapeCount;
+    case CATEGORY_CELLS:
+      return dictionary.cellCount;
+    case CATEGORY_LINEAR:
+      return dictionary.linearCount;
+    case CATEGORY_TEXT:
+      return dictionary.textCount;
+    case CATEGORY_DIMENSIONS:
+      return dictionary.dimensionCount;
+    case CATEGORY_SOLIDS:
+      return dictionary.solidCount;
+    case CATEGORY_LEADERS:
+      return dictionary.leaderCount;
+    case CATEGORY_HATCHING:
+      return dictionary.hatchCount;
+    default:
+      return dictionary.shapeCount;
   }
 }
 

@@ -34,7 +34,6 @@ void addHeadingCell(PieceWriter& row, std::string_view label, std::string_view c
   }
 }
 
-
 void writeHeadingRow(OutputStream& out, const ColumnSet& set) {
   PieceWriter row(out);
   openRow(row);

@@ -27,8 +27,7 @@ struct ColumnSet {
 };
 
 // Adds a column at the end, copying both texts.
-void appendColumn(ColumnSet& set, std::string_view label, std::string_view cssClass,
-                  int32_t width);
+void appendColumn(ColumnSet& set, std::string_view label, std::string_view cssClass, int32_t width);
 
 // Empties the set.
 void releaseColumns(ColumnSet& set);

@@ -53,9 +53,9 @@ TEST(Classification, ElementTypesDecideTheCategory) {
   };
   for (const ElementTypesCase& c : cases) {
     SCOPED_TRACE(c.field);
-    Dictionary d = buildDictionary({{"FEATURE NAME", ROLE_FEATURE_NAME},
-                                    {"ELEMENT TYPES", ROLE_ELEMENT_TYPES}},
-                                   {{"f", c.field}});
+    Dictionary d = buildDictionary(
+        {{"FEATURE NAME", ROLE_FEATURE_NAME}, {"ELEMENT TYPES", ROLE_ELEMENT_TYPES}},
+        {{"f", c.field}});
     EXPECT_EQ(runAllPasses(d), c.counts);
     EXPECT_EQ(d.features[0].category, c.finalCategory);
   }
@@ -65,8 +65,7 @@ TEST(Classification, FieldsAreCutTo511Characters) {
   RunOptionsGuard options(',', '#', '"', false);
   std::string padded = std::string(508, ' ') + "3";  // within the cut after leading blanks
   std::string beyond = "[" + std::string(511, ' ') + "3]";
-  Dictionary d = buildDictionary({{"ELEMENT TYPES", ROLE_ELEMENT_TYPES}},
-                                 {{padded}, {beyond}});
+  Dictionary d = buildDictionary({{"ELEMENT TYPES", ROLE_ELEMENT_TYPES}}, {{padded}, {beyond}});
   EXPECT_EQ(classifyFeatures(d, categoryRule(CATEGORY_LINEAR)), 1);
   EXPECT_EQ(d.features[0].category, CATEGORY_LINEAR);
   EXPECT_EQ(d.features[1].category, CATEGORY_NONE);
@@ -89,11 +88,11 @@ struct FeatureTypeCase {
 TEST(Classification, FeatureTypeCodesWhenThereIsNoElementTypesColumn) {
   RunOptionsGuard options(',', '#', '"', false);
   const FeatureTypeCase cases[] = {
-      {"0", CATEGORY_CELLS},     {"", CATEGORY_CELLS},          {"abc", CATEGORY_CELLS},
-      {"1", CATEGORY_LINEAR},    {"3", CATEGORY_TEXT},          {"6", CATEGORY_DIMENSIONS},
-      {"9", CATEGORY_SOLIDS},    {"7", CATEGORY_LEADERS},       {"8", CATEGORY_HATCHING},
-      {" 8x", CATEGORY_HATCHING}, {"2", CATEGORY_NONE},         {"-1", CATEGORY_NONE},
-      {"10", CATEGORY_NONE},     {"99999999999", CATEGORY_NONE}, {"\"7\"", CATEGORY_LEADERS},
+      {"0", CATEGORY_CELLS},      {"", CATEGORY_CELLS},           {"abc", CATEGORY_CELLS},
+      {"1", CATEGORY_LINEAR},     {"3", CATEGORY_TEXT},           {"6", CATEGORY_DIMENSIONS},
+      {"9", CATEGORY_SOLIDS},     {"7", CATEGORY_LEADERS},        {"8", CATEGORY_HATCHING},
+      {" 8x", CATEGORY_HATCHING}, {"2", CATEGORY_NONE},           {"-1", CATEGORY_NONE},
+      {"10", CATEGORY_NONE},      {"99999999999", CATEGORY_NONE}, {"\"7\"", CATEGORY_LEADERS},
   };
   for (const FeatureTypeCase& c : cases) {
     SCOPED_TRACE(c.field);
@@ -105,18 +104,19 @@ TEST(Classification, FeatureTypeCodesWhenThereIsNoElementTypesColumn) {
 
 TEST(Classification, ElementTypesColumnWinsEvenWhereItIsEmpty) {
   RunOptionsGuard options(',', '#', '"', false);
-  Dictionary d = buildDictionary({{"FEATURE TYPE", ROLE_FEATURE_TYPE},
-                                  {"ELEMENT TYPE", ROLE_ELEMENT_TYPES}},
-                                 {{"7", ""}, {"8", "3"}});
+  Dictionary d =
+      buildDictionary({{"FEATURE TYPE", ROLE_FEATURE_TYPE}, {"ELEMENT TYPE", ROLE_ELEMENT_TYPES}},
+                      {{"7", ""}, {"8", "3"}});
   EXPECT_EQ(runAllPasses(d), (std::vector<int>{0, 1, 0, 0, 0, 0, 0}));
   EXPECT_EQ(d.features[0].category, CATEGORY_NONE);
 }
 
 TEST(Classification, ShortRowsAndMissingColumnsStayUnclassified) {
   RunOptionsGuard options(',', '#', '"', false);
-  Dictionary shortRows = buildDictionary(
-      {{"FEATURE NAME", ROLE_FEATURE_NAME}, {"LEVEL", ROLE_LEVEL}, {"ELEMENT TYPES", ROLE_ELEMENT_TYPES}},
-      {{"a", "b"}, {}, {"c", "d", "3"}});
+  Dictionary shortRows = buildDictionary({{"FEATURE NAME", ROLE_FEATURE_NAME},
+                                          {"LEVEL", ROLE_LEVEL},
+                                          {"ELEMENT TYPES", ROLE_ELEMENT_TYPES}},
+                                         {{"a", "b"}, {}, {"c", "d", "3"}});
   EXPECT_EQ(classifyFeatures(shortRows, categoryRule(CATEGORY_LINEAR)), 1);
   EXPECT_EQ(shortRows.features[0].category, CATEGORY_NONE);
   EXPECT_EQ(shortRows.features[2].category, CATEGORY_LINEAR);
@@ -141,8 +141,8 @@ TEST(Classification, AFieldIsJudgedOnItsOwnText) {
 TEST(Classification, RangesClassifiedSideBySideGiveThePassByPassOutcome) {
   RunOptionsGuard options(',', '#', '"', false);
   test_support::LoadConcurrencyGuard guard({4, loadConcurrency().smallestCutText});
-  const char* const lists[] = {"2", "35", "[3,4,11-16]", "[1*]", "Text[7]", "[2-200]", "",
-                               "17", "[33]", "Line[?7]", "[105]", "x"};
+  const char* const lists[] = {"2", "35", "[3,4,11-16]", "[1*]",     "Text[7]", "[2-200]",
+                               "",  "17", "[33]",        "Line[?7]", "[105]",   "x"};
   for (const char* header : {"NAME,ELEMENT TYPES\n", "NAME,FEATURE TYPE\n"}) {
     std::string text = header;
     for (int row = 0; row < 1000; ++row) {

@@ -91,8 +91,8 @@ TEST(DictionaryRecord, FeatureFieldsStayWithTheirFeature) {
 
 TEST(DictionaryRecord, GroupingByCategoryKeepsDictionaryOrderInEachGroup) {
   Dictionary d;
-  const FeatureCategory categories[] = {CATEGORY_LINEAR, CATEGORY_CELLS, CATEGORY_LINEAR,
-                                        CATEGORY_NONE, CATEGORY_HATCHING, CATEGORY_CELLS};
+  const FeatureCategory categories[] = {CATEGORY_LINEAR, CATEGORY_CELLS,    CATEGORY_LINEAR,
+                                        CATEGORY_NONE,   CATEGORY_HATCHING, CATEGORY_CELLS};
   for (FeatureCategory category : categories) {
     appendFeature(d);
     d.features.back().category = category;

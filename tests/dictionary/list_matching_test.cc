@@ -21,15 +21,15 @@ TEST(IsNumber, HonoursTheWholeDotAndMinusFlags) {
     bool expected;
   };
   const NumberCase cases[] = {
-      {"", true, true, true, false},     {"", false, true, true, false},
-      {"12", true, false, false, true},  {"12.5", true, true, false, true},
+      {"", true, true, true, false},       {"", false, true, true, false},
+      {"12", true, false, false, true},    {"12.5", true, true, false, true},
       {"12.5", true, false, false, false}, {"1.2.3", true, true, false, true},
-      {"-7", true, false, true, true},   {"7-", true, false, true, false},
-      {"-7", true, false, false, false}, {"--7", true, false, true, false},
-      {"-", true, false, true, true},    {"-", true, false, false, false},
-      {"a1", false, false, false, true}, {"ab", false, false, false, false},
-      {"a1", true, false, false, false}, {"-", false, false, true, true},
-      {" 7", true, false, true, false},  {"1*", true, false, true, false},
+      {"-7", true, false, true, true},     {"7-", true, false, true, false},
+      {"-7", true, false, false, false},   {"--7", true, false, true, false},
+      {"-", true, false, true, true},      {"-", true, false, false, false},
+      {"a1", false, false, false, true},   {"ab", false, false, false, false},
+      {"a1", true, false, false, false},   {"-", false, false, true, true},
+      {" 7", true, false, true, false},    {"1*", true, false, true, false},
   };
   for (const NumberCase& c : cases)
     EXPECT_EQ(isNumber(c.text, c.whole, c.allowDot, c.allowMinus), c.expected)
@@ -126,8 +126,8 @@ struct ListResult {
 ListResult inElementList(const std::string& list, const char* value, int32_t lower = 0,
                          int32_t upper = 110, bool caseSensitive = false) {
   ListResult result{false, lower, upper, true};
-  result.matched = matchInList(list, value, 3, " ", " ", "", ",", "'", result.lower,
-                               result.upper, &result.isRange, caseSensitive);
+  result.matched = matchInList(list, value, 3, " ", " ", "", ",", "'", result.lower, result.upper,
+                               &result.isRange, caseSensitive);
   return result;
 }
 
@@ -138,34 +138,63 @@ TEST(MatchInList, DecidesByNumbersRangesAndPatterns) {
     bool expected;
   };
   const ListCase cases[] = {
-      {"6-16", "6", true},     {"6-16", "10", true},   {"6-16", "16", true},
-      {"6-16", "5", false},    {"6-16", "17", false},
+      {"6-16", "6", true},
+      {"6-16", "10", true},
+      {"6-16", "16", true},
+      {"6-16", "5", false},
+      {"6-16", "17", false},
       // A range that holds nothing is not tried as a pattern either.
-      {"16-6", "6", false},    {"16-6", "16", false},  {"16-6", "10", false},
+      {"16-6", "6", false},
+      {"16-6", "16", false},
+      {"16-6", "10", false},
       {"16-6", "16-6", true},
       // Too wide a range falls back to a pattern, which equals only itself.
-      {"2-200", "2", false},   {"2-200", "100", false}, {"2-200", "200", false},
+      {"2-200", "2", false},
+      {"2-200", "100", false},
+      {"2-200", "200", false},
       {"2-200", "2-200", true},
-      {"300", "300", true},    {"300", "299", false},
-      {"3,4,11-16", "3", true}, {"3,4,11-16", "4", true}, {"3,4,11-16", "6", false},
-      {"3,4,11-16", "11", true}, {"3,4,11-16", "12", true}, {"3,4,11-16", "16", true},
-      {"3,4,11-16", "17", false}, {"3,4,11-16", "2", false},
-      {"1*", "1", true},       {"1*", "11", true},     {"1*", "105", true},
-      {"1*", "2", false},      {"1*", "35", false},
-      {"6", "6", true},        {"7", "7", true},       {"7", "17", false},
-      {" 3 , 4 ", "4", true},  {"3,", "3", true},      {"", "3", false},
+      {"300", "300", true},
+      {"300", "299", false},
+      {"3,4,11-16", "3", true},
+      {"3,4,11-16", "4", true},
+      {"3,4,11-16", "6", false},
+      {"3,4,11-16", "11", true},
+      {"3,4,11-16", "12", true},
+      {"3,4,11-16", "16", true},
+      {"3,4,11-16", "17", false},
+      {"3,4,11-16", "2", false},
+      {"1*", "1", true},
+      {"1*", "11", true},
+      {"1*", "105", true},
+      {"1*", "2", false},
+      {"1*", "35", false},
+      {"6", "6", true},
+      {"7", "7", true},
+      {"7", "17", false},
+      {" 3 , 4 ", "4", true},
+      {"3,", "3", true},
+      {"", "3", false},
       {"", "", false},
       // An empty item matches only an empty value.
-      {"3,,4", "", true},      {"3,,4", "5", false},
-      {"'1,2',3", "1,2", true}, {"'1,2',3", "1", false}, {"'1,2',3", "3", true},
-      {"[23]", "3", true},     {"[^23]", "4", true},   {"1?", "17", true},
+      {"3,,4", "", true},
+      {"3,,4", "5", false},
+      {"'1,2',3", "1,2", true},
+      {"'1,2',3", "1", false},
+      {"'1,2',3", "3", true},
+      {"[23]", "3", true},
+      {"[^23]", "4", true},
+      {"1?", "17", true},
       {"10|5", "105", true},
       // The separator cuts items even inside brackets: '[10' and '2?]'.
       {"[10,2?]", "27", false},
-      {"ab*", "ABC", true},    {"x", "3x", false},     {"3", "x", false},
+      {"ab*", "ABC", true},
+      {"x", "3x", false},
+      {"3", "x", false},
       // A lone "-" is the number 0.
-      {"0-5", "-", true},      {"1-5", "-", false},
-      {"99999999999", "2147483647", true}, {"2147483647", "99999999999", true},
+      {"0-5", "-", true},
+      {"1-5", "-", false},
+      {"99999999999", "2147483647", true},
+      {"2147483647", "99999999999", true},
       // Items are cut at 512 characters: the 513th starts the next item.
       {std::string(512, 'x') + "7", "7", true},
       {std::string(511, 'x') + "7", "7", false},
@@ -176,7 +205,8 @@ TEST(MatchInList, DecidesByNumbersRangesAndPatterns) {
 }
 
 TEST(MatchInList, ClassifiesElementTypeLists) {
-  const int ruleNumbers[] = {2, 35, 3, 4, 6, 11, 12, 14, 15, 16, 27, 7, 17, 37, 33, 18, 19, 23, 24, 105};
+  const int ruleNumbers[] = {2,  35, 3,  4,  6,  11, 12, 14, 15, 16,
+                             27, 7,  17, 37, 33, 18, 19, 23, 24, 105};
   for (int number : ruleNumbers) {
     std::string value = std::to_string(number);
     bool linearList = number == 3 || number == 4 || (number >= 11 && number <= 16);

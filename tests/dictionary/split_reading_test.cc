@@ -34,7 +34,8 @@ struct ReadResult {
 
 ReadResult resultOf(const Dictionary& d, std::string printed) {
   ReadResult result;
-  for (const HeaderCell& cell : d.header) result.header.emplace_back(cell.name.start, cell.name.length, cell.role);
+  for (const HeaderCell& cell : d.header)
+    result.header.emplace_back(cell.name.start, cell.name.length, cell.role);
   result.roleColumns = d.roleColumns;
   for (const Feature& f : d.features) {
     const uint32_t* entries = f.fieldCount == 0 ? nullptr : featureEntries(d, f);
@@ -147,7 +148,9 @@ TEST_P(SplitReadingTexts, LoadingWithAnyThreadCountReadsAsOnePart) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, SplitReadingTexts, ::testing::ValuesIn(kTexts),
-                         [](const ::testing::TestParamInfo<TextCase>& param) { return std::string(param.param.title); });
+                         [](const ::testing::TestParamInfo<TextCase>& param) {
+                           return std::string(param.param.title);
+                         });
 
 // The joined rows are those of one reading: each kept part's field
 // entries stay in an array of their own, which its Features point to, a
@@ -211,13 +214,13 @@ TEST(PartStarts, CutJustAfterLineEndsNearEqualShares) {
   const StartsCase cases[] = {
       {"a\nb\nc\nd\n", 2, {4}},
       {"a\nb\nc\nd\n", 4, {2, 4, 6}},
-      {"a\nb\nc\nd\n", 8, {2, 4, 6}},   // no part starts at the very end
+      {"a\nb\nc\nd\n", 8, {2, 4, 6}},  // no part starts at the very end
       {"a\r\nb\r\nc\r\n", 2, {6}},     // a CR LF is never cut
       {"aaaaaaaa\nb\nc\n", 2, {9}},    // a long line goes whole to one part
       {"aaaaaaaa\nb\nc\n", 3, {9, 11}},
       {"ab\ncd\nef", 2, {6}},
-      {"abcdef\n", 2, {}},             // the only line end is the last
-      {"abc\rdef\rghi", 4, {}},        // no line end at all
+      {"abcdef\n", 2, {}},       // the only line end is the last
+      {"abc\rdef\rghi", 4, {}},  // no line end at all
       {"a\nb\nc\nd\n", 1, {}},
       {"", 8, {}},
   };
@@ -269,8 +272,8 @@ TEST(ReadFileInParts, AFileShorterThanExpectedIsNotRead) {
   std::string buffer(101, '?');
   size_t firstZero = 0;
   EXPECT_FALSE(readFileInParts(path, buffer.data(), buffer.size(), firstZero));
-  EXPECT_FALSE(readFileInParts((folder.path() / "missing.csv").string(), buffer.data(), 10,
-                               firstZero));
+  EXPECT_FALSE(
+      readFileInParts((folder.path() / "missing.csv").string(), buffer.data(), 10, firstZero));
 }
 
 TEST(LoadConcurrency, ThreadsStayBetweenOneAndEight) {

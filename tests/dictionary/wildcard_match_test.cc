@@ -37,69 +37,144 @@ TEST(WildcardMatch, LevelZeroIsExactEquality) {
 
 TEST(WildcardMatch, LevelOneAddsQuestionMarkAndStar) {
   const WildcardCase cases[] = {
-      {"1?", "17", 1, true},      {"1?", "1a", 1, true},      {"1?", "1", 1, false},
-      {"1?", "1-", 1, false},     {"1?", "1 ", 1, false},     {"1?", "175", 1, false},
-      {"1*", "1", 1, true},       {"1*", "105", 1, true},     {"1*", "21", 1, false},
-      {"*", "", 1, true},         {"**", "", 1, true},        {"a**", "a", 1, true},
-      {"*a", "bba", 1, true},     {"*a", "bbb", 1, false},    {"*a", "", 1, false},
-      {"a*b*c", "axxbyyc", 1, true}, {"a*b*c", "axxbyy", 1, false},
-      {"*1*", "210", 1, true},    {"a*?", "a", 1, false},     {"a*?", "abc", 1, true},
+      {"1?", "17", 1, true},
+      {"1?", "1a", 1, true},
+      {"1?", "1", 1, false},
+      {"1?", "1-", 1, false},
+      {"1?", "1 ", 1, false},
+      {"1?", "175", 1, false},
+      {"1*", "1", 1, true},
+      {"1*", "105", 1, true},
+      {"1*", "21", 1, false},
+      {"*", "", 1, true},
+      {"**", "", 1, true},
+      {"a**", "a", 1, true},
+      {"*a", "bba", 1, true},
+      {"*a", "bbb", 1, false},
+      {"*a", "", 1, false},
+      {"a*b*c", "axxbyyc", 1, true},
+      {"a*b*c", "axxbyy", 1, false},
+      {"*1*", "210", 1, true},
+      {"a*?", "a", 1, false},
+      {"a*?", "abc", 1, true},
       // Classes and bars are plain text below their levels.
-      {"[1-3]", "[1-3]", 1, true}, {"[1-3]", "2", 1, false},  {"10|5", "105", 2, false},
-      {"10|5", "10|5", 2, true},  {"ABC", "abc", 1, true},
+      {"[1-3]", "[1-3]", 1, true},
+      {"[1-3]", "2", 1, false},
+      {"10|5", "105", 2, false},
+      {"10|5", "10|5", 2, true},
+      {"ABC", "abc", 1, true},
   };
   expectAll(cases);
 }
 
 TEST(WildcardMatch, LevelTwoAddsCharacterSets) {
   const WildcardCase cases[] = {
-      {"[23]", "2", 2, true},     {"[23]", "3", 2, true},     {"[23]", "4", 2, false},
-      {"[^23]", "4", 2, true},    {"[^23]", "2", 2, false},   {"[1-3]5", "25", 2, true},
-      {"[1-3]5", "15", 2, true},  {"[1-3]5", "45", 2, false}, {"[3-1]5", "25", 2, true},
-      {"[a-c]", "B", 2, true},    {"[A-C]", "b", 2, true},    {"[-a]", "-", 2, true},
-      {"[a-]", "-", 2, true},     {"[a-ce]", "e", 2, true},   {"[a-ce]", "d", 2, false},
+      {"[23]", "2", 2, true},
+      {"[23]", "3", 2, true},
+      {"[23]", "4", 2, false},
+      {"[^23]", "4", 2, true},
+      {"[^23]", "2", 2, false},
+      {"[1-3]5", "25", 2, true},
+      {"[1-3]5", "15", 2, true},
+      {"[1-3]5", "45", 2, false},
+      {"[3-1]5", "25", 2, true},
+      {"[a-c]", "B", 2, true},
+      {"[A-C]", "b", 2, true},
+      {"[-a]", "-", 2, true},
+      {"[a-]", "-", 2, true},
+      {"[a-ce]", "e", 2, true},
+      {"[a-ce]", "d", 2, false},
       // A comma is an ordinary character below level 3; '?' takes anything.
-      {"[10,2?]", "1", 2, true},  {"[10,2?]", "0", 2, true},  {"[10,2?]", ",", 2, true},
-      {"[10,2?]", "x", 2, true},  {"[10,2?]", "10", 2, false},
-      {"[]", "a", 2, false},      {"[]", "", 2, false},       {"[^]", "a", 2, true},
-      {"[^]", "ab", 2, false},    {"[^]", "", 2, false},      {"[]]", "]", 2, false},
-      {"[a?]", "x", 2, true},     {"[*]", "x", 2, true},      {"[|]", "x", 2, true},
+      {"[10,2?]", "1", 2, true},
+      {"[10,2?]", "0", 2, true},
+      {"[10,2?]", ",", 2, true},
+      {"[10,2?]", "x", 2, true},
+      {"[10,2?]", "10", 2, false},
+      {"[]", "a", 2, false},
+      {"[]", "", 2, false},
+      {"[^]", "a", 2, true},
+      {"[^]", "ab", 2, false},
+      {"[^]", "", 2, false},
+      {"[]]", "]", 2, false},
+      {"[a?]", "x", 2, true},
+      {"[*]", "x", 2, true},
+      {"[|]", "x", 2, true},
       // A class holding '?', '*' or '|' always fails when negated.
-      {"[^a?]", "x", 2, false},   {"[^a*]", "x", 2, false},   {"[^a|]", "b", 2, false},
+      {"[^a?]", "x", 2, false},
+      {"[^a*]", "x", 2, false},
+      {"[^a|]", "b", 2, false},
       // Nested brackets are counted to find the class's end.
-      {"[[a]]", "a", 2, true},    {"[[a]]", "[", 2, true},    {"[[a]]x", "]x", 2, true},
+      {"[[a]]", "a", 2, true},
+      {"[[a]]", "[", 2, true},
+      {"[[a]]x", "]x", 2, true},
       // An unclosed '[' takes one character and passes over the next pattern character.
-      {"[12", "x2", 2, true},     {"[12", "12", 2, true},     {"[12", "2", 2, false},
-      {"[^12", "x2", 2, true},    {"a[", "ab", 2, true},      {"a[", "a", 2, false},
-      {"[^", "x", 2, true},       {"[^", "", 2, false},
+      {"[12", "x2", 2, true},
+      {"[12", "12", 2, true},
+      {"[12", "2", 2, false},
+      {"[^12", "x2", 2, true},
+      {"a[", "ab", 2, true},
+      {"a[", "a", 2, false},
+      {"[^", "x", 2, true},
+      {"[^", "", 2, false},
   };
   expectAll(cases);
 }
 
 TEST(WildcardMatch, LevelThreeAddsBarsAndAlternatives) {
   const WildcardCase cases[] = {
-      {"1?", "17", 3, true},       {"1?", "1", 3, false},      {"1?", "1-", 3, false},
-      {"1*", "1", 3, true},        {"1*", "105", 3, true},     {"[23]", "2", 3, true},
-      {"[23]", "3", 3, true},      {"[^23]", "4", 3, true},    {"[1-3]5", "25", 3, true},
-      {"[10,2?]", "10", 3, true},  {"[10,2?]", "27", 3, true}, {"[10,2?]", "3", 3, false},
-      {"[10,2?]", "1", 3, false},  {"[10,2?]", "2", 3, false}, {"[10,2?]", "100", 3, false},
-      {"10|5", "105", 3, true},    {"10|5", "10x5", 3, true},  {"10|5", "10xy5", 3, false},
-      {"10|5", "10", 3, false},    {"ab|c", "abc", 3, true},   {"ab|c", "abxc", 3, true},
+      {"1?", "17", 3, true},
+      {"1?", "1", 3, false},
+      {"1?", "1-", 3, false},
+      {"1*", "1", 3, true},
+      {"1*", "105", 3, true},
+      {"[23]", "2", 3, true},
+      {"[23]", "3", 3, true},
+      {"[^23]", "4", 3, true},
+      {"[1-3]5", "25", 3, true},
+      {"[10,2?]", "10", 3, true},
+      {"[10,2?]", "27", 3, true},
+      {"[10,2?]", "3", 3, false},
+      {"[10,2?]", "1", 3, false},
+      {"[10,2?]", "2", 3, false},
+      {"[10,2?]", "100", 3, false},
+      {"10|5", "105", 3, true},
+      {"10|5", "10x5", 3, true},
+      {"10|5", "10xy5", 3, false},
+      {"10|5", "10", 3, false},
+      {"ab|c", "abc", 3, true},
+      {"ab|c", "abxc", 3, true},
       // A last '|' takes exactly one character.
-      {"ab|", "abc", 3, true},     {"ab|", "ab", 3, false},    {"ab|", "abcd", 3, false},
+      {"ab|", "abc", 3, true},
+      {"ab|", "ab", 3, false},
+      {"ab|", "abcd", 3, false},
       // A run of bars allows one extra character per bar.
-      {"1||5", "15", 3, true},     {"1||5", "1x5", 3, true},   {"1||5", "1xy5", 3, true},
-      {"1||5", "1xyz5", 3, false}, {"1||56", "1xy56", 3, true}, {"1||56", "1xyz56", 3, false},
-      {"1||56", "1x5", 3, false},  {"||", "ab", 3, true},      {"||", "abc", 3, false},
+      {"1||5", "15", 3, true},
+      {"1||5", "1x5", 3, true},
+      {"1||5", "1xy5", 3, true},
+      {"1||5", "1xyz5", 3, false},
+      {"1||56", "1xy56", 3, true},
+      {"1||56", "1xyz56", 3, false},
+      {"1||56", "1x5", 3, false},
+      {"||", "ab", 3, true},
+      {"||", "abc", 3, false},
       // A comma only at the start is an ordinary set member.
-      {"[,5]", ",", 3, true},      {"[,5]", "5", 3, true},
-      {"[[a-c]x,9]", "bx", 3, true}, {"[[a-c]x,9]", "9", 3, true}, {"[[a-c]x,9]", "dx", 3, false},
-      {"[a*,b]", "axyz", 3, true}, {"[a*,b]", "b", 3, true},   {"[a*,b]q", "bq", 3, true},
-      {"[1|,5]", "12", 3, true},   {"[1|,5]", "5", 3, true},   {"[x,,y]", "y", 3, true},
+      {"[,5]", ",", 3, true},
+      {"[,5]", "5", 3, true},
+      {"[[a-c]x,9]", "bx", 3, true},
+      {"[[a-c]x,9]", "9", 3, true},
+      {"[[a-c]x,9]", "dx", 3, false},
+      {"[a*,b]", "axyz", 3, true},
+      {"[a*,b]", "b", 3, true},
+      {"[a*,b]q", "bq", 3, true},
+      {"[1|,5]", "12", 3, true},
+      {"[1|,5]", "5", 3, true},
+      {"[x,,y]", "y", 3, true},
       // The longest prefix an alternative matches is taken, and kept.
       {"[a*,b]c", "axc", 3, false},
       // A class alternative ending in '*' as the last element accepts any rest.
-      {"[[*,b]]", "xyz", 3, true}, {"[[*,b]]q", "xq", 3, true}, {"[[*,b]]q", "xyzq", 3, false},
+      {"[[*,b]]", "xyz", 3, true},
+      {"[[*,b]]q", "xq", 3, true},
+      {"[[*,b]]q", "xyzq", 3, false},
       {"[A,b]", "a", 3, true},
   };
   expectAll(cases);
@@ -109,14 +184,22 @@ TEST(WildcardMatch, LevelThreeAddsBarsAndAlternatives) {
 // meaning is unsettled, it fails.
 TEST(WildcardMatch, ElementsThatCannotConsumeFail) {
   const WildcardCase cases[] = {
-      {"a|", "a", 3, false},          {"a[^x]", "a", 3, false},    {"a[?]", "a", 3, false},
-      {"a[*]", "a", 3, false},        {"a[|]", "a", 3, false},     {"a[1", "a", 3, false},
-      {"a[", "a", 3, false},          {"a[^]", "a", 3, false},     {"a[b*,c]", "a", 3, false},
+      {"a|", "a", 3, false},
+      {"a[^x]", "a", 3, false},
+      {"a[?]", "a", 3, false},
+      {"a[*]", "a", 3, false},
+      {"a[|]", "a", 3, false},
+      {"a[1", "a", 3, false},
+      {"a[", "a", 3, false},
+      {"a[^]", "a", 3, false},
+      {"a[b*,c]", "a", 3, false},
       // A plain alternative wider than the text left does not match, here or anywhere.
-      {"[123,4]", "4", 3, true},      {"[123,4]", "12", 3, false},
+      {"[123,4]", "4", 3, true},
+      {"[123,4]", "12", 3, false},
       {"[[a-c][0-9],z]", "b5", 3, false},
       // A negated class with comma alternatives fails.
-      {"[^1,2]", "3", 3, false},      {"[^1,2]", "1", 3, false},
+      {"[^1,2]", "3", 3, false},
+      {"[^1,2]", "1", 3, false},
   };
   expectAll(cases);
 }
@@ -126,14 +209,14 @@ TEST(WildcardMatch, NeverReadsPastTheTextsEnd) {
   const std::string buffer = "12345";
   const std::string_view text = std::string_view(buffer).substr(0, 2);
   const char* patterns[] = {"12|", "12?", "12[3]", "12[^x]", "12[3,4]", "12[*3,4]",
-                            "12[", "123", "12*3", "1|3", "12[3,34]"};
+                            "12[", "123", "12*3",  "1|3",    "12[3,34]"};
   for (const char* pattern : patterns)
     EXPECT_FALSE(wildcardMatch(pattern, text, 3, false)) << pattern;
 }
 
 TEST(WildcardMatch, ComparesCaseOnlyWhenAsked) {
   const WildcardCase cases[] = {
-      {"abc", "ABC", 3, false}, {"ABC", "ABC", 3, true}, {"[a-c]", "B", 3, false},
+      {"abc", "ABC", 3, false}, {"ABC", "ABC", 3, true},  {"[a-c]", "B", 3, false},
       {"[a-c]", "b", 3, true},  {"[A,b]", "a", 3, false}, {"a*", "A1", 3, false},
   };
   expectAll(cases, true);
@@ -178,9 +261,9 @@ TEST(AlternativeWidth, CountsTheCharactersAnAlternativeSpans) {
     size_t width;
   };
   const WidthCase cases[] = {
-      {"10", 2},   {"2?", 2},          {"a-z", 1},   {"[a-z]", 1}, {"[a-c]x", 2},
-      {"[a-c][0-9]", 4}, {"^ab", 2},   {"-a", 2},    {"a-", 2},    {"a-]", 2},
-      {"ab]cd", 2}, {"a]b-c", 0},      {"*-?", 3},   {"", 0},      {"x[y]z", 3},
+      {"10", 2},         {"2?", 2},    {"a-z", 1}, {"[a-z]", 1}, {"[a-c]x", 2},
+      {"[a-c][0-9]", 4}, {"^ab", 2},   {"-a", 2},  {"a-", 2},    {"a-]", 2},
+      {"ab]cd", 2},      {"a]b-c", 0}, {"*-?", 3}, {"", 0},      {"x[y]z", 3},
   };
   for (const WidthCase& c : cases)
     EXPECT_EQ(alternativeWidth(c.alternative), c.width) << c.alternative;

@@ -21,7 +21,7 @@ TEST(WordScan, LowestFlagIsTheFirstMatchingByte) {
   // A match followed by the byte one above it (which a borrow flags too),
   // high bytes, and a match in the last byte.
   const Case cases[] = {
-      {"ab[\\cdef", '[', 2}, {"[\\[\\[\\[\\", '[', 0}, {"\xff\x80\xa7\xa8zzz\xa7", '\xa7', 2},
+      {"ab[\\cdef", '[', 2}, {"[\\[\\[\\[\\", '[', 0},    {"\xff\x80\xa7\xa8zzz\xa7", '\xa7', 2},
       {"abcdefg,", ',', 7},  {"\x01\x00xxxxxx", '\0', 1}, {"\x00\x01xxxxxx", '\0', 0},
   };
   for (const Case& c : cases) {
@@ -37,7 +37,8 @@ TEST(WordScan, BytesBelowALimit) {
   EXPECT_EQ(bytesBelow(wordOf("abcdefgh"), '\r' + 1), 0u);
   EXPECT_EQ(bytesBelow(wordOf("\x0e\x7f\x80\xff\x0e\x0e\x0e\x0e"), '\r' + 1), 0u);
   EXPECT_EQ(firstFlaggedByte(bytesBelow(wordOf("abc\r\ndefg"), '\r' + 1)), 3u);
-  EXPECT_EQ(firstFlaggedByte(bytesBelow(wordOf(std::string("\xff\x0e\x0d\x00xxxx", 8)), '\r' + 1)), 2u);
+  EXPECT_EQ(firstFlaggedByte(bytesBelow(wordOf(std::string("\xff\x0e\x0d\x00xxxx", 8)), '\r' + 1)),
+            2u);
 }
 
 // Every position of one target, in whole words and in the bytes after

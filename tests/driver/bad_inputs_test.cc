@@ -3,9 +3,8 @@
 // the program and checks its status, what it printed and what it left. None
 // of these may take long: a row that hangs or backtracks exponentially shows
 // as a test timeout.
-#include <unistd.h>
-
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <concepts>
 #include <cstdlib>
@@ -96,8 +95,8 @@ struct BadInput {
   int status;  // as a shell sees it: -1 is 255, -2 is 254
   Content output;
   Printed printed = Printed::EXACTLY;
-  Check check = nullptr;     // what the run left; by default no report
-  bool unreadable = false;   // the row needs a file that the program cannot read
+  Check check = nullptr;    // what the run left; by default no report
+  bool unreadable = false;  // the row needs a file that the program cannot read
 };
 
 void PrintTo(const BadInput& row, std::ostream* out) { *out << row.name; }
@@ -147,60 +146,108 @@ std::vector<BadInput> badInputs() {
   const std::string dictionary = "FEATURE NAME,ELEMENT TYPES\nRoad,3\n";
   std::vector<BadInput> rows = {
       // The configuration file.
-      {"ConfigurationMissing", files({}), {"missing.cfg", "0"}, 255,
+      {"ConfigurationMissing",
+       files({}),
+       {"missing.cfg", "0"},
+       255,
        "Could not open missing.cfg. Exit ...\n"},
       {"ConfigurationEmpty", files({{"c.cfg", ""}}), {"c.cfg", "0"}, 255, kNoOutput},
-      {"ConfigurationUnreadable", locked("c.cfg", files({{"c.cfg", configuration()}})),
-       {"c.cfg", "0"}, 255, "Could not open c.cfg. Exit ...\n", Printed::EXACTLY, noReport,
+      {"ConfigurationUnreadable",
+       locked("c.cfg", files({{"c.cfg", configuration()}})),
+       {"c.cfg", "0"},
+       255,
+       "Could not open c.cfg. Exit ...\n",
+       Printed::EXACTLY,
+       noReport,
        true},
-      {"ConfigurationIsAFolder", withFolder("c.cfg", files({})), {"c.cfg", "0"}, 255,
+      {"ConfigurationIsAFolder",
+       withFolder("c.cfg", files({})),
+       {"c.cfg", "0"},
+       255,
        "Could not open c.cfg. Exit ...\n"},
       // No "out=" in it, so its first lines set the three characters and its
       // fourth lacks the separator that the first set.
-      {"ConfigurationBinaryGarbage", files({{"c.cfg", [] { return garbage(100000, 7, true); }}}),
-       {"c.cfg", "0"}, 255, "Could not open c.cfg. Exit ...\n"},
+      {"ConfigurationBinaryGarbage",
+       files({{"c.cfg", [] { return garbage(100000, 7, true); }}}),
+       {"c.cfg", "0"},
+       255,
+       "Could not open c.cfg. Exit ...\n"},
       // A zero byte ends each line piece it stands in: nothing but empty lines.
-      {"ConfigurationZeroBytes", files({{"c.cfg", std::string(100000, '\0')}}), {"c.cfg", "0"},
-       255, kNoOutput},
+      {"ConfigurationZeroBytes",
+       files({{"c.cfg", std::string(100000, '\0')}}),
+       {"c.cfg", "0"},
+       255,
+       kNoOutput},
       // Pieces of 4095 characters, each a line: the first three set 'x' as
       // every character, and each later piece is a dictionary line of empty
       // fields, whose empty path cannot be read.
       {"ConfigurationLineOf10MB",
        files({{"c.cfg", [] { return "out=r.html\n" + tenMegabytes() + "\n"; }}}),
-       {"c.cfg", "0"}, 254, "Error reading . Exit ...\n"},
+       {"c.cfg", "0"},
+       254,
+       "Error reading . Exit ...\n"},
 
       // The dictionary file.
-      {"DictionaryMissing", files({{"c.cfg", configuration("r.html", "missing.csv")}}),
-       {"c.cfg", "0"}, 254, "Error reading missing.csv. Exit ...\n"},
-      {"DictionaryEmpty", files({{"c.cfg", configuration()}, {"d.csv", ""}}), {"c.cfg", "0"}, 0,
-       "", Printed::EXACTLY, reportWith({summaryRow({0, 0, 0, 0, 0, 0, 0})})},
+      {"DictionaryMissing",
+       files({{"c.cfg", configuration("r.html", "missing.csv")}}),
+       {"c.cfg", "0"},
+       254,
+       "Error reading missing.csv. Exit ...\n"},
+      {"DictionaryEmpty",
+       files({{"c.cfg", configuration()}, {"d.csv", ""}}),
+       {"c.cfg", "0"},
+       0,
+       "",
+       Printed::EXACTLY,
+       reportWith({summaryRow({0, 0, 0, 0, 0, 0, 0})})},
       {"DictionaryUnreadable",
        locked("d.csv", files({{"c.cfg", configuration()}, {"d.csv", dictionary}})),
-       {"c.cfg", "0"}, 254, "Error reading d.csv. Exit ...\n", Printed::EXACTLY, noReport, true},
-      {"DictionaryIsAFolder", withFolder("d.csv", files({{"c.cfg", configuration()}})),
-       {"c.cfg", "0"}, 254, "Error reading d.csv. Exit ...\n"},
+       {"c.cfg", "0"},
+       254,
+       "Error reading d.csv. Exit ...\n",
+       Printed::EXACTLY,
+       noReport,
+       true},
+      {"DictionaryIsAFolder",
+       withFolder("d.csv", files({{"c.cfg", configuration()}})),
+       {"c.cfg", "0"},
+       254,
+       "Error reading d.csv. Exit ...\n"},
       {"DictionaryBinaryGarbage",
        files({{"c.cfg", configuration()}, {"d.csv", [] { return garbage(1 << 20, 11, false); }}}),
-       {"c.cfg", "0"}, 0, "", Printed::ONLY_UNKNOWN_FIELD_WARNINGS,
+       {"c.cfg", "0"},
+       0,
+       "",
+       Printed::ONLY_UNKNOWN_FIELD_WARNINGS,
        reportWith({"<TD class= ''>D</TD>"})},
       {"DictionaryZeroBytes",
        files({{"c.cfg", configuration()}, {"d.csv", std::string(100000, '\0')}}),
-       {"c.cfg", "0"}, 0, "", Printed::EXACTLY,
+       {"c.cfg", "0"},
+       0,
+       "",
+       Printed::EXACTLY,
        reportWith({summaryRow({0, 0, 0, 0, 0, 0, 0})})},
       {"DictionaryLineOf10MB",
        files({{"c.cfg", configuration()},
               {"d.csv", [] { return "FEATURE NAME,ELEMENT TYPES\n" + tenMegabytes() + ",3\n"; }}}),
-       {"c.cfg", "0"}, 0, "", Printed::EXACTLY,
+       {"c.cfg", "0"},
+       0,
+       "",
+       Printed::EXACTLY,
        reportWith({summaryRow({0, 1, 0, 0, 0, 0, 0}),
                    [] { return "<TD class= 'colName'>" + tenMegabytes() + "</TD>"; }})},
       // The quoted field runs to the end of the text: one feature of one field.
       {"DictionaryUnterminatedQuoteAtStart",
        files({{"c.cfg", configuration()},
-              {"d.csv", [] {
+              {"d.csv",
+               [] {
                  return "FEATURE NAME,ELEMENT TYPES\n\"Road,3\n" +
                         repeated("Lane,3\nPath,4\n", 500000);
                }}}),
-       {"c.cfg", "0"}, 0, "", Printed::EXACTLY,
+       {"c.cfg", "0"},
+       0,
+       "",
+       Printed::EXACTLY,
        reportWith({summaryRow({0, 0, 0, 0, 0, 0, 0})})},
       {"DictionaryHeaderOf100000Columns",
        [](const ScratchFolder& scratch) {
@@ -213,7 +260,10 @@ std::vector<BadInput> badInputs() {
          scratch.write("c.cfg", configuration());
          scratch.write("d.csv", header + "ELEMENT TYPES\n" + row + "3\n");
        },
-       {"c.cfg", "0"}, 0, [] { return unknownFieldWarnings(100000); }, Printed::EXACTLY,
+       {"c.cfg", "0"},
+       0,
+       [] { return unknownFieldWarnings(100000); },
+       Printed::EXACTLY,
        reportWith({summaryRow({0, 1, 0, 0, 0, 0, 0})})},
       // With the comma as separator every comma searches for brackets. In
       // the first lines the comma after the '[' run stands inside brackets,
@@ -222,14 +272,18 @@ std::vector<BadInput> badInputs() {
       // is linear.
       {"DictionaryThousandsOfBrackets",
        files({{"c.cfg", configuration()},
-              {"d.csv", [] {
+              {"d.csv",
+               [] {
                  return "FEATURE NAME,ELEMENT TYPES,LEVEL\n" +
-                        repeated("a," + std::string(5000, '[') + "3," + std::string(5000, ']') +
-                                     ",b\n",
-                                 200) +
+                        repeated(
+                            "a," + std::string(5000, '[') + "3," + std::string(5000, ']') + ",b\n",
+                            200) +
                         repeated("c,[3]" + repeated("],[", 3000) + "\n", 200);
                }}}),
-       {"c.cfg", "0"}, 0, "", Printed::EXACTLY,
+       {"c.cfg", "0"},
+       0,
+       "",
+       Printed::EXACTLY,
        reportWith({summaryRow({0, 200, 0, 0, 0, 0, 0})})},
 
       // Long wildcard patterns in element types, each in 100 features. A
@@ -237,21 +291,27 @@ std::vector<BadInput> badInputs() {
       // "*1" and "*?" repeated need more characters than any number has.
       {"ElementTypesStarRuns",
        files({{"c.cfg", configuration()},
-              {"d.csv", elementTypes({"[" + std::string(500, '*') + "]",
-                                      "[" + repeated("*1", 250) + "]",
-                                      "[" + repeated("*?", 250) + "]"},
-                                     100)}}),
-       {"c.cfg", "0"}, 0, "", Printed::EXACTLY,
+              {"d.csv",
+               elementTypes({"[" + std::string(500, '*') + "]", "[" + repeated("*1", 250) + "]",
+                             "[" + repeated("*?", 250) + "]"},
+                            100)}}),
+       {"c.cfg", "0"},
+       0,
+       "",
+       Printed::EXACTLY,
        reportWith({summaryRow({100, 100, 100, 100, 100, 0, 0})})},
       // A list ends at its first ']', so every '[' in it is an unclosed class,
       // which takes one character and passes over the next.
       {"ElementTypesDeepNestedClasses",
        files({{"c.cfg", configuration()},
-              {"d.csv", elementTypes({"[" + std::string(500, '[') + "]",
-                                      "[3" + repeated("[^", 250) + "]",
-                                      "[[[1[*" + repeated("[[,", 160) + "]"},
-                                     100)}}),
-       {"c.cfg", "0"}, 0, "", Printed::EXACTLY,
+              {"d.csv",
+               elementTypes({"[" + std::string(500, '[') + "]", "[3" + repeated("[^", 250) + "]",
+                             "[[[1[*" + repeated("[[,", 160) + "]"},
+                            100)}}),
+       {"c.cfg", "0"},
+       0,
+       "",
+       Printed::EXACTLY,
        reportWith({summaryRow({0, 0, 0, 0, 0, 0, 0})})},
       // Each '|' takes at most one character, and a last '|' exactly one:
       // '1', up to 250 others and '5' fit 15 (linear) and 105 (3D solid);
@@ -259,50 +319,78 @@ std::vector<BadInput> badInputs() {
       // so the '5' of a longer run is lost and '1' followed by anything fits.
       {"ElementTypesBarRuns",
        files({{"c.cfg", configuration()},
-              {"d.csv", elementTypes({"[1" + std::string(250, '|') + "5]",
-                                      "[" + std::string(500, '|') + "]",
-                                      "[1" + std::string(500, '|') + "5]"},
-                                     100)}}),
-       {"c.cfg", "0"}, 0, "", Printed::EXACTLY,
+              {"d.csv",
+               elementTypes({"[1" + std::string(250, '|') + "5]", "[" + std::string(500, '|') + "]",
+                             "[1" + std::string(500, '|') + "5]"},
+                            100)}}),
+       {"c.cfg", "0"},
+       0,
+       "",
+       Printed::EXACTLY,
        reportWith({summaryRow({100, 300, 200, 100, 300, 0, 0})})},
       // Numbers saturate at the ends of the 32-bit range and stand for
       // themselves; '1e400' is no number but a pattern; '-0' is 0. Only the
       // range from far below 0 up to 3 fits: 2 (cell, 3D solid) and 3 (linear).
       {"ElementTypesOutOfRange",
        files({{"c.cfg", configuration()},
-              {"d.csv", elementTypes({"99999999999", "[99999999999]", "[1e400]", "1e400",
-                                      "[-0]", "-0", "[2-99999999999]",
-                                      "[-99999999999-3]"})}}),
-       {"c.cfg", "0"}, 0, "", Printed::EXACTLY,
+              {"d.csv", elementTypes({"99999999999", "[99999999999]", "[1e400]", "1e400", "[-0]",
+                                      "-0", "[2-99999999999]", "[-99999999999-3]"})}}),
+       {"c.cfg", "0"},
+       0,
+       "",
+       Printed::EXACTLY,
        reportWith({summaryRow({1, 1, 0, 0, 1, 0, 0})})},
       // Feature types are read like atoi: '-0' is 0 (cell), '1e400' is 1
       // (linear), and values beyond 32 bits select nothing.
       {"FeatureTypesOutOfRange",
        files({{"c.cfg", configuration()},
-              {"d.csv", "FEATURE NAME,FEATURE TYPE\na,99999999999\nb,-0\nc,1e400\n"
-                        "d,-99999999999\ne,4294967297\n"}}),
-       {"c.cfg", "0"}, 0, "", Printed::EXACTLY,
+              {"d.csv",
+               "FEATURE NAME,FEATURE TYPE\na,99999999999\nb,-0\nc,1e400\n"
+               "d,-99999999999\ne,4294967297\n"}}),
+       {"c.cfg", "0"},
+       0,
+       "",
+       Printed::EXACTLY,
        reportWith({summaryRow({1, 1, 0, 0, 0, 0, 0})})},
 
       // The naming mode argument, read like atoi: only 1 selects layer mode.
-      {"ModeArgument99999999999", files({{"c.cfg", configuration()}, {"d.csv", dictionary}}),
-       {"c.cfg", "99999999999"}, 0, "", Printed::EXACTLY, reportWith({"#Cells"})},
-      {"ModeArgument1e400", files({{"c.cfg", configuration()}, {"d.csv", dictionary}}),
-       {"c.cfg", "1e400"}, 0, "", Printed::EXACTLY, reportWith({"#Blocks"})},
-      {"ModeArgumentMinus0", files({{"c.cfg", configuration()}, {"d.csv", dictionary}}),
-       {"c.cfg", "-0"}, 0, "", Printed::EXACTLY, reportWith({"#Cells"})},
+      {"ModeArgument99999999999",
+       files({{"c.cfg", configuration()}, {"d.csv", dictionary}}),
+       {"c.cfg", "99999999999"},
+       0,
+       "",
+       Printed::EXACTLY,
+       reportWith({"#Cells"})},
+      {"ModeArgument1e400",
+       files({{"c.cfg", configuration()}, {"d.csv", dictionary}}),
+       {"c.cfg", "1e400"},
+       0,
+       "",
+       Printed::EXACTLY,
+       reportWith({"#Blocks"})},
+      {"ModeArgumentMinus0",
+       files({{"c.cfg", configuration()}, {"d.csv", dictionary}}),
+       {"c.cfg", "-0"},
+       0,
+       "",
+       Printed::EXACTLY,
+       reportWith({"#Cells"})},
 
       // Scales are shown as written; text sizes are converted: 1e400
       // overflows to infinity and -0 keeps its sign.
       {"ScalesOutOfRange",
        files({{"c.cfg", configuration()},
-              {"d.csv", "FEATURE NAME,ELEMENT TYPES,TEXT SCALE,KEY-IN\n"
-                        "a,35,,active scale 99999999999\n"
-                        "b,35,,as=1e400\n"
-                        "c,35,,active xscale -0;ys=1e400\n"
-                        "d,17,1e400x-0,\n"
-                        "e,17,99999999999x1e-400,\n"}}),
-       {"c.cfg", "0"}, 0, "", Printed::EXACTLY,
+              {"d.csv",
+               "FEATURE NAME,ELEMENT TYPES,TEXT SCALE,KEY-IN\n"
+               "a,35,,active scale 99999999999\n"
+               "b,35,,as=1e400\n"
+               "c,35,,active xscale -0;ys=1e400\n"
+               "d,17,1e400x-0,\n"
+               "e,17,99999999999x1e-400,\n"}}),
+       {"c.cfg", "0"},
+       0,
+       "",
+       Printed::EXACTLY,
        reportWith({"<TD class= 'colScale'>99999999999</TD>", "<TD class= 'colScale'>1e400</TD>",
                    "<TD class= 'colScale'>x:-0y:1e400</TD>",
                    "<TD class= 'colScale'>inf</TD><TD class= 'colScale'>-0</TD>",
@@ -311,32 +399,46 @@ std::vector<BadInput> badInputs() {
       // is 0 and '1e400' is 1.
       {"DimensionCodesOutOfRange",
        files({{"c.cfg", configuration()},
-              {"d.csv", "FEATURE NAME,ELEMENT TYPES,KEY-IN\n"
-                        "a,33,dimension terminator orientterm 99999999999;"
-                        "dimension text orient -99999999999\n"
-                        "b,33,dimension terminator orientterm -0;dimension text orient 1e400\n"
-                        "c,33,dimension terminator orientterm 1e400;dimension text orient -0\n"}}),
-       {"c.cfg", "0"}, 0, "", Printed::EXACTLY,
+              {"d.csv",
+               "FEATURE NAME,ELEMENT TYPES,KEY-IN\n"
+               "a,33,dimension terminator orientterm 99999999999;"
+               "dimension text orient -99999999999\n"
+               "b,33,dimension terminator orientterm -0;dimension text orient 1e400\n"
+               "c,33,dimension terminator orientterm 1e400;dimension text orient -0\n"}}),
+       {"c.cfg", "0"},
+       0,
+       "",
+       Printed::EXACTLY,
        reportWith({"<TD class= ''>&nbsp</TD>", "<TD class= ''>open</TD>",
                    "<TD class= ''>Above</TD>", "<TD class= ''>closed</TD>",
                    "<TD class= ''>Inline</TD>"})},
 
       // Where the report goes.
       {"OutputToDevFull",
-       files({{"c.cfg", configuration("/dev/full")}, {"d.csv", dictionary}}), {"c.cfg", "0"},
-       255, "Could not write /dev/full. Exit ...\n"},
-      {"OutputToAFolder", withFolder("r.html", files({{"c.cfg", configuration()},
-                                                      {"d.csv", dictionary}})),
-       {"c.cfg", "0"}, 255, "Could not create r.html. Exit ...\n", Printed::EXACTLY,
+       files({{"c.cfg", configuration("/dev/full")}, {"d.csv", dictionary}}),
+       {"c.cfg", "0"},
+       255,
+       "Could not write /dev/full. Exit ...\n"},
+      {"OutputToAFolder",
+       withFolder("r.html", files({{"c.cfg", configuration()}, {"d.csv", dictionary}})),
+       {"c.cfg", "0"},
+       255,
+       "Could not create r.html. Exit ...\n",
+       Printed::EXACTLY,
        [](const ScratchFolder& scratch) {
          EXPECT_TRUE(fs::is_directory(scratch.path() / "r.html"));
        }},
       {"OutputInAMissingFolder",
        files({{"c.cfg", configuration("missing\\r.html")}, {"d.csv", dictionary}}),
-       {"c.cfg", "0"}, 255, "Could not create missing\\r.html. Exit ...\n"},
+       {"c.cfg", "0"},
+       255,
+       "Could not create missing\\r.html. Exit ...\n"},
       {"OutputToTheDictionary",
-       files({{"c.cfg", configuration("d.csv")}, {"d.csv", dictionary}}), {"c.cfg", "0"}, 255,
-       "Could not create d.csv. Exit ...\n", Printed::EXACTLY,
+       files({{"c.cfg", configuration("d.csv")}, {"d.csv", dictionary}}),
+       {"c.cfg", "0"},
+       255,
+       "Could not create d.csv. Exit ...\n",
+       Printed::EXACTLY,
        [dictionary](const ScratchFolder& scratch) {
          EXPECT_EQ(scratch.read("d.csv"), dictionary);
        }},

@@ -103,15 +103,15 @@ TEST_F(Configuration, MalformedLinesFail) {
   EXPECT_FALSE(parseConfigurationText(",\n#\n\"\nnoseparator\n", settings));
   releaseDictionaries();
   // A dictionary line of six fields fails; the one before it stays.
-  EXPECT_FALSE(parseConfigurationText(
-      ",\n#\n\"\na,b\nn,d,3,4,v,6,p\nn,d,3,4,v,p\nn,d,3,4,v,6,q\n", settings));
+  EXPECT_FALSE(parseConfigurationText(",\n#\n\"\na,b\nn,d,3,4,v,6,p\nn,d,3,4,v,p\nn,d,3,4,v,6,q\n",
+                                      settings));
   ASSERT_EQ(dictionaryCount(), 1);
   EXPECT_EQ(dictionaryAt(0)->filePath, "p");
 }
 
 TEST_F(Configuration, SettingLinesDoNotCountAsContentLines) {
-  ASSERT_TRUE(parseConfigurationText(
-      ";\nout=a\n!\nimg=b\n'\n\nx;y\ncss=c\nn;d;3;4;v;6;p\n", settings));
+  ASSERT_TRUE(
+      parseConfigurationText(";\nout=a\n!\nimg=b\n'\n\nx;y\ncss=c\nn;d;3;4;v;6;p\n", settings));
   EXPECT_EQ(fieldSeparator(), ';');
   EXPECT_EQ(lineMarker(), '!');
   EXPECT_EQ(quoteChar(), '\'');

@@ -20,7 +20,8 @@ std::string dictionaryLine(const std::string& path) {
 TEST(RunPaths, AnAbsoluteReportPathPutsReportAndStyleFileInItsFolder) {
   ScratchFolder scratch;
   scratch.write("work/c.cfg", "out=" + windowsStylePath(scratch.path() / "out/r.html") + "\n" +
-                                  kHeader + dictionaryLine(windowsStylePath(scratch.path() / "d.csv")));
+                                  kHeader +
+                                  dictionaryLine(windowsStylePath(scratch.path() / "d.csv")));
   scratch.write("out/.keep", "");
   scratch.write("d.csv", kDictionary);
   ProgramResult result = runProgram(scratch.path() / "work", {"c.cfg", "0"});

@@ -52,26 +52,26 @@ TEST(DecodeExtensionLine, ShowsEachExtensionSetting) {
 }
 
 TEST(DecodeTerminator, ShowsTheArrowAsAWord) {
-  expectDecodes(decodeTerminator,
-                {
-                    {"dimension terminator orienthead 2", TERMINATOR_ARROW, "filled"},
-                    {"dimension terminator orienthead 1", TERMINATOR_ARROW, "closed"},
-                    {"dimension terminator orienthead 2;dimension terminator orientterm 0",
-                     TERMINATOR_ARROW, "open"},
-                    {"dimension terminator orientterm 0;dimension terminator orienthead 2",
-                     TERMINATOR_ARROW, "open"},
-                    {"dimension terminator orientterm 7", TERMINATOR_ARROW, "&nbsp"},
-                    {"dimension terminator orientterm x", TERMINATOR_ARROW, "open"},
-                    {"dimension terminator orientterm ", TERMINATOR_ARROW, "open"},
-                    {"dimension terminator orientterm  +1;x", TERMINATOR_ARROW, "closed"},
-                    {"dimension terminator orientterm 2mm", TERMINATOR_ARROW, "filled"},
-                    {"dimension terminator orientterm -0", TERMINATOR_ARROW, "open"},
-                    {"dimension terminator orientterm -1", TERMINATOR_ARROW, "&nbsp"},
-                    {"dimension terminator orientterm 99999999999999999999", TERMINATOR_ARROW,
-                     "&nbsp"},
-                    {"dimension terminator orientterm 00001", TERMINATOR_ARROW, "closed"},
-                    {kNoDimension, TERMINATOR_ARROW, "&nbsp"},
-                });
+  expectDecodes(
+      decodeTerminator,
+      {
+          {"dimension terminator orienthead 2", TERMINATOR_ARROW, "filled"},
+          {"dimension terminator orienthead 1", TERMINATOR_ARROW, "closed"},
+          {"dimension terminator orienthead 2;dimension terminator orientterm 0", TERMINATOR_ARROW,
+           "open"},
+          {"dimension terminator orientterm 0;dimension terminator orienthead 2", TERMINATOR_ARROW,
+           "open"},
+          {"dimension terminator orientterm 7", TERMINATOR_ARROW, "&nbsp"},
+          {"dimension terminator orientterm x", TERMINATOR_ARROW, "open"},
+          {"dimension terminator orientterm ", TERMINATOR_ARROW, "open"},
+          {"dimension terminator orientterm  +1;x", TERMINATOR_ARROW, "closed"},
+          {"dimension terminator orientterm 2mm", TERMINATOR_ARROW, "filled"},
+          {"dimension terminator orientterm -0", TERMINATOR_ARROW, "open"},
+          {"dimension terminator orientterm -1", TERMINATOR_ARROW, "&nbsp"},
+          {"dimension terminator orientterm 99999999999999999999", TERMINATOR_ARROW, "&nbsp"},
+          {"dimension terminator orientterm 00001", TERMINATOR_ARROW, "closed"},
+          {kNoDimension, TERMINATOR_ARROW, "&nbsp"},
+      });
 }
 
 TEST(DecodeTerminator, ShowsTheTerminatorSizes) {
@@ -90,40 +90,39 @@ TEST(DecodeTerminator, ShowsTheTerminatorSizes) {
 }
 
 TEST(DecodeDimensionText, ShowsEachTextSetting) {
-  expectDecodes(decodeDimensionText,
-                {
-                    {"dimension text width 2.50", DIMTEXT_WIDTH, "2.5"},
-                    {"dimension text height 3.000", DIMTEXT_HEIGHT, "3"},
-                    {"dimension text weight 1.0", DIMTEXT_WEIGHT, "1.0"},
-                    {"dimension text font 3;dimension font 5", DIMTEXT_FONT, "5"},
-                    {"dimension text font 3", DIMTEXT_FONT, "3"},
-                    {"dimension text capsule 1", DIMTEXT_FRAME, "1"},
-                    {"dimension text box 0;dimension text capsule 1", DIMTEXT_FRAME, "0"},
-                    {"dimension text capsule 1;dimension text box 0", DIMTEXT_FRAME, "0"},
-                    {"dimension text margin 0.50", DIMTEXT_MARGIN, "0.5"},
-                    {"dimension text just 2", DIMTEXT_JUSTIFICATION, "2"},
-                    {"dimension justification left", DIMTEXT_JUSTIFICATION, "left"},
-                    {"dimension text just 2;dimension justification left",
-                     DIMTEXT_JUSTIFICATION, "left"},
-                    {"dimension text orient 0", DIMTEXT_ORIENTATION, "Inline"},
-                    {"dimension text orient 1", DIMTEXT_ORIENTATION, "Above"},
-                    {"dimension text orient 2", DIMTEXT_ORIENTATION, "Horiz."},
-                    {"dimension text orient 3", DIMTEXT_ORIENTATION, "&nbsp"},
-                    {"dimension text orient -1", DIMTEXT_ORIENTATION, "&nbsp"},
-                    {"dimension text orient up", DIMTEXT_ORIENTATION, "Inline"},
-                    {"dimension text orient -99999999999999999999", DIMTEXT_ORIENTATION,
-                     "&nbsp"},
-                    {kNoDimension, DIMTEXT_ORIENTATION, "&nbsp"},
-                    {kNoDimension, DIMTEXT_WIDTH, ""},
-                    {kNoDimension, DIMTEXT_HEIGHT, ""},
-                    {kNoDimension, DIMTEXT_WEIGHT, ""},
-                    {kNoDimension, DIMTEXT_FONT, ""},
-                    {kNoDimension, DIMTEXT_FRAME, ""},
-                    {kNoDimension, DIMTEXT_MARGIN, ""},
-                    {kNoDimension, DIMTEXT_JUSTIFICATION, ""},
-                    {"dimension text orient 1", 1, ""},
-                    {"dimension text orient 1", 4, ""},
-                });
+  expectDecodes(
+      decodeDimensionText,
+      {
+          {"dimension text width 2.50", DIMTEXT_WIDTH, "2.5"},
+          {"dimension text height 3.000", DIMTEXT_HEIGHT, "3"},
+          {"dimension text weight 1.0", DIMTEXT_WEIGHT, "1.0"},
+          {"dimension text font 3;dimension font 5", DIMTEXT_FONT, "5"},
+          {"dimension text font 3", DIMTEXT_FONT, "3"},
+          {"dimension text capsule 1", DIMTEXT_FRAME, "1"},
+          {"dimension text box 0;dimension text capsule 1", DIMTEXT_FRAME, "0"},
+          {"dimension text capsule 1;dimension text box 0", DIMTEXT_FRAME, "0"},
+          {"dimension text margin 0.50", DIMTEXT_MARGIN, "0.5"},
+          {"dimension text just 2", DIMTEXT_JUSTIFICATION, "2"},
+          {"dimension justification left", DIMTEXT_JUSTIFICATION, "left"},
+          {"dimension text just 2;dimension justification left", DIMTEXT_JUSTIFICATION, "left"},
+          {"dimension text orient 0", DIMTEXT_ORIENTATION, "Inline"},
+          {"dimension text orient 1", DIMTEXT_ORIENTATION, "Above"},
+          {"dimension text orient 2", DIMTEXT_ORIENTATION, "Horiz."},
+          {"dimension text orient 3", DIMTEXT_ORIENTATION, "&nbsp"},
+          {"dimension text orient -1", DIMTEXT_ORIENTATION, "&nbsp"},
+          {"dimension text orient up", DIMTEXT_ORIENTATION, "Inline"},
+          {"dimension text orient -99999999999999999999", DIMTEXT_ORIENTATION, "&nbsp"},
+          {kNoDimension, DIMTEXT_ORIENTATION, "&nbsp"},
+          {kNoDimension, DIMTEXT_WIDTH, ""},
+          {kNoDimension, DIMTEXT_HEIGHT, ""},
+          {kNoDimension, DIMTEXT_WEIGHT, ""},
+          {kNoDimension, DIMTEXT_FONT, ""},
+          {kNoDimension, DIMTEXT_FRAME, ""},
+          {kNoDimension, DIMTEXT_MARGIN, ""},
+          {kNoDimension, DIMTEXT_JUSTIFICATION, ""},
+          {"dimension text orient 1", 1, ""},
+          {"dimension text orient 1", 4, ""},
+      });
 }
 
 // The phrases of one key-in are found in one pass over the places where
@@ -158,11 +157,11 @@ TEST(DimensionKeyins, PhrasesAreFoundWhereverTheyFirstOccur) {
 
 TEST(DimensionKeyins, DictionaryFormsReadTheFieldOfTheRole) {
   RunOptionsGuard options('"', false);
-  Dictionary d = buildDictionary(
-      {{"KEY-IN", ROLE_KEY_IN}},
-      {{"dimension extension extent 1.50;dimension terminator orientterm 2;"
-        "dimension text orient 1"},
-       {}});
+  Dictionary d =
+      buildDictionary({{"KEY-IN", ROLE_KEY_IN}},
+                      {{"dimension extension extent 1.50;dimension terminator orientterm 2;"
+                        "dimension text orient 1"},
+                       {}});
   std::string out;
   decodeExtensionLine(d, 0, ROLE_KEY_IN, out, EXTENSION_EXTENT);
   EXPECT_EQ(out, "1.5");

@@ -28,15 +28,15 @@ TEST(UndoubleQuotes, RemovesEnclosingQuotesAndUndoublesInnerOnes) {
       {"plain text", '"', "plain text"},
       {"\"a", '"', "a"},
       {"a\"", '"', "a"},
-      {"a\"b", '"', "a\"b"},          // a lone quote inside is kept
+      {"a\"b", '"', "a\"b"},  // a lone quote inside is kept
       {"\"a\"b\"", '"', "a\"b"},
       {"\"\"\"", '"', "\""},
       {"\"\"\"\"", '"', "\"\""},
-      {"a\"\"", '"', "a\""},          // the pair is read before the closing rule
+      {"a\"\"", '"', "a\""},  // the pair is read before the closing rule
       {"\"\"a", '"', "\"a"},
       {"'it''s'", '\'', "it's"},
-      {"\"x\"", '\'', "\"x\""},       // only the configured quote counts
-      {"\"x\"", '\0', "\"x\""},       // no quote character: nothing changes
+      {"\"x\"", '\'', "\"x\""},  // only the configured quote counts
+      {"\"x\"", '\0', "\"x\""},  // no quote character: nothing changes
   };
   for (const QuoteCase& c : cases) {
     std::string text = c.text;
@@ -49,9 +49,8 @@ TEST(UndoubleQuotes, RemovesEnclosingQuotesAndUndoublesInnerOnes) {
 // text is the field cut at a zero byte with its quoting removed.
 TEST(FieldView, GivesTheFieldCutAtAZeroByteAndUnquoted) {
   const std::string_view fields[] = {
-      "plain",       "\"x\"",       "\"\"",           "\"",      "\"\"\"",
-      "\"a\"\"b\"",    "\"a\"b\"",     "a\"b",          "\"ab",    "ab\"",
-      "\"a\"\"",      "'it''s'",   {"\"a\0b\"", 5},  {"a\0\"", 3}, {"\"\0\"", 3},
+      "plain", "\"x\"", "\"\"",    "\"",      "\"\"\"",        "\"a\"\"b\"", "\"a\"b\"",    "a\"b",
+      "\"ab",  "ab\"",  "\"a\"\"", "'it''s'", {"\"a\0b\"", 5}, {"a\0\"", 3}, {"\"\0\"", 3},
   };
   for (const char quote : {'"', '\'', '\0'}) {
     RunOptionsGuard options(quote, false);
@@ -68,9 +67,9 @@ TEST(FieldView, GivesTheFieldCutAtAZeroByteAndUnquoted) {
 
 TEST(GetFieldText, FetchesTheFieldOfTheRoleUnquoted) {
   RunOptionsGuard options('"', false);
-  Dictionary d = buildDictionary(
-      {{"NAME", ROLE_FEATURE_NAME}, {"LEVEL", ROLE_LEVEL}, {"KEY-IN", ROLE_KEY_IN}},
-      {{"Road", " Roads [2] ", "\"place cell \"\"A\"\"\""}});
+  Dictionary d =
+      buildDictionary({{"NAME", ROLE_FEATURE_NAME}, {"LEVEL", ROLE_LEVEL}, {"KEY-IN", ROLE_KEY_IN}},
+                      {{"Road", " Roads [2] ", "\"place cell \"\"A\"\"\""}});
   EXPECT_EQ(getFieldText(d, 0, ROLE_FEATURE_NAME), "Road");
   EXPECT_EQ(getFieldText(d, 0, ROLE_LEVEL), " Roads [2] ");  // blanks and brackets kept
   EXPECT_EQ(getFieldText(d, 0, ROLE_KEY_IN), "place cell \"A\"");
@@ -117,8 +116,7 @@ TEST(GetFieldText, UsesTheLeftmostColumnOfARole) {
 
 TEST(GetFieldText, ANulInsideTheFieldEndsIt) {
   RunOptionsGuard options('"', false);
-  Dictionary d = buildDictionary({{"NAME", ROLE_FEATURE_NAME}},
-                                 {{std::string_view("ab\0cd", 5)}});
+  Dictionary d = buildDictionary({{"NAME", ROLE_FEATURE_NAME}}, {{std::string_view("ab\0cd", 5)}});
   EXPECT_EQ(getFieldText(d, 0, ROLE_FEATURE_NAME), "ab");
 }
 

@@ -48,8 +48,13 @@ TEST(KeyinArgument, FindsAPhraseWhereASimpleSearchDoes) {
     for (size_t i = 0; i < length; ++i, number /= 3) text += "ab;"[number % 3];
     return text;
   };
-  const std::string texts[] = {"", "a", "abba;ab", spell(5000, 13), spell(77777, 21),
-                               std::string(30, 'a') + "b", "ab;" + std::string(25, 'b') + "ab"};
+  const std::string texts[] = {"",
+                               "a",
+                               "abba;ab",
+                               spell(5000, 13),
+                               spell(77777, 21),
+                               std::string(30, 'a') + "b",
+                               "ab;" + std::string(25, 'b') + "ab"};
   for (size_t length = 1; length <= 9; ++length) {
     for (unsigned number = 0; number < 200; number += 7) {
       const std::string phrase = spell(number, length);
@@ -108,7 +113,7 @@ TEST(SplitBracketedValue, SeparatesMainTextAndBracketText) {
       {"", '"', "", "", 0, kFailure},
       {"\"\"", '"', "", "", 0, kFailure},
       {"  \t [a] ", '"', "", "a", 1, 0},
-      {"x [a]", '[', "x a]", "", 0, 0},  // quotes go before brackets are looked for
+      {"x [a]", '[', "x a]", "", 0, 0},      // quotes go before brackets are looked for
       {" a [b\"c] ", '"', "a", "bc", 1, 0},  // a quote after the '[' goes too
       {"\"x\" \"[\"a]", '"', "x", "a", 1, 0},
   };
@@ -125,14 +130,15 @@ TEST(SplitBracketedValue, SeparatesMainTextAndBracketText) {
 
 // A value without NUL or quote splits the same without looking for them.
 TEST(SplitBracketedValue, PlainValuesSplitTheSameWithoutTheScan) {
-  const char* values[] = {"  Roads [Primary] x", "[3]", "a]b[c", "a[b", "\tRoads\t", "Roads\t[2]",
-                          "[[x]", "a [b] [c]", "a [] ", "[ b ]", " \t \t", "", "  \t [a] ",
-                          "x [a]"};
+  const char* values[] = {
+      "  Roads [Primary] x", "[3]",   "a]b[c", "a[b",    "\tRoads\t", "Roads\t[2]", "[[x]",
+      "a [b] [c]",           "a [] ", "[ b ]", " \t \t", "",          "  \t [a] ",  "x [a]"};
   for (const char* value : values) {
     std::string scratch;
     BracketedParts full;
     BracketedParts plain;
-    EXPECT_EQ(splitPlainBracketedParts(value, plain), splitBracketedParts(value, '"', scratch, full))
+    EXPECT_EQ(splitPlainBracketedParts(value, plain),
+              splitBracketedParts(value, '"', scratch, full))
         << value;
     EXPECT_EQ(plain.main, full.main) << value;
     EXPECT_EQ(plain.bracket, full.bracket) << value;
@@ -172,7 +178,11 @@ TEST(SplitBracketedValue, AcceptsOmittedOutputs) {
 
 TEST(Parenthesized, TakesThePartInParentheses) {
   const std::pair<const char*, const char*> cases[] = {
-      {"ByCell(FF0000)", "FF0000"}, {"ByCell", ""}, {"a(b", ""}, {"a)b", ""}, {"()", ""},
+      {"ByCell(FF0000)", "FF0000"},
+      {"ByCell", ""},
+      {"a(b", ""},
+      {"a)b", ""},
+      {"()", ""},
       {"a(b)c)d", "b"},
       {"x)y(z", "z"},  // a ')' first: everything after the '('
   };
@@ -181,11 +191,21 @@ TEST(Parenthesized, TakesThePartInParentheses) {
 
 TEST(TrimTrailingZeros, DropsInsignificantZerosOfAFraction) {
   const std::pair<const char*, const char*> cases[] = {
-      {"2.500000", "2.5"},  {"3.000000", "3"},     {"0.000000", "0"},
-      {"100", "100"},       {"12.5mm", "12.5mm"},  {"", ""},
-      {"10.0", "10"},       {"10", "10"},          {"0.50", "0.5"},
-      {"100.", "100"},      {"-0.000000", "-0"},   {"2.500 ", "2.500 "},
-      {"x:4z:1.50", "x:4z:1.5"}, {"x:2.0y:3.0", "x:2.0y:3"}, {"1.2.0", "1.2"},
+      {"2.500000", "2.5"},
+      {"3.000000", "3"},
+      {"0.000000", "0"},
+      {"100", "100"},
+      {"12.5mm", "12.5mm"},
+      {"", ""},
+      {"10.0", "10"},
+      {"10", "10"},
+      {"0.50", "0.5"},
+      {"100.", "100"},
+      {"-0.000000", "-0"},
+      {"2.500 ", "2.500 "},
+      {"x:4z:1.50", "x:4z:1.5"},
+      {"x:2.0y:3.0", "x:2.0y:3"},
+      {"1.2.0", "1.2"},
       {"inf", "inf"},
   };
   for (const auto& [text, expected] : cases) {

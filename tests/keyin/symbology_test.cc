@@ -17,8 +17,7 @@ const std::string kPlain = "<TABLE align='right'><TR class='cfeature'><TD>3</TD>
 const std::string kSwatch =
     "<TABLE align='right'><TR class='cfeature'><TD>3</TD><TD  width='15' bgcolor='#00FF00'>"
     "<font color='#00FF00'>W</font></TD></TABLE>";
-const std::string kBracketed =
-    "<TABLE align='right'><TR class='cfeature'><TD>3[red]</TD></TABLE>";
+const std::string kBracketed = "<TABLE align='right'><TR class='cfeature'><TD>3[red]</TD></TABLE>";
 const std::string kBracketedSwatch =
     "<TABLE align='right'><TR class='cfeature'><TD>3[red]</TD><TD  width='15' bgcolor='#FF0000'>"
     "<font color='#FF0000'>W</font></TD></TABLE>";
@@ -58,8 +57,7 @@ TEST(SymbologyColour, WithoutAnRgbColumnHasNoSwatch) {
 
 TEST(SymbologyColour, AMissingColourFieldStillShowsTheRgbSwatch) {
   RunOptionsGuard options('"', false);
-  Dictionary d = buildDictionary({{"RGB", ROLE_RGB}, {"COLOUR", ROLE_COLOUR}},
-                                 {{"00FF00"}, {}});
+  Dictionary d = buildDictionary({{"RGB", ROLE_RGB}, {"COLOUR", ROLE_COLOUR}}, {{"00FF00"}, {}});
   std::string out;
   renderSymbologyCell(d, 0, ROLE_COLOUR, out);
   EXPECT_EQ(out, swatchTable("", "00FF00"));
@@ -142,13 +140,14 @@ TEST(SymbologyCell, TidiesBracketedFieldsAndPassesOthersThrough) {
 
 TEST(SymbologyView, APlainValueIsAViewIntoTheDictionary) {
   RunOptionsGuard options('"', false);
-  Dictionary d = buildDictionary({{"LEVEL", ROLE_LEVEL}, {"NAME", ROLE_FEATURE_NAME}},
-                                 {{" Roads ", "Gully"}});
+  Dictionary d =
+      buildDictionary({{"LEVEL", ROLE_LEVEL}, {"NAME", ROLE_FEATURE_NAME}}, {{" Roads ", "Gully"}});
   std::string scratch;
   for (FieldRole role : {ROLE_LEVEL, ROLE_FEATURE_NAME}) {
     const std::string_view view = symbologyView(d, 0, role, scratch);
     const std::string_view text = d.text;
-    EXPECT_TRUE(view.data() >= text.data() && view.data() + view.size() <= text.data() + text.size());
+    EXPECT_TRUE(view.data() >= text.data() &&
+                view.data() + view.size() <= text.data() + text.size());
   }
   EXPECT_EQ(symbologyView(d, 0, ROLE_LEVEL, scratch), "Roads");
 }

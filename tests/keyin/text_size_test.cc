@@ -41,11 +41,11 @@ TEST(SplitTextSize, ReadsWidthAndHeight) {
       {"", "", ""},
       {" +1.5e1 x -2", "15", "-2"},
       {".5x5.", "0.5", "5"},
-      {"1.5ex2", "1.5", "2"},     // an exponent without digits is not read
+      {"1.5ex2", "1.5", "2"},  // an exponent without digits is not read
       {"1e-2x1E+1", "0.01", "10"},
       {"1,5x2", "1", "2"},
-      {"0x10x2", "0", "10"},      // the first x divides; the rest is text after a number
-      {"infx2", "0", "2"},        // only plain decimal numbers are read
+      {"0x10x2", "0", "10"},  // the first x divides; the rest is text after a number
+      {"infx2", "0", "2"},    // only plain decimal numbers are read
       {"nanx2", "0", "2"},
       {"-0x1", "-0", "1"},
       {"0.0000004x0.0000006", "0", "0.000001"},  // six decimals, rounded
@@ -87,10 +87,22 @@ TEST(SplitTextSize, RoundsEveryNumberAsTheCLibraryPrintsIt) {
   // Numbers near a rounding boundary at the sixth decimal, or at the edges
   // of what a double holds: each must read and print as strtod and "%f" do.
   const char* const numbers[] = {
-      "0.0000005",         "0.0000015",       "2.5000005",           "123456789.1234565",
-      "1.0000004999999999", "9007199254740993", "4.9e-324",            "2.2250738585072011e-308",
-      "1e23",              "8.589973e9",      "+0.30000000000000004", "-7.0000005e-1",
-      ".5",                "5.",              "0.1e1",               "1e-7",
+      "0.0000005",
+      "0.0000015",
+      "2.5000005",
+      "123456789.1234565",
+      "1.0000004999999999",
+      "9007199254740993",
+      "4.9e-324",
+      "2.2250738585072011e-308",
+      "1e23",
+      "8.589973e9",
+      "+0.30000000000000004",
+      "-7.0000005e-1",
+      ".5",
+      "5.",
+      "0.1e1",
+      "1e-7",
   };
   for (const char* number : numbers) {
     std::string width;
@@ -112,12 +124,20 @@ TEST(SplitTextSize, RoundsEveryNumberAsTheCLibraryPrintsIt) {
 TEST(SplitTextSize, WritesShortDecimalsAsTheCLibraryPrintsThem) {
   RunOptionsGuard options('"', false);
   const char* const signs[] = {"", "+", "-"};
-  const char* const integers[] = {"",          "0",          "00",         "7",
-                                  "0012",      "123456789",  "999999999",  "000999999999",
-                                  "1234567890", "8589934591", "9007199254740993"};
-  const char* const fractions[] = {"",        ".",        ".0",      ".5",       ".25",
-                                   ".000001", ".123456",  ".999999", ".1234565", ".0000005",
-                                   ".100",    ".9999995"};
+  const char* const integers[] = {"",
+                                  "0",
+                                  "00",
+                                  "7",
+                                  "0012",
+                                  "123456789",
+                                  "999999999",
+                                  "000999999999",
+                                  "1234567890",
+                                  "8589934591",
+                                  "9007199254740993"};
+  const char* const fractions[] = {"",         ".",        ".0",      ".5",
+                                   ".25",      ".000001",  ".123456", ".999999",
+                                   ".1234565", ".0000005", ".100",    ".9999995"};
   const char* const endings[] = {"", "e2", "E-3", "mm", "e"};
   for (const char* sign : signs) {
     for (const char* integer : integers) {

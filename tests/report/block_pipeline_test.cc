@@ -11,19 +11,19 @@
 #include "dictionary/dictionary_reader.h"
 #include "report/sections.h"
 #include "support/run_options_guard.h"
-#include "support/setting_guard.h"
 #include "support/scratch_folder.h"
+#include "support/setting_guard.h"
 
 namespace plotwarden {
 namespace {
 
-using test_support::RunOptionsGuard;
 using test_support::BlockConcurrencyGuard;
+using test_support::RunOptionsGuard;
 using testing::ScratchFolder;
 
 TEST(BlockPipeline, BlocksReachTheStreamInOrderWithTheirLibraries) {
-  for (BlockConcurrency concurrency : {BlockConcurrency{1, 1}, BlockConcurrency{3, 1},
-                                       BlockConcurrency{8, 1}}) {
+  for (BlockConcurrency concurrency :
+       {BlockConcurrency{1, 1}, BlockConcurrency{3, 1}, BlockConcurrency{8, 1}}) {
     BlockConcurrencyGuard guard(concurrency);
     OutputStream out;
     TableWriter writer(out);
@@ -96,8 +96,8 @@ TEST(BlockPipeline, SectionsWrittenInBlocksEqualThoseWrittenWhole) {
   Dictionary dictionary;
   ASSERT_EQ(loadDictionaryText(dictionary, varietyText(700), ',', '"', '#'), 0);
   ASSERT_EQ(dictionary.featureCount(), 701);  // and the empty one the text ends with
-  constexpr std::array kCategories = {CATEGORY_LINEAR,     CATEGORY_CELLS,  CATEGORY_TEXT,
-                                      CATEGORY_DIMENSIONS, CATEGORY_SHAPES, CATEGORY_SOLIDS,
+  constexpr std::array kCategories = {CATEGORY_LINEAR,     CATEGORY_CELLS,   CATEGORY_TEXT,
+                                      CATEGORY_DIMENSIONS, CATEGORY_SHAPES,  CATEGORY_SOLIDS,
                                       CATEGORY_HATCHING,   CATEGORY_LEADERS, CATEGORY_CELLS};
   for (size_t i = 0; i < dictionary.features.size(); ++i)
     dictionary.features[i].category = kCategories[i % kCategories.size()];
@@ -115,8 +115,8 @@ TEST(BlockPipeline, SectionsWrittenInBlocksEqualThoseWrittenWhole) {
     whole = everySection(dictionary, reportPath);
   }
   ASSERT_NE(whole.find("Symbol Library: lib1"), std::string::npos);
-  for (BlockConcurrency concurrency : {BlockConcurrency{2, 1}, BlockConcurrency{4, 7},
-                                       BlockConcurrency{8, 256}}) {
+  for (BlockConcurrency concurrency :
+       {BlockConcurrency{2, 1}, BlockConcurrency{4, 7}, BlockConcurrency{8, 256}}) {
     BlockConcurrencyGuard guard(concurrency);
     EXPECT_EQ(everySection(dictionary, reportPath), whole)
         << concurrency.threads << " threads, blocks of " << concurrency.featuresPerBlock;

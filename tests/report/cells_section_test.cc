@@ -5,9 +5,9 @@
 #include "report/cell_preview.h"
 #include "report/section_test_support.h"
 #include "report/sections.h"
-#include "support/scratch_folder.h"
 #include "support/dictionary_builder.h"
 #include "support/run_options_guard.h"
+#include "support/scratch_folder.h"
 
 namespace plotwarden {
 namespace {

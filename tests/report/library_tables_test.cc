@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <string>
 
-#include "support/scratch_folder.h"
 #include "support/run_options_guard.h"
+#include "support/scratch_folder.h"
 
 namespace plotwarden {
 namespace {
@@ -135,12 +135,13 @@ TEST(SymbolLibraryTable, ARelativeReportPathIsTakenFromTheCurrentFolder) {
   writeSymbolLibraryTable(kSymbols, inOut, "Images\\", "out\\report.htm");
   writeSymbolLibraryTable(kSymbols, here, "Images\\", "report.htm");
   std::filesystem::current_path(previous);
-  EXPECT_EQ(bufferedText(inOut), std::string(kHeading) +
-                              "<TR class='cfeature'><TD class= 'colLibTableName'>N</TD>"
-                              "<TD class= 'colLibTableDesc'>D</TD>"
-                              "<TD class= 'csymbolpic'><img src=\"Images\\symbols\\n.png\" "
-                              "alt=\"Images\\symbols\\n.png\" class='csymbolpic'/></TD></TR>\r\n"
-                              "</TABLE>\r\n");
+  EXPECT_EQ(bufferedText(inOut),
+            std::string(kHeading) +
+                "<TR class='cfeature'><TD class= 'colLibTableName'>N</TD>"
+                "<TD class= 'colLibTableDesc'>D</TD>"
+                "<TD class= 'csymbolpic'><img src=\"Images\\symbols\\n.png\" "
+                "alt=\"Images\\symbols\\n.png\" class='csymbolpic'/></TD></TR>\r\n"
+                "</TABLE>\r\n");
   EXPECT_EQ(bufferedText(here), std::string(kHeading) + "</TABLE>\r\n");
 }
 
@@ -184,13 +185,12 @@ TEST(LibraryTables, ALibraryNamedAgainGetsTheSameTable) {
   appendLibrary(queue, "roads.cel", "roads");
   appendLibrary(queue, "D:\\symbols.cel", "symbols");
   appendLibrary(queue, "roads.cel", "roads");
-  const std::string table =
-      std::string(kHeading) +
-      "<TR class='cfeature'><TD class= 'colLibTableName'>n</TD>"
-      "<TD class= 'colLibTableDesc'>D</TD>"
-      "<TD class= 'csymbolpic'><img src=\"Images\\symbols\\n.png\" "
-      "alt=\"Images\\symbols\\n.png\" class='csymbolpic'/></TD></TR>\r\n"
-      "</TABLE>\r\n";
+  const std::string table = std::string(kHeading) +
+                            "<TR class='cfeature'><TD class= 'colLibTableName'>n</TD>"
+                            "<TD class= 'colLibTableDesc'>D</TD>"
+                            "<TD class= 'csymbolpic'><img src=\"Images\\symbols\\n.png\" "
+                            "alt=\"Images\\symbols\\n.png\" class='csymbolpic'/></TD></TR>\r\n"
+                            "</TABLE>\r\n";
   EXPECT_EQ(writtenTables(queue, "Name,Description,Picture\nn,D,n.png\n"),
             libraryBlock("symbols", "C:\\cells\\symbols.cel") + table +
                 libraryBlock("roads", "roads.cel") + libraryBlock("symbols", "D:\\symbols.cel") +
@@ -203,12 +203,13 @@ TEST(LibraryTables, ALongTitleIsNotCut) {
   appendLibrary(queue, "x", title);
   OutputStream out;
   writeLibraryTables(queue, out, "Images\\", "nowhere\\report.htm");
-  EXPECT_EQ(bufferedText(out), "<A id=\"" + title + "\"></A>\r\n" +
-                            "<TABLE><TR><TD class='cfeaturetypeheading'>Symbol Library: " + title +
-                            "</TD></TR></TABLE>\r\n"
-                            "<TABLE cellspacing='1' class='featuretable'>\r\n"
-                            "<TABLE><TR><TD class='cfeaturetypeheading'>x</TD></TR></TABLE>\r\n"
-                            "<TABLE cellspacing='1' class='featuretable'>\r\n");
+  EXPECT_EQ(bufferedText(out),
+            "<A id=\"" + title + "\"></A>\r\n" +
+                "<TABLE><TR><TD class='cfeaturetypeheading'>Symbol Library: " + title +
+                "</TD></TR></TABLE>\r\n"
+                "<TABLE cellspacing='1' class='featuretable'>\r\n"
+                "<TABLE><TR><TD class='cfeaturetypeheading'>x</TD></TR></TABLE>\r\n"
+                "<TABLE cellspacing='1' class='featuretable'>\r\n");
 }
 
 }  // namespace

@@ -190,9 +190,10 @@ TEST(LinearSections, LineFeedsInsideFieldsBecomeCrLf) {
   RunOptionsGuard options('"', false);
   Dictionary dictionary;
   ::testing::internal::CaptureStdout();
-  ASSERT_EQ(loadDictionaryText(dictionary, "FEATURE NAME,LEVEL\nKerb,L1\n\"Road\nside\",\"L2 [a\nb]\"\n",
-                               ',', '"', '#'),
-            0);
+  ASSERT_EQ(
+      loadDictionaryText(dictionary, "FEATURE NAME,LEVEL\nKerb,L1\n\"Road\nside\",\"L2 [a\nb]\"\n",
+                         ',', '"', '#'),
+      0);
   ::testing::internal::GetCapturedStdout();
   dictionary = categorized(std::move(dictionary), {CATEGORY_SOLIDS, CATEGORY_SOLIDS});
   OutputStream out;

@@ -24,29 +24,32 @@ TEST_F(SummaryTable, WithoutDictionariesHasOnlyItsHeading) {
   RunOptionsGuard options(',', '#', '"', false);
   OutputStream out;
   writeSummaryTable(out);
-  EXPECT_EQ(bufferedText(out),
-            std::string(kOpening) +
-                "<TR><TD width='200' class='cfeatureheading '>Dictionary</TD>"
-                "<TD width='50' class='cfeatureheading '>Version</TD>"
-                "<TD width='50' class='cfeatureheading '>#Cells</TD>"
-                "<TD width='50' class='cfeatureheading '>#Linear</TD>"
-                "<TD width='50' class='cfeatureheading '>#Text</TD>"
-                "<TD width='50' class='cfeatureheading '>#Dimensions</TD>"
-                "<TD width='50' class='cfeatureheading '>#3D Solids</TD>"
-                "<TD width='50' class='cfeatureheading '>#Leaders</TD>"
-                "<TD width='50' class='cfeatureheading '>#Hatching</TD></TR>\r\n"
-                "</TABLE>\r\n");
+  EXPECT_EQ(bufferedText(out), std::string(kOpening) +
+                                   "<TR><TD width='200' class='cfeatureheading '>Dictionary</TD>"
+                                   "<TD width='50' class='cfeatureheading '>Version</TD>"
+                                   "<TD width='50' class='cfeatureheading '>#Cells</TD>"
+                                   "<TD width='50' class='cfeatureheading '>#Linear</TD>"
+                                   "<TD width='50' class='cfeatureheading '>#Text</TD>"
+                                   "<TD width='50' class='cfeatureheading '>#Dimensions</TD>"
+                                   "<TD width='50' class='cfeatureheading '>#3D Solids</TD>"
+                                   "<TD width='50' class='cfeatureheading '>#Leaders</TD>"
+                                   "<TD width='50' class='cfeatureheading '>#Hatching</TD></TR>\r\n"
+                                   "</TABLE>\r\n");
 }
 
 TEST_F(SummaryTable, CountsEveryPassAndStoresTheCounts) {
   RunOptionsGuard options(',', '#', '"', true);
   Dictionary byElements = buildDictionary(
-      {{"NAME", ROLE_FEATURE_NAME}, {"ELEMENT TYPES", ROLE_ELEMENT_TYPES}},
-      {{"cell", "2"}, {"cell", "2"}, {"line", "[3,4]"}, {"text", "17"}, {"dim", "33"}, {"none", ""}});
+      {{"NAME", ROLE_FEATURE_NAME}, {"ELEMENT TYPES", ROLE_ELEMENT_TYPES}}, {{"cell", "2"},
+                                                                             {"cell", "2"},
+                                                                             {"line", "[3,4]"},
+                                                                             {"text", "17"},
+                                                                             {"dim", "33"},
+                                                                             {"none", ""}});
   byElements.name = "Civil <b>";
   byElements.version = "not set";
-  Dictionary byCodes = buildDictionary({{"FEATURE TYPE", ROLE_FEATURE_TYPE}},
-                                       {{"7"}, {"8"}, {"8"}, {"0"}});
+  Dictionary byCodes =
+      buildDictionary({{"FEATURE TYPE", ROLE_FEATURE_TYPE}}, {{"7"}, {"8"}, {"8"}, {"0"}});
   byCodes.name = "Codes";
   byCodes.version = "";
   appendDictionary(std::move(byElements));

@@ -60,7 +60,9 @@ ProgramResult runProgram(const fs::path& folder, const std::vector<std::string>&
 }
 
 std::string maskCalendarTime(std::string report) {
-  static const std::regex kTime("[A-Z][a-z]{2} [A-Z][a-z]{2} [ 0-9][0-9] [0-9]{2}:[0-9]{2}:[0-9]{2} [0-9]{4,}\r\n<br>Produced By Plotwarden");
+  static const std::regex kTime(
+      "[A-Z][a-z]{2} [A-Z][a-z]{2} [ 0-9][0-9] [0-9]{2}:[0-9]{2}:[0-9]{2} "
+      "[0-9]{4,}\r\n<br>Produced By Plotwarden");
   return std::regex_replace(report, kTime, "<TIME>\r\n<br>Produced By Plotwarden");
 }
 

@@ -10,9 +10,9 @@
 namespace plotwarden::testing {
 
 struct ProgramResult {
-  int status = 0;       // as a POSIX shell sees it (0..255)
-  std::string output;   // standard output
-  std::string errors;   // standard error
+  int status = 0;      // as a POSIX shell sees it (0..255)
+  std::string output;  // standard output
+  std::string errors;  // standard error
 };
 
 // Runs the program with `arguments` (each passed as one argument) in `folder`.

@@ -9,7 +9,9 @@ namespace plotwarden::test_support {
 class RunOptionsGuard {
  public:
   RunOptionsGuard(char quote, bool layerMode)
-      : separator_(fieldSeparator()), marker_(lineMarker()), quote_(quoteChar()),
+      : separator_(fieldSeparator()),
+        marker_(lineMarker()),
+        quote_(quoteChar()),
         layerMode_(layerNaming()) {
     setStructuringCharacters(separator_, marker_, quote);
     setLayerNaming(layerMode);

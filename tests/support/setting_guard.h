@@ -20,7 +20,6 @@ class SettingGuard {
 };
 
 using LoadConcurrencyGuard = SettingGuard<LoadConcurrency, loadConcurrency, setLoadConcurrency>;
-using BlockConcurrencyGuard =
-    SettingGuard<BlockConcurrency, blockConcurrency, setBlockConcurrency>;
+using BlockConcurrencyGuard = SettingGuard<BlockConcurrency, blockConcurrency, setBlockConcurrency>;
 
 }  // namespace plotwarden::test_support
