@@ -2,16 +2,19 @@
 
 #include <cctype>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "dictionary/dictionary_reader.h"
 #include "dictionary/dictionary_store.h"
 #include "dictionary/run_options.h"
 #include "driver/configuration.h"
 #include "driver/messages.h"
+#include "driver/options.h"
 #include "platform/calendar_time.h"
-#include "platform/decimal_text.h"
 #include "platform/file_io.h"
 #include "platform/path_split.h"
+#include "platform/standard_streams.h"
 #include "report/document_frame.h"
 #include "report/sections.h"
 #include "report/summary_table.h"
@@ -103,12 +106,21 @@ void writeDictionarySections(OutputStream& report, const Dictionary& dictionary,
 }  // namespace
 
 int runPlotwarden(int argc, char** argv) {
-  if (argc < 3) {
-    printUsage();
-    return kExitOk;
+  const CommandLine line = parseCommandLine(std::vector<std::string_view>(argv + 1, argv + argc));
+  if (!line.usageError.empty()) {
+    printUsageError(line.usageError, usageText());
+    return kExitUsage;
   }
-  setLayerNaming(leadingInteger(argv[2]) == 1);
-  const std::string configurationPath = argv[1];
+  if (line.command == Command::kHelp) return printToStandardOutput(helpText()), kExitOk;
+  if (line.command == Command::kVersion) return printToStandardOutput(versionText()), kExitOk;
+  if (line.command != Command::kReport || line.modern) {
+    printUsageError("this option is not available yet", usageText());
+    return kExitUsage;
+  }
+  const NamingMode mode = parseNamingMode(line.modeText);
+  if (!mode.understood) printModeNotUnderstood(line.modeText);
+  setLayerNaming(mode.layerNaming);
+  const std::string& configurationPath = line.configurationPath;
 
   StoreRelease release;
   RunSettings settings;
@@ -151,6 +163,11 @@ int runPlotwarden(int argc, char** argv) {
   if (!closeStream(report)) {
     printCouldNotWrite(settings.outputPath);
     return kExitSettings;
+  }
+  if (standardErrorIsTerminal()) {
+    size_t features = 0;
+    for (int i = 0; i < dictionaryCount(); ++i) features += dictionaryAt(i)->features.size();
+    printWrote(settings.outputPath, static_cast<size_t>(dictionaryCount()), features);
   }
   return kExitOk;
 }
