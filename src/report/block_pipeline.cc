@@ -18,7 +18,7 @@ constexpr int kMostThreads = 8;
 // Blocks may be ready well ahead of the one the report needs next, so that
 // the other workers go on while one hands blocks to the file.
 constexpr size_t kFewestSlots = 16;
-constexpr size_t kMostSlots = std::max<size_t>(kFewestSlots, 2 * kMostThreads);
+constexpr size_t kMostSlots = std::max<size_t>(kFewestSlots, size_t{2} * kMostThreads);
 
 BlockConcurrency& setting() {
   static BlockConcurrency concurrency = defaultBlockConcurrency();
