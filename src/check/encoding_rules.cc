@@ -23,28 +23,27 @@ constexpr std::string_view kSaveAs =
 
 }  // namespace
 
-TextEncoding detectEncoding(std::string_view bytes) {
-  if (bytes.starts_with(std::string_view("\xFF\xFE\0\0", 4)) ||
-      bytes.starts_with(std::string_view("\0\0\xFE\xFF", 4)))
+TextEncoding detectEncoding(const FileBytes& file) {
+  const std::string_view head = file.head.substr(0, kEncodingHead);
+  if (head.starts_with(std::string_view("\xFF\xFE\0\0", 4)) ||
+      head.starts_with(std::string_view("\0\0\xFE\xFF", 4)))
     return TextEncoding::kUtf32;
-  if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) return TextEncoding::kUtf16;
+  if (head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF")) return TextEncoding::kUtf16;
   // Without a mark: text in Latin letters has a zero byte beside nearly
   // every character.
-  const std::string_view head = bytes.substr(0, 64);
   const auto zeros = std::count(head.begin(), head.end(), '\0');
-  if (head.size() >= 4 && zeros * 4 >= static_cast<long>(head.size()) * 3 - 4)
-    return TextEncoding::kUtf32;
-  if (head.size() >= 2 && zeros * 3 >= static_cast<long>(head.size())) return TextEncoding::kUtf16;
-  const size_t invalid = firstInvalidUtf8(bytes.substr(0, bytes.find('\0')));
-  if (invalid != bytes.substr(0, bytes.find('\0')).size()) return TextEncoding::kLegacy;
-  return std::all_of(bytes.begin(), bytes.end(),
-                     [](char c) { return static_cast<unsigned char>(c) < 0x80; })
-             ? TextEncoding::kAscii
-             : TextEncoding::kUtf8;
+  const auto size = static_cast<long>(head.size());
+  if (size >= 4 && zeros * 4 >= size * 3 - 4) return TextEncoding::kUtf32;
+  if (size >= 2 && zeros * 3 >= size) return TextEncoding::kUtf16;
+  if (!isValidUtf8(file.text)) return TextEncoding::kLegacy;
+  return std::any_of(file.text.begin(), file.text.end(),
+                     [](char c) { return static_cast<unsigned char>(c) >= 0x80; })
+             ? TextEncoding::kUtf8
+             : TextEncoding::kAscii;
 }
 
-void checkEncoding(std::string_view path, std::string_view bytes, std::vector<Finding>& findings) {
-  const TextEncoding encoding = detectEncoding(bytes);
+void checkEncoding(std::string_view path, const FileBytes& file, std::vector<Finding>& findings) {
+  const TextEncoding encoding = detectEncoding(file);
   if (encoding == TextEncoding::kUtf16 || encoding == TextEncoding::kUtf32) {
     findings.push_back({std::string(path), 1, 0, Severity::kError, "utf16",
                         std::string("the file is saved as ") +
@@ -54,23 +53,24 @@ void checkEncoding(std::string_view path, std::string_view bytes, std::vector<Fi
                             std::string(kSaveAs)});
     return;
   }
-  const size_t zero = bytes.find('\0');
+  const std::string_view text = file.text;
   uint32_t line = 0, column = 0;
-  if (zero != std::string_view::npos) {
-    lineAndColumn(bytes, zero, line, column);
+  const size_t mark = file.head.starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0;
+  if (file.size > mark + text.size()) {
+    lineAndColumn(text, text.size(), line, column);
     findings.push_back({std::string(path), line, column, Severity::kError, "zero-byte",
                         "a zero byte ends the text here: the rest of the file (" +
-                            std::to_string(bytes.size() - zero) + " bytes) is not read"});
+                            std::to_string(file.size - mark - text.size()) +
+                            " bytes) is not read"});
   }
   if (encoding != TextEncoding::kLegacy) return;
-  const std::string_view text = bytes.substr(0, zero);
   const size_t invalid = firstInvalidUtf8(text);
   lineAndColumn(text, invalid, line, column);
   const size_t lineStart =
       text.rfind('\n', invalid) == std::string_view::npos ? 0 : text.rfind('\n', invalid) + 1;
   std::string_view lineText = text.substr(lineStart, text.find('\n', invalid) - lineStart);
   if (!lineText.empty() && lineText.back() == '\r') lineText.remove_suffix(1);
-  std::string shown = windows1252ToUtf8(lineText.substr(0, 60));
+  const std::string shown = windows1252ToUtf8(lineText.substr(0, 60));
   findings.push_back({std::string(path), line, column, Severity::kNote, "not-utf8",
                       "bytes that are not UTF-8 (likely Windows-1252, read as '" + shown +
                           "'): the report shows them as they are; save as \"CSV UTF-8\" if "
