@@ -25,9 +25,7 @@ bool isDirectory(const std::string& path) {
 }
 
 std::string lookedFor(const std::string& path) {
-  std::error_code error;
-  const std::filesystem::path absolute = std::filesystem::absolute(nativePath(path), error);
-  return " (looked for " + (error ? nativePath(path) : absolute.lexically_normal().string()) + ")";
+  return concat({" (looked for ", absolutePath(path), ")"});
 }
 
 }  // namespace
