@@ -85,12 +85,16 @@ std::string examplesText(const ReasonGroup& group) {
   return text;
 }
 
-std::string wouldBeText(const ReasonGroup& group) {
+// "0 of 5,328 linear features listed": per table the features would
+// reach, how many it has of all it would have.
+std::string listedText(const Dictionary& d, const ReasonGroup& group) {
+  const CategoryCounts listed = countCategories(d, 0, d.features.size());
   std::string text;
   for (FeatureCategory category : kPassOrder)
     if (group.wouldBe[category] != 0)
-      text += (text.empty() ? "" : ", ") + std::to_string(group.wouldBe[category]) + " " +
-              std::string(categoryWord(category));
+      text += concat({text.empty() ? "" : ", ", counted(listed[category], "", ""), "of ",
+                      counted(listed[category] + group.wouldBe[category], "", ""),
+                      categoryWord(category), " features listed"});
   return text;
 }
 
@@ -114,13 +118,13 @@ Finding groupFinding(const CheckedFile& file, NoTableReason reason, const Reason
       const std::string other = group.listSeparator == ' '
                                     ? std::string("blanks")
                                     : concat({"'", std::string_view(&group.listSeparator, 1), "'"});
-      return findingAt(file, group.firstOffset, Severity::kError, "list-separator",
-                       features + column + " lists such as " + examplesText(group) +
-                           " separate their items with " + other +
-                           ", but items are split at the file's separator '" + separator +
-                           "' (read with " + other + " they would be " + wouldBeText(group) +
-                           "); write the items separated by '" + separator +
-                           "' and quote the value");
+      return findingAt(
+          file, group.firstOffset, Severity::kError, "list-separator",
+          concat({listedText(file.dictionary, group), ": ",
+                  counted(group.count, "feature is", "features are"), " in no table because ",
+                  column, " lists such as ", examplesText(group), " separate their items with ",
+                  other, " but items are split at the file's separator '", separator,
+                  "'; write the items separated by '", separator, "' and quote the value"}));
     }
     default:
       return findingAt(file, group.firstOffset, Severity::kWarning, "no-table-type",

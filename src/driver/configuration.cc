@@ -123,4 +123,15 @@ bool parseConfiguration(std::string_view path, RunSettings& settings) {
   return parseConfigurationText(raw, settings);
 }
 
+void settleImages(RunSettings& settings) {
+  if (isGiven(settings.imageFolder) && settings.imageFolder.find("noimages") != std::string::npos) {
+    settings.showImages = false;
+    return;
+  }
+  settings.showImages = true;
+  if (!isGiven(settings.imageFolder)) settings.imageFolder = "Images\\";
+  if (settings.imageFolder.empty() || settings.imageFolder.back() != '\\')
+    settings.imageFolder.push_back('\\');
+}
+
 }  // namespace plotwarden

@@ -10,6 +10,7 @@ namespace plotwarden {
 constexpr int kExitOk = 0;
 constexpr int kExitSettings = -1;    // configuration, report or style file
 constexpr int kExitDictionary = -2;  // a dictionary file
+constexpr int kExitFindings = 1;     // --check found an error
 constexpr int kExitUsage = 2;        // the command line cannot be used
 
 // "Could not open %s. Exit ...\n" and the rest, with the path written as it

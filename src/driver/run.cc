@@ -8,6 +8,7 @@
 #include "dictionary/dictionary_reader.h"
 #include "dictionary/dictionary_store.h"
 #include "dictionary/run_options.h"
+#include "driver/check_run.h"
 #include "driver/configuration.h"
 #include "driver/messages.h"
 #include "driver/options.h"
@@ -41,19 +42,6 @@ bool isEmbed(std::string_view value) {
   for (size_t i = 0; i < value.size(); ++i)
     if (std::tolower(static_cast<unsigned char>(value[i])) != kEmbed[i]) return false;
   return true;
-}
-
-// "noimages" anywhere turns pictures off; otherwise the folder is a prefix
-// that ends in '\'.
-void settleImages(RunSettings& settings) {
-  if (isGiven(settings.imageFolder) && settings.imageFolder.find("noimages") != std::string::npos) {
-    settings.showImages = false;
-    return;
-  }
-  settings.showImages = true;
-  if (!isGiven(settings.imageFolder)) settings.imageFolder = "Images\\";
-  if (settings.imageFolder.empty() || settings.imageFolder.back() != '\\')
-    settings.imageFolder.push_back('\\');
 }
 
 // Writes the style block into a style file beside the report, into the
@@ -113,6 +101,7 @@ int runPlotwarden(int argc, char** argv) {
   }
   if (line.command == Command::kHelp) return printToStandardOutput(helpText()), kExitOk;
   if (line.command == Command::kVersion) return printToStandardOutput(versionText()), kExitOk;
+  if (line.command == Command::kCheck) return runCheck(line);
   if (line.command != Command::kReport || line.modern) {
     printUsageError("this option is not available yet", usageText());
     return kExitUsage;

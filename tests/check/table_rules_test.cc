@@ -56,10 +56,10 @@ TEST(TableRules, AListSeparatedWithAnotherCharacterSaysWhatItWouldBe) {
   ASSERT_EQ(placesAndCodes(findings), (Codes{"2:1 list-separator"}));
   EXPECT_EQ(findings[0].severity, Severity::kError);
   EXPECT_EQ(findings[0].message,
-            "3 features in no table: ELEMENT TYPES lists such as '[3,4,6,16]', '[2,35]' separate "
-            "their items with ',', but items are split at the file's separator ';' (read with ',' "
-            "they would be 2 linear, 1 3D solids); write the items separated by ';' and quote the "
-            "value");
+            "0 of 2 linear features listed, 0 of 1 3D solids features listed: 3 features are in "
+            "no table because ELEMENT TYPES lists such as '[3,4,6,16]', '[2,35]' separate their "
+            "items with ',' but items are split at the file's separator ';'; write the items "
+            "separated by ';' and quote the value");
 }
 
 TEST(TableRules, AListCutByTheSeparatorIsAnError) {
