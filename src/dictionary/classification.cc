@@ -49,11 +49,11 @@ struct FieldReading {
 };
 
 void readField(FieldReading& reading, std::string_view raw) {
-  takeToken(&reading.field, raw, " \t", " \t", "", "\n", "", quoteText(), kFieldCut);
+  takeToken(&reading.field, raw, {" \t", " \t", "", "\n", "", quoteText(), kFieldCut});
   if (!reading.byElementTypes) return;
   splitBracketedValue(reading.field, quoteChar(), &reading.name, &reading.list, &reading.bracketed);
   if (reading.bracketed)
-    cutList(reading.items, reading.list, " ", " ", "", fieldSeparatorText(), quoteText(),
+    cutList(reading.items, reading.list, {" ", " ", "", fieldSeparatorText(), "", quoteText()},
             kLowestElementType, kHighestElementType);
 }
 
@@ -62,8 +62,8 @@ bool elementTypeFits(const FieldReading& reading, const std::string& number) {
   if (!reading.name.empty() && reading.name == number) return true;
   int32_t lower = kLowestElementType;
   int32_t upper = kHighestElementType;
-  return reading.bracketed &&
-         cutListAccepts(reading.items, number, 3, lower, upper, nullptr, false);
+  return reading.bracketed && cutListAccepts(reading.items, number, WildcardLevel::kAlternatives,
+                                             lower, upper, nullptr, false);
 }
 
 bool ruleMatches(const FieldReading& reading, const PreparedRule& rule) {

@@ -1,22 +1,11 @@
 #include "driver/options.h"
 
-#include <cctype>
-
 #include "platform/ascii_case.h"
 #include "platform/decimal_text.h"
 
 namespace plotwarden {
 
 namespace {
-
-// Whether text starts, after blanks and a sign, with a digit: atoi then
-// reads a number from it rather than 0 for want of one.
-bool startsWithNumber(std::string_view text) {
-  size_t at = 0;
-  while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at]))) ++at;
-  if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
-  return at < text.size() && text[at] >= '0' && text[at] <= '9';
-}
 
 // Takes the option at arguments[at] (advancing `at` past a value it takes);
 // false with the reason in line.usageError when it is not one.
@@ -92,7 +81,7 @@ NamingMode parseNamingMode(std::string_view text) {
     if (equalsIgnoringCase(text, word)) return {true, true};
   for (std::string_view word : {"level", "levels"})
     if (equalsIgnoringCase(text, word)) return {false, true};
-  return {leadingInteger(text) == 1, startsWithNumber(text)};
+  return {leadingInteger(text) == 1, hasLeadingInteger(text)};
 }
 
 std::string usageText() {
