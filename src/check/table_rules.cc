@@ -51,7 +51,7 @@ void forEachFeatureWithoutTable(const Dictionary& d, Visit visit) {
 std::string cleanedField(std::string_view raw, char quote) {
   std::string field;
   const std::string quotes = quote ? std::string(1, quote) : std::string();
-  takeToken(&field, raw, " \t", " \t", "", "\n", "", quotes, static_cast<long>(kCleanedLength));
+  takeToken(&field, raw, {" \t", " \t", "", "\n", "", quotes, static_cast<long>(kCleanedLength)});
   return field;
 }
 
@@ -140,7 +140,9 @@ uint8_t passesMatched(std::string_view raw, bool byElementTypes, char separator,
   const std::string separators = separator ? std::string(1, separator) : std::string();
   std::string name, list;
   int bracketed = 0;
+  CutList items;
   if (byElementTypes) splitBracketedValue(field, quote, &name, &list, &bracketed);
+  if (bracketed) cutList(items, list, {" ", " ", "", separators, "", quotes}, 0, 110);
   uint8_t passes = 0;
   for (size_t pass = 0; pass < kPassCount; ++pass) {
     const CategoryRule rule = categoryRule(kPassOrder[pass]);
@@ -151,8 +153,8 @@ uint8_t passesMatched(std::string_view raw, bool byElementTypes, char separator,
       const std::string number = std::to_string(elementType);
       int32_t lower = 0, upper = 110;
       matches = (!name.empty() && name == number) ||
-                (bracketed && matchInList(list, number, 3, " ", " ", "", separators, quotes, lower,
-                                          upper, nullptr, false));
+                (bracketed && cutListAccepts(items, number, WildcardLevel::kAlternatives, lower,
+                                             upper, nullptr, false));
     }
     if (matches) passes |= static_cast<uint8_t>(1u << pass);
   }
