@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace plotwarden {
 
@@ -20,6 +22,16 @@ void printOutputNotDefined(std::string_view configurationPath);
 void printErrorReading(std::string_view dictionaryPath);
 void printCouldNotCreate(std::string_view outputPath);
 void printCouldNotWrite(std::string_view path);
+
+// Why a run stopped, after its message: "plotwarden: REASON", on standard
+// error, where scripts that read standard output do not see it.
+void printReason(std::string_view reason);
+
+// What a run lost of its dictionaries without a word (a line each, such as
+// "civil.csv: 3 features in no table"), on standard error, and the command
+// that tells more.
+void printLosses(const std::vector<std::string>& lines, std::string_view configurationPath,
+                 std::string_view modeText);
 
 // "plotwarden: REASON" and the usage text, on standard error.
 void printUsageError(std::string_view reason, std::string_view usage);

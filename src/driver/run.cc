@@ -1,10 +1,13 @@
 #include "driver/run.h"
 
 #include <cctype>
+#include <cerrno>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
+#include "check/dictionary_check.h"
 #include "dictionary/dictionary_reader.h"
 #include "dictionary/dictionary_store.h"
 #include "dictionary/run_options.h"
@@ -33,6 +36,13 @@ bool namesADictionaryFile(std::string_view path) {
   for (int i = 0; i < dictionaryCount(); ++i)
     if (sameExistingFile(path, dictionaryAt(i)->filePath)) return true;
   return false;
+}
+
+// Why a dictionary file cannot be read, with the path the system tried.
+std::string dictionaryReason(const std::string& path) {
+  if (path.empty()) return "a dictionary line names no file";
+  return path + " (tried " + absolutePath(path) + "): " + unreadableReason(path) +
+         "; a relative path starts at the working folder";
 }
 
 // The whole value "embed", in any letter case.
@@ -125,6 +135,7 @@ int runPlotwarden(int argc, char** argv) {
     Dictionary& dictionary = *dictionaryAt(i);
     if (loadDictionary(dictionary, fieldSeparator(), quoteChar(), lineMarker()) != 0) {
       printErrorReading(dictionary.filePath);
+      printReason(dictionaryReason(dictionary.filePath));
       return kExitDictionary;
     }
   }
@@ -132,11 +143,14 @@ int runPlotwarden(int argc, char** argv) {
   // The report never replaces one of its own inputs.
   if (namesADictionaryFile(settings.outputPath)) {
     printCouldNotCreate(settings.outputPath);
+    printReason("the report would replace one of the dictionaries");
     return kExitSettings;
   }
   OutputStream report(openFile(settings.outputPath, "wb"));
   if (!report.file) {
+    const std::string reason = std::generic_category().message(errno);
     printCouldNotCreate(settings.outputPath);
+    printReason(absolutePath(settings.outputPath) + ": " + reason);
     return kExitSettings;
   }
   settleImages(settings);
@@ -153,6 +167,13 @@ int runPlotwarden(int argc, char** argv) {
     printCouldNotWrite(settings.outputPath);
     return kExitSettings;
   }
+  std::vector<std::string> losses;
+  for (int i = 0; i < dictionaryCount(); ++i) {
+    const Dictionary& dictionary = *dictionaryAt(i);
+    std::string loss = lossLine(dictionary.filePath, dictionary, fieldSeparator(), quoteChar());
+    if (!loss.empty()) losses.push_back(std::move(loss));
+  }
+  if (!losses.empty()) printLosses(losses, configurationPath, line.modeText);
   if (standardErrorIsTerminal()) {
     size_t features = 0;
     for (int i = 0; i < dictionaryCount(); ++i) features += dictionaryAt(i)->features.size();
