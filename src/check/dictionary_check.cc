@@ -61,26 +61,27 @@ void limitRepeats(Findings& findings) {
   findings = std::move(kept);
 }
 
-std::string lossLine(std::string_view path, const Dictionary& dictionary, char separator,
-                     char quote) {
+std::string lossLine(std::string_view path, const Dictionary& dictionary, char quote) {
   std::string line;
   auto add = [&line](const std::string& part) { line += (line.empty() ? "" : "; ") + part; };
   if (dictionary.text.starts_with("\xFF\xFE") || dictionary.text.starts_with("\xFE\xFF"))
     add("saved as UTF-16 or UTF-32, nothing read");
   if (const uint64_t lost = featuresInNoTable(dictionary); lost != 0)
     add(counted(lost, "feature", "features") + " in no table");
-  if (!dictionary.featuresWithLineFeeds.empty() ||
-      (!dictionary.lineFeedsListed && dictionary.fieldsMayHoldLineFeeds)) {
-    const CheckedFile file{path, dictionary, findLineStarts(dictionary.text), separator, quote};
-    size_t joins = 0;
-    for (const JoinedField& joined : findJoinedFields(file)) {
-      if (joined.cause == JoinCause::kQuote && !joined.reachesEnd) continue;
-      if (++joins > kJoinsNamed) continue;
-      add("line " + std::to_string(joined.firstLine) + ": " + std::string(joinWords(joined.cause)) +
-          ", " + counted(joined.lastLine - joined.firstLine + 1, "line", "lines") + " joined");
-    }
-    if (joins > kJoinsNamed) add(counted(joins - kJoinsNamed, "more join", "more joins"));
+  // Lines are counted for the few joins named, not indexed: a run pays for
+  // nothing more than the joins it reports.
+  size_t joins = 0;
+  for (const JoinedField& joined : findJoinedFields(dictionary, quote)) {
+    if (joined.cause == JoinCause::kQuote && !joined.neverClosed) continue;
+    if (++joins > kJoinsNamed) continue;
+    const std::string_view text = dictionary.text;
+    const auto before = std::count(text.begin(), text.begin() + joined.start, '\n');
+    const auto inside =
+        std::count(text.begin() + joined.start, text.begin() + joined.end - 1, '\n');
+    add(concat({"line ", std::to_string(before + 1), ": ", joinWords(joined.cause), ", ",
+                counted(static_cast<uint64_t>(inside + 1), "line", "lines"), " joined"}));
   }
+  if (joins > kJoinsNamed) add(counted(joins - kJoinsNamed, "more join", "more joins"));
   return line.empty() ? line : std::string(path) + ": " + line;
 }
 

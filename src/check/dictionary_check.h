@@ -29,7 +29,6 @@ void limitRepeats(Findings& findings);
 // "civil.csv: 3 features in no table; line 41: '[' not closed, 2 lines
 // joined": what a run lost of the dictionary without a word, or "" when it
 // lost nothing. Costs nothing for a dictionary that lost nothing.
-std::string lossLine(std::string_view path, const Dictionary& dictionary, char separator,
-                     char quote);
+std::string lossLine(std::string_view path, const Dictionary& dictionary, char quote);
 
 }  // namespace plotwarden

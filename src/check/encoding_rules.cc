@@ -1,6 +1,7 @@
 #include "check/encoding_rules.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "platform/utf8_text.h"
@@ -16,6 +17,18 @@ void lineAndColumn(std::string_view bytes, size_t offset, uint32_t& line, uint32
   const size_t lineStart = before.rfind('\n');
   column =
       static_cast<uint32_t>(offset - (lineStart == std::string_view::npos ? 0 : lineStart + 1) + 1);
+}
+
+// The first byte past ASCII, or the text's size; eight bytes at a time, as
+// nearly every dictionary is ASCII throughout.
+size_t firstNonAscii(std::string_view text) {
+  size_t at = 0;
+  for (uint64_t word; at + sizeof word <= text.size(); at += sizeof word) {
+    std::memcpy(&word, text.data() + at, sizeof word);
+    if (word & 0x8080808080808080u) break;
+  }
+  while (at < text.size() && static_cast<unsigned char>(text[at]) < 0x80) ++at;
+  return at;
 }
 
 constexpr std::string_view kSaveAs =
@@ -35,14 +48,13 @@ TextEncoding detectEncoding(const FileBytes& file) {
   const auto size = static_cast<long>(head.size());
   if (size >= 4 && zeros * 4 >= size * 3 - 4) return TextEncoding::kUtf32;
   if (size >= 2 && zeros * 3 >= size) return TextEncoding::kUtf16;
-  if (!isValidUtf8(file.text)) return TextEncoding::kLegacy;
-  return std::any_of(file.text.begin(), file.text.end(),
-                     [](char c) { return static_cast<unsigned char>(c) >= 0x80; })
-             ? TextEncoding::kUtf8
-             : TextEncoding::kAscii;
+  const size_t high = firstNonAscii(file.text);
+  if (high == file.text.size()) return TextEncoding::kAscii;
+  return isValidUtf8(file.text.substr(high)) ? TextEncoding::kUtf8 : TextEncoding::kLegacy;
 }
 
-void checkEncoding(std::string_view path, const FileBytes& file, std::vector<Finding>& findings) {
+TextEncoding checkEncoding(std::string_view path, const FileBytes& file,
+                           std::vector<Finding>& findings) {
   const TextEncoding encoding = detectEncoding(file);
   if (encoding == TextEncoding::kUtf16 || encoding == TextEncoding::kUtf32) {
     findings.push_back({std::string(path), 1, 0, Severity::kError, "utf16",
@@ -51,7 +63,7 @@ void checkEncoding(std::string_view path, const FileBytes& file, std::vector<Fin
                             ", which is read only up to its first zero byte (nothing of it "
                             "reaches the report); " +
                             std::string(kSaveAs)});
-    return;
+    return encoding;
   }
   const std::string_view text = file.text;
   uint32_t line = 0, column = 0;
@@ -63,7 +75,7 @@ void checkEncoding(std::string_view path, const FileBytes& file, std::vector<Fin
                             std::to_string(file.size - mark - text.size()) +
                             " bytes) is not read"});
   }
-  if (encoding != TextEncoding::kLegacy) return;
+  if (encoding != TextEncoding::kLegacy) return encoding;
   const size_t invalid = firstInvalidUtf8(text);
   lineAndColumn(text, invalid, line, column);
   const size_t lineStart =
@@ -75,6 +87,7 @@ void checkEncoding(std::string_view path, const FileBytes& file, std::vector<Fin
                       "bytes that are not UTF-8 (likely Windows-1252, read as '" + shown +
                           "'): the report shows them as they are; save as \"CSV UTF-8\" if "
                           "letters look wrong"});
+  return encoding;
 }
 
 void checkMixedEncodings(const std::vector<std::string_view>& paths,

@@ -29,8 +29,10 @@ constexpr size_t kEncodingHead = 64;
 // valid UTF-8 with bytes past ASCII is UTF-8, other text a legacy code page.
 TextEncoding detectEncoding(const FileBytes& file);
 
-// The findings about the encoding of the file at `path`.
-void checkEncoding(std::string_view path, const FileBytes& file, std::vector<Finding>& findings);
+// The findings about the encoding of the file at `path`; returns the
+// encoding detectEncoding tells.
+TextEncoding checkEncoding(std::string_view path, const FileBytes& file,
+                           std::vector<Finding>& findings);
 
 // A finding when the dictionaries hold text in more than one encoding
 // (UTF-8 beside a legacy code page); `paths` and `encodings` run in step.

@@ -15,16 +15,15 @@ JoinCause causeOf(std::string_view field, char quote) {
                                                              : JoinCause::kBracketInLastColumn;
 }
 
-std::string linesText(const JoinedField& joined) {
-  return "lines " + std::to_string(joined.firstLine) + "-" + std::to_string(joined.lastLine);
-}
-
-// `text` is the dictionary's text from the field's start on.
-Finding joinFinding(const CheckedFile& file, const JoinedField& joined, std::string_view text) {
+Finding joinFinding(const CheckedFile& file, const JoinedField& joined) {
+  const std::string_view text = file.dictionary.text.substr(joined.start);
   std::string_view firstLine = text.substr(0, text.find('\n'));
   if (!firstLine.empty() && firstLine.back() == '\r') firstLine.remove_suffix(1);
-  const std::string joinedLines = std::to_string(joined.lastLine - joined.firstLine + 1) +
-                                  " lines (" + linesText(joined) + ") are read as one row";
+  const uint32_t first = lineAt(file.lines, joined.start);
+  const uint32_t last = lineAt(file.lines, joined.end - 1);
+  const std::string linesText = "lines " + std::to_string(first) + "-" + std::to_string(last);
+  const std::string joinedLines =
+      std::to_string(last - first + 1) + " lines (" + linesText + ") are read as one row";
   switch (joined.cause) {
     case JoinCause::kBracketNotClosed:
       return findingAt(file, joined.start, Severity::kError, "bracket-not-closed",
@@ -42,12 +41,12 @@ Finding joinFinding(const CheckedFile& file, const JoinedField& joined, std::str
                            "',' on a later line: " +
                            joinedLines + "; put the value in quotes or end the line with ','");
     case JoinCause::kQuote:
-      if (joined.reachesEnd)
+      if (joined.neverClosed)
         return findingAt(file, joined.start, Severity::kError, "quote-not-closed",
-                         "a quote opened here is never closed: the rest of the file (" +
-                             linesText(joined) + ") is one field; close the quote");
+                         "a quote opened here is never closed: the rest of the file (" + linesText +
+                             ") is one field; close the quote");
       return findingAt(file, joined.start, Severity::kWarning, "quote-spans-lines",
-                       "a quoted field runs over " + linesText(joined) +
+                       "a quoted field runs over " + linesText +
                            ", read as one row; if that is not meant, a quote is not closed");
   }
   return {};
@@ -85,9 +84,8 @@ void checkExtraFields(const CheckedFile& file, Findings& findings) {
 
 }  // namespace
 
-std::vector<JoinedField> findJoinedFields(const CheckedFile& file) {
+std::vector<JoinedField> findJoinedFields(const Dictionary& d, char quote) {
   std::vector<JoinedField> joined;
-  const Dictionary& d = file.dictionary;
   if (!d.lineFeedsListed && !d.fieldsMayHoldLineFeeds) return joined;
   auto visit = [&](const Feature& feature) {
     for (uint32_t column = 0; column < feature.fieldCount; ++column) {
@@ -95,9 +93,8 @@ std::vector<JoinedField> findJoinedFields(const CheckedFile& file) {
       if (field.find('\n') == std::string_view::npos) continue;
       const auto start = static_cast<uint32_t>(field.data() - d.text.data());
       const auto end = static_cast<uint32_t>(start + field.size());
-      joined.push_back({start, lineAt(file.lines, start), lineAt(file.lines, end - 1),
-                        causeOf(field, file.quote),
-                        end == d.text.size() && field.back() != file.quote});
+      joined.push_back(
+          {start, end, causeOf(field, quote), end == d.text.size() && field.back() != quote});
     }
   };
   if (d.lineFeedsListed) {
@@ -111,8 +108,8 @@ std::vector<JoinedField> findJoinedFields(const CheckedFile& file) {
 
 void checkRows(const CheckedFile& file, Findings& findings) {
   const Dictionary& d = file.dictionary;
-  for (const JoinedField& joined : findJoinedFields(file))
-    findings.push_back(joinFinding(file, joined, d.text.substr(joined.start)));
+  for (const JoinedField& joined : findJoinedFields(d, file.quote))
+    findings.push_back(joinFinding(file, joined));
   checkExtraFields(file, findings);
 }
 

@@ -12,17 +12,16 @@ namespace plotwarden {
 void checkRows(const CheckedFile& file, Findings& findings);
 
 // A field that holds a line end because brackets or a quote joined it to
-// later lines: where it starts, the lines it spans, and why.
+// later lines: where it starts and ends in the text, and why.
 enum class JoinCause { kBracketNotClosed, kBracketInLastColumn, kBracketNotOpened, kQuote };
 struct JoinedField {
   uint32_t start = 0;
-  uint32_t firstLine = 0;
-  uint32_t lastLine = 0;
+  uint32_t end = 0;
   JoinCause cause = JoinCause::kBracketNotClosed;
-  bool reachesEnd = false;  // runs to the end of the text
+  bool neverClosed = false;  // a quote open up to the end of the text
 };
 
 // The joined fields of every feature the load listed as holding a line end.
-std::vector<JoinedField> findJoinedFields(const CheckedFile& file);
+std::vector<JoinedField> findJoinedFields(const Dictionary& dictionary, char quote);
 
 }  // namespace plotwarden

@@ -58,8 +58,7 @@ void checkOneDictionary(Dictionary& dictionary, const PictureSettings* pictures,
   const uintmax_t size = regularFileSize(path).value_or(dictionary.text.size());
   const std::string head = fileHead(path, size);
   const FileBytes bytes{head, size, dictionary.text};
-  checkEncoding(path, bytes, findings);
-  const TextEncoding encoding = detectEncoding(bytes);
+  const TextEncoding encoding = checkEncoding(path, bytes, findings);
   encodings.push_back(encoding);
   // Of a UTF-16 or UTF-32 file only a few bytes were read: nothing more to say.
   const bool readAtAll = encoding != TextEncoding::kUtf16 && encoding != TextEncoding::kUtf32;

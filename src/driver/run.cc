@@ -170,7 +170,7 @@ int runPlotwarden(int argc, char** argv) {
   std::vector<std::string> losses;
   for (int i = 0; i < dictionaryCount(); ++i) {
     const Dictionary& dictionary = *dictionaryAt(i);
-    std::string loss = lossLine(dictionary.filePath, dictionary, fieldSeparator(), quoteChar());
+    std::string loss = lossLine(dictionary.filePath, dictionary, quoteChar());
     if (!loss.empty()) losses.push_back(std::move(loss));
   }
   if (!losses.empty()) printLosses(losses, configurationPath, line.modeText);

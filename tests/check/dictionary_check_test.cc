@@ -40,10 +40,10 @@ TEST(DictionaryCheck, LossLineSaysWhatARunLostSilently) {
       "Fence,F1 [x,3\r\n"
       "Gate,G1,3\r\n"
       "Post,P1],3\r\n");
-  EXPECT_EQ(lossLine("civil.csv", lost.dictionary(), ',', '"'),
+  EXPECT_EQ(lossLine("civil.csv", lost.dictionary(), '"'),
             "civil.csv: 1 feature in no table; line 4: '[' not closed, 3 lines joined");
   CheckedText clean("FEATURE NAME,ELEMENT TYPES\r\nRoad,3\r\n\"Kerb\r\nline\",3\r\n,\r\n");
-  EXPECT_EQ(lossLine("civil.csv", clean.dictionary(), ',', '"'), "");
+  EXPECT_EQ(lossLine("civil.csv", clean.dictionary(), '"'), "");
 }
 
 }  // namespace
