@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "check/configuration_rules.h"
 #include "check/dictionary_check.h"
 #include "check/encoding_rules.h"
 #include "check/finding_output.h"
@@ -104,6 +105,7 @@ int runCheck(const CommandLine& line) {
     return printFindings(line, findings, summaries);
   }
   checkEncoding(configurationPath, {raw, raw.size(), raw}, findings);
+  checkSettingKeys(configurationPath, raw, findings);
   RunSettings settings;
   if (!parseConfigurationText(raw, settings))
     findings.push_back({configurationPath, 0, 0, Severity::kError, "configuration-line",
