@@ -107,14 +107,17 @@ int runCheck(const CommandLine& line) {
   checkEncoding(configurationPath, {raw, raw.size(), raw}, findings);
   checkSettingKeys(configurationPath, raw, findings);
   RunSettings settings;
-  if (!parseConfigurationText(raw, settings))
+  const bool parsed = parseConfigurationText(raw, settings);
+  if (!parsed)
     findings.push_back({configurationPath, 0, 0, Severity::kError, "configuration-line",
                         "a line of the configuration is malformed"});
-  if (!isGiven(settings.outputPath))
+  // A configuration read only up to a malformed line may give its report
+  // path and dictionaries after it: their absence is no finding then.
+  if (parsed && !isGiven(settings.outputPath))
     findings.push_back({configurationPath, 0, 0, Severity::kError, "no-output",
                         "no out= line: the report has no file to be written to; add a line "
                         "out=report.html (setting keys are lower case)"});
-  if (dictionaryCount() == 0)
+  if (parsed && dictionaryCount() == 0)
     findings.push_back({configurationPath, 0, 0, Severity::kWarning, "no-dictionaries",
                         "no dictionary lines: the report lists no dictionary; a dictionary line "
                         "holds seven fields, NAME,DESCRIPTION,-,-,VERSION,0,PATH"});
