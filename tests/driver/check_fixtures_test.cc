@@ -151,3 +151,49 @@ INSTANTIATE_TEST_SUITE_P(Cases, CheckFixture, ::testing::ValuesIn(caseNames()),
 
 }  // namespace
 }  // namespace plotwarden::testing
+
+namespace plotwarden::testing {
+namespace {
+
+// Findings that are errors or warnings, one per line.
+std::string errorsAndWarnings(const std::string& output) {
+  std::istringstream lines(output);
+  std::string found;
+  for (std::string line; std::getline(lines, line);)
+    if (line.find(": error: ") != std::string::npos ||
+        line.find(": warning: ") != std::string::npos)
+      found += line + "\n";
+  return found;
+}
+
+TEST(CheckCleanInputs, TheBundledExampleHasNoErrorOrWarning) {
+  ScratchFolder scratch;
+  fs::copy(fs::path(PLOTWARDEN_SOURCE_DIR) / "examples", scratch.path(),
+           fs::copy_options::recursive);
+  for (const char* mode : {"0", "1"}) {
+    const ProgramResult result = runProgram(scratch.path(), {"--check", "plotwarden.cfg", mode});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(errorsAndWarnings(result.output), "");
+    EXPECT_NE(result.output.find("dictionaries\\civil-works.csv: 17 features: "),
+              std::string::npos);
+  }
+}
+
+TEST(CheckCleanInputs, TheNlcsTableHasNoErrorOrWarning) {
+  ScratchFolder scratch;
+  fs::copy(fs::path(PLOTWARDEN_SOURCE_DIR) / "tests" / "data" / "nlcs" / "nlcs-5.1.csv",
+           scratch.path() / "nlcs-5.1.csv");
+  scratch.write("plotwarden.cfg",
+                "out=report.html\r\nimg=noimages\r\n,\r\n#\r\n\"\r\nNLCS,1\r\n"
+                "NLCS 5.1,Objects,a,b,5.1,0,nlcs-5.1.csv\r\n");
+  const ProgramResult result = runProgram(scratch.path(), {"--check", "plotwarden.cfg", "layer"});
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(errorsAndWarnings(result.output), "");
+  EXPECT_NE(result.output.find("nlcs-5.1.csv: 5,346 features: 0 cells, 5,328 linear, 18 text, "),
+            std::string::npos);
+  // And a run of it says nothing on standard error.
+  EXPECT_EQ(runProgram(scratch.path(), {"plotwarden.cfg", "layer"}).errors, "");
+}
+
+}  // namespace
+}  // namespace plotwarden::testing
