@@ -4,6 +4,7 @@
 #include "dictionary/run_options.h"
 #include "platform/decimal_text.h"
 #include "platform/file_io.h"
+#include "platform/utf8_text.h"
 
 namespace plotwarden {
 
@@ -99,6 +100,8 @@ void takeValue(std::string& setting, std::string_view line) {
 }
 
 bool parseConfigurationText(std::string_view raw, RunSettings& settings) {
+  // A byte-order mark would otherwise be read as the separator.
+  if (raw.starts_with(kUtf8ByteOrderMark)) raw.remove_prefix(kUtf8ByteOrderMark.size());
   const std::string lines = textModeLineEnds(raw);
   std::string_view text = lines;
   ContentState state;
@@ -118,6 +121,17 @@ bool parseConfiguration(std::string_view path, RunSettings& settings) {
   std::string raw;
   if (readWholeFile(path, raw) != ReadStatus::Ok) return false;
   return parseConfigurationText(raw, settings);
+}
+
+void settleImages(RunSettings& settings) {
+  if (isGiven(settings.imageFolder) && settings.imageFolder.find("noimages") != std::string::npos) {
+    settings.showImages = false;
+    return;
+  }
+  settings.showImages = true;
+  if (!isGiven(settings.imageFolder)) settings.imageFolder = "Images\\";
+  if (settings.imageFolder.empty() || settings.imageFolder.back() != '\\')
+    settings.imageFolder.push_back('\\');
 }
 
 }  // namespace plotwarden

@@ -30,4 +30,8 @@ bool parseConfiguration(std::string_view path, RunSettings& settings);
 // The same on the file's bytes, already read.
 bool parseConfigurationText(std::string_view raw, RunSettings& settings);
 
+// "noimages" anywhere in the image folder turns pictures off; otherwise the
+// folder ("Images\" when not given) is a prefix that ends in '\'.
+void settleImages(RunSettings& settings);
+
 }  // namespace plotwarden

@@ -32,6 +32,15 @@ void printCouldNotWrite(std::string_view path) {
   print(stdout, {"Could not write ", path, ". Exit ...\n"});
 }
 
+void printReason(std::string_view reason) { print(stderr, {"plotwarden: ", reason, "\n"}); }
+
+void printLosses(const std::vector<std::string>& lines, std::string_view configurationPath,
+                 std::string_view modeText) {
+  for (const std::string& line : lines) print(stderr, {line, "\n"});
+  print(stderr, {"plotwarden: for the reasons and their fixes run: plotwarden --check ",
+                 configurationPath, " ", modeText, "\n"});
+}
+
 void printUsageError(std::string_view reason, std::string_view usage) {
   print(stderr, {"plotwarden: ", reason, "\n", usage, "Try 'plotwarden --help' for more.\n"});
 }

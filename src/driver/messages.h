@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace plotwarden {
 
@@ -10,6 +12,7 @@ namespace plotwarden {
 constexpr int kExitOk = 0;
 constexpr int kExitSettings = -1;    // configuration, report or style file
 constexpr int kExitDictionary = -2;  // a dictionary file
+constexpr int kExitFindings = 1;     // --check found an error
 constexpr int kExitUsage = 2;        // the command line cannot be used
 
 // "Could not open %s. Exit ...\n" and the rest, with the path written as it
@@ -19,6 +22,16 @@ void printOutputNotDefined(std::string_view configurationPath);
 void printErrorReading(std::string_view dictionaryPath);
 void printCouldNotCreate(std::string_view outputPath);
 void printCouldNotWrite(std::string_view path);
+
+// Why a run stopped, after its message: "plotwarden: REASON", on standard
+// error, where scripts that read standard output do not see it.
+void printReason(std::string_view reason);
+
+// What a run lost of its dictionaries without a word (a line each, such as
+// "civil.csv: 3 features in no table"), on standard error, and the command
+// that tells more.
+void printLosses(const std::vector<std::string>& lines, std::string_view configurationPath,
+                 std::string_view modeText);
 
 // "plotwarden: REASON" and the usage text, on standard error.
 void printUsageError(std::string_view reason, std::string_view usage);

@@ -1,13 +1,17 @@
 #include "driver/run.h"
 
 #include <cctype>
+#include <cerrno>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
+#include "check/dictionary_check.h"
 #include "dictionary/dictionary_reader.h"
 #include "dictionary/dictionary_store.h"
 #include "dictionary/run_options.h"
+#include "driver/check_run.h"
 #include "driver/configuration.h"
 #include "driver/messages.h"
 #include "driver/options.h"
@@ -34,6 +38,13 @@ bool namesADictionaryFile(std::string_view path) {
   return false;
 }
 
+// Why a dictionary file cannot be read, with the path the system tried.
+std::string dictionaryReason(const std::string& path) {
+  if (path.empty()) return "a dictionary line names no file";
+  return path + " (tried " + absolutePath(path) + "): " + unreadableReason(path) +
+         "; a relative path starts at the working folder";
+}
+
 // The whole value "embed", in any letter case.
 bool isEmbed(std::string_view value) {
   constexpr std::string_view kEmbed = "embed";
@@ -41,19 +52,6 @@ bool isEmbed(std::string_view value) {
   for (size_t i = 0; i < value.size(); ++i)
     if (std::tolower(static_cast<unsigned char>(value[i])) != kEmbed[i]) return false;
   return true;
-}
-
-// "noimages" anywhere turns pictures off; otherwise the folder is a prefix
-// that ends in '\'.
-void settleImages(RunSettings& settings) {
-  if (isGiven(settings.imageFolder) && settings.imageFolder.find("noimages") != std::string::npos) {
-    settings.showImages = false;
-    return;
-  }
-  settings.showImages = true;
-  if (!isGiven(settings.imageFolder)) settings.imageFolder = "Images\\";
-  if (settings.imageFolder.empty() || settings.imageFolder.back() != '\\')
-    settings.imageFolder.push_back('\\');
 }
 
 // Writes the style block into a style file beside the report, into the
@@ -113,6 +111,7 @@ int runPlotwarden(int argc, char** argv) {
   }
   if (line.command == Command::kHelp) return printToStandardOutput(helpText()), kExitOk;
   if (line.command == Command::kVersion) return printToStandardOutput(versionText()), kExitOk;
+  if (line.command == Command::kCheck) return runCheck(line);
   if (line.command != Command::kReport || line.modern) {
     printUsageError("this option is not available yet", usageText());
     return kExitUsage;
@@ -136,6 +135,7 @@ int runPlotwarden(int argc, char** argv) {
     Dictionary& dictionary = *dictionaryAt(i);
     if (loadDictionary(dictionary, fieldSeparator(), quoteChar(), lineMarker()) != 0) {
       printErrorReading(dictionary.filePath);
+      printReason(dictionaryReason(dictionary.filePath));
       return kExitDictionary;
     }
   }
@@ -143,11 +143,14 @@ int runPlotwarden(int argc, char** argv) {
   // The report never replaces one of its own inputs.
   if (namesADictionaryFile(settings.outputPath)) {
     printCouldNotCreate(settings.outputPath);
+    printReason("the report would replace one of the dictionaries");
     return kExitSettings;
   }
   OutputStream report(openFile(settings.outputPath, "wb"));
   if (!report.file) {
+    const std::string reason = std::generic_category().message(errno);
     printCouldNotCreate(settings.outputPath);
+    printReason(absolutePath(settings.outputPath) + ": " + reason);
     return kExitSettings;
   }
   settleImages(settings);
@@ -164,6 +167,13 @@ int runPlotwarden(int argc, char** argv) {
     printCouldNotWrite(settings.outputPath);
     return kExitSettings;
   }
+  std::vector<std::string> losses;
+  for (int i = 0; i < dictionaryCount(); ++i) {
+    const Dictionary& dictionary = *dictionaryAt(i);
+    std::string loss = lossLine(dictionary.filePath, dictionary, quoteChar());
+    if (!loss.empty()) losses.push_back(std::move(loss));
+  }
+  if (!losses.empty()) printLosses(losses, configurationPath, line.modeText);
   if (standardErrorIsTerminal()) {
     size_t features = 0;
     for (int i = 0; i < dictionaryCount(); ++i) features += dictionaryAt(i)->features.size();

@@ -91,6 +91,12 @@ TEST_F(Configuration, ContentLinesSetCharactersAndDictionaries) {
   EXPECT_EQ(eight.filePath, "x.csv");
 }
 
+TEST_F(Configuration, AByteOrderMarkAtTheStartIsNoSeparator) {
+  ASSERT_TRUE(parseConfigurationText("\xEF\xBB\xBF;\r\n!\r\n'\r\nx;y\r\n", settings));
+  EXPECT_EQ(fieldSeparator(), ';');
+  EXPECT_EQ(lineMarker(), '!');
+}
+
 TEST_F(Configuration, BlankOrTabFirstCharacterIsTheSetting) {
   ASSERT_TRUE(parseConfigurationText("\t\n \n   \n", settings));
   EXPECT_EQ(fieldSeparator(), '\t');
