@@ -7,7 +7,6 @@
 #include "bench_timing.h"
 #include "dictionary/classification.h"
 #include "dictionary/dictionary_reader.h"
-#include "dictionary/run_options.h"
 #include "synthetic_dictionary.h"
 
 namespace {
@@ -38,7 +37,6 @@ void measure(const char* shape, bench::FeatureMix mix) {
 }  // namespace
 
 int main() {
-  setStructuringCharacters(',', '#', '"');
   std::printf("%-16s %10s %10s %14s\n", "classified by", "features", "seconds", "features/s");
   measure("element types", bench::MIX_ELEMENT_TYPES);
   measure("feature type", bench::MIX_FEATURE_TYPES);

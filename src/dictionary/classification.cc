@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "dictionary/list_matching.h"
-#include "dictionary/run_options.h"
 #include "dictionary/split_reading.h"
 #include "keyin/keyin_scan.h"
 #include "platform/decimal_text.h"
@@ -40,6 +39,7 @@ PreparedRule prepare(const CategoryRule& rule) {
 // many rules and element types are tried against it. The buffers are reused
 // from feature to feature, so reading allocates nothing per feature.
 struct FieldReading {
+  TextRules rules;
   bool byElementTypes = false;
   std::string field;
   std::string name;
@@ -49,12 +49,14 @@ struct FieldReading {
 };
 
 void readField(FieldReading& reading, std::string_view raw) {
-  takeToken(&reading.field, raw, {" \t", " \t", "", "\n", "", quoteText(), kFieldCut});
+  const TextRules& rules = reading.rules;
+  takeToken(&reading.field, raw, {" \t", " \t", "", "\n", "", rules.quoteText(), kFieldCut});
   if (!reading.byElementTypes) return;
-  splitBracketedValue(reading.field, quoteChar(), &reading.name, &reading.list, &reading.bracketed);
+  splitBracketedValue(reading.field, rules.quote, &reading.name, &reading.list, &reading.bracketed);
   if (reading.bracketed)
-    cutList(reading.items, reading.list, {" ", " ", "", fieldSeparatorText(), "", quoteText()},
-            kLowestElementType, kHighestElementType);
+    cutList(reading.items, reading.list,
+            {" ", " ", "", rules.separatorText(), "", rules.quoteText()}, kLowestElementType,
+            kHighestElementType);
 }
 
 // The number fits a name equal to it, or a bracketed list that accepts it.
@@ -170,6 +172,7 @@ void classifyRange(Dictionary& dictionary, const std::array<PreparedRule, kPassC
   // new texts are read every time.
   PassMemo passesOfText;
   FieldReading reading;
+  reading.rules = dictionary.textRules;
   forEachClassificationField(
       dictionary, reading, first, end, [&](Feature& feature, std::string_view raw) {
         uint8_t passes = 0;
@@ -227,6 +230,7 @@ int classifyFeatures(Dictionary& dictionary, const CategoryRule& rule) {
   const PreparedRule prepared = prepare(rule);
   int matches = 0;
   FieldReading reading;
+  reading.rules = dictionary.textRules;
   dictionary.featuresByCategory.reset();  // the categories change
   forEachClassificationField(dictionary, reading, 0, dictionary.features.size(),
                              [&](Feature& feature, std::string_view raw) {

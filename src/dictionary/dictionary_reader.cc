@@ -368,6 +368,7 @@ static int splitText(Dictionary& dictionary, char separator, char quote, char ma
 
 int loadDictionary(Dictionary& dictionary, char separator, char quote, char marker) {
   clearFileContent(dictionary);
+  dictionary.textRules = {separator, quote, marker};
   // A file that opens but cannot be read whole, or is too large to hold, is
   // as good as missing.
   const std::optional<uintmax_t> size = regularFileSize(dictionary.filePath);
@@ -394,6 +395,7 @@ int loadDictionary(Dictionary& dictionary, char separator, char quote, char mark
 int loadDictionaryText(Dictionary& dictionary, std::string_view bytes, char separator, char quote,
                        char marker) {
   clearFileContent(dictionary);
+  dictionary.textRules = {separator, quote, marker};
   if (bytes.size() > kLargestHeldFile) return kLoadFailure;
   // A zero byte inside the text ends it there.
   setText(dictionary, withoutByteOrderMark(bytes.substr(0, bytes.find('\0'))));

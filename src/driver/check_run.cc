@@ -13,7 +13,6 @@
 #include "dictionary/classification.h"
 #include "dictionary/dictionary_reader.h"
 #include "dictionary/dictionary_store.h"
-#include "dictionary/run_options.h"
 #include "driver/configuration.h"
 #include "driver/messages.h"
 #include "platform/file_io.h"
@@ -42,12 +41,13 @@ void sortByPlace(Findings& findings, size_t from) {
 }
 
 // Reads, sorts and checks one dictionary, then lets go of its text.
-void checkOneDictionary(Dictionary& dictionary, const PictureSettings* pictures, Findings& findings,
+void checkOneDictionary(Dictionary& dictionary, const TextRules& rules,
+                        const PictureSettings* pictures, Findings& findings,
                         std::vector<DictionarySummary>& summaries,
                         std::vector<TextEncoding>& encodings) {
   const std::string& path = dictionary.filePath;
   const size_t first = findings.size();
-  if (loadDictionary(dictionary, fieldSeparator(), quoteChar(), lineMarker()) != 0) {
+  if (loadDictionary(dictionary, rules.separator, rules.quote, rules.marker) != 0) {
     findings.push_back({path, 0, 0, Severity::kError, "cannot-read-dictionary",
                         "cannot read the dictionary file (tried " + absolutePath(path) +
                             "): " + unreadableReason(path) +
@@ -66,8 +66,8 @@ void checkOneDictionary(Dictionary& dictionary, const PictureSettings* pictures,
 
   std::array<int, kPassCount> passCounts{};
   classifyInPassOrder(dictionary, passCounts);
-  const CheckedFile file{path, dictionary, findLineStarts(dictionary.text), fieldSeparator(),
-                         quoteChar()};
+  const CheckedFile file{path, dictionary, findLineStarts(dictionary.text), rules.separator,
+                         rules.quote};
   if (readAtAll) checkDictionary(file, pictures, findings);
   sortByPlace(findings, first);
   summaries.push_back(summarize(path, dictionary, passCounts));
@@ -107,7 +107,8 @@ int runCheck(const CommandLine& line) {
   checkEncoding(configurationPath, {raw, raw.size(), raw}, findings);
   checkSettingKeys(configurationPath, raw, findings);
   RunSettings settings;
-  const bool parsed = parseConfigurationText(raw, settings);
+  std::vector<Dictionary> dictionaries;
+  const bool parsed = parseConfigurationText(raw, settings, dictionaries);
   if (!parsed)
     findings.push_back({configurationPath, 0, 0, Severity::kError, "configuration-line",
                         "a line of the configuration is malformed"});
@@ -117,7 +118,7 @@ int runCheck(const CommandLine& line) {
     findings.push_back({configurationPath, 0, 0, Severity::kError, "no-output",
                         "no out= line: the report has no file to be written to; add a line "
                         "out=report.html (setting keys are lower case)"});
-  if (parsed && dictionaryCount() == 0)
+  if (parsed && dictionaries.empty())
     findings.push_back({configurationPath, 0, 0, Severity::kWarning, "no-dictionaries",
                         "no dictionary lines: the report lists no dictionary; a dictionary line "
                         "holds seven fields, NAME,DESCRIPTION,-,-,VERSION,0,PATH"});
@@ -132,9 +133,9 @@ int runCheck(const CommandLine& line) {
 
   std::vector<std::string_view> paths;
   std::vector<TextEncoding> encodings;
-  for (int i = 0; i < dictionaryCount(); ++i) {
-    checkOneDictionary(*dictionaryAt(i), pictures, findings, summaries, encodings);
-    paths.push_back(dictionaryAt(i)->filePath);
+  for (Dictionary& dictionary : dictionaries) {
+    checkOneDictionary(dictionary, settings.textRules, pictures, findings, summaries, encodings);
+    paths.push_back(dictionary.filePath);
   }
   checkMixedEncodings(paths, encodings, findings);
   return printFindings(line, findings, summaries);

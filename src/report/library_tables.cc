@@ -70,7 +70,8 @@ void writeSymbolLibraryTable(const LibraryQueueEntry& entry, OutputStream& out,
   std::string listing;
   if (readWholeFile(listingPath, listing) != ReadStatus::Ok) return;
 
-  TableWriter writer(out);
+  // The library columns read the same in both naming modes.
+  TableWriter writer(out, ReportSettings{});
   writeHeading(writer, kLibraryColumns);
   std::string_view rest = listing;
   nextPiece(rest);  // the heading line

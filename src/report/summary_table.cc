@@ -4,7 +4,6 @@
 
 #include "dictionary/classification.h"
 #include "dictionary/dictionary_store.h"
-#include "dictionary/run_options.h"
 #include "report/table_primitives.h"
 
 namespace plotwarden {
@@ -32,8 +31,7 @@ int32_t& countOf(Dictionary& dictionary, FeatureCategory category) {
   }
 }
 
-void appendHeadings(ColumnSet& columns) {
-  bool layer = layerNaming();
+void appendHeadings(ColumnSet& columns, bool layer) {
   appendColumn(columns, "Dictionary", "", 200);
   appendColumn(columns, "Version", "", 50);
   appendColumn(columns, layer ? "#Blocks" : "#Cells", "", 50);
@@ -47,16 +45,16 @@ void appendHeadings(ColumnSet& columns) {
 
 }  // namespace
 
-void writeSummaryTable(OutputStream& out) {
+void writeSummaryTable(OutputStream& out, std::vector<Dictionary>& dictionaries,
+                       const ReportSettings& report) {
   openFeatureTable(out, "Dictionary Summary");
   ColumnSet columns;
-  appendHeadings(columns);
+  appendHeadings(columns, report.layerNaming);
   writeHeadingRow(out, columns);
   releaseColumns(columns);
 
   std::array<int, kPassCount> counts;
-  for (int i = 0; i < dictionaryCount(); ++i) {
-    Dictionary& dictionary = *dictionaryAt(i);
+  for (Dictionary& dictionary : dictionaries) {
     appendColumn(columns, dictionary.name, "", 0);
     appendColumn(columns, dictionary.version, "", 0);
     classifyInPassOrder(dictionary, counts);

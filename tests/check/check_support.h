@@ -11,16 +11,14 @@
 #include "check/checked_file.h"
 #include "dictionary/classification.h"
 #include "dictionary/dictionary_reader.h"
-#include "support/run_options_guard.h"
 
 namespace plotwarden::test_support {
 
 // A dictionary read from text with a separator, '"' quotes and '#' markers,
-// and classified; the structuring characters stay set while it lives.
+// and classified.
 class CheckedText {
  public:
-  explicit CheckedText(std::string_view text, char separator = ',')
-      : guard_(separator, '#', '"', false) {
+  explicit CheckedText(std::string_view text, char separator = ',') {
     loadDictionaryText(dictionary_, text, separator, '"', '#');
     classifyInPassOrder(dictionary_, passCounts_);
     file_ = std::make_unique<CheckedFile>(
@@ -31,7 +29,6 @@ class CheckedText {
   const std::array<int, kPassCount>& passCounts() const { return passCounts_; }
 
  private:
-  RunOptionsGuard guard_;
   Dictionary dictionary_;
   std::array<int, kPassCount> passCounts_{};
   std::unique_ptr<CheckedFile> file_;

@@ -4,14 +4,12 @@
 
 #include "dictionary/dictionary_reader.h"
 #include "support/dictionary_builder.h"
-#include "support/run_options_guard.h"
 #include "support/setting_guard.h"
 
 namespace plotwarden {
 namespace {
 
 using test_support::buildDictionary;
-using test_support::RunOptionsGuard;
 
 // Runs every pass in order, as the summary does, and returns the counts in
 // pass order: cells, linear, text, dimensions, 3D solids, leaders, hatching.
@@ -29,7 +27,6 @@ struct ElementTypesCase {
 };
 
 TEST(Classification, ElementTypesDecideTheCategory) {
-  RunOptionsGuard options(',', '#', '"', false);
   const ElementTypesCase cases[] = {
       {"2", {1, 0, 0, 0, 1, 0, 0}, CATEGORY_SOLIDS},  // a cell is also a 3D solid
       {"35", {1, 0, 0, 0, 0, 0, 0}, CATEGORY_CELLS},
@@ -62,7 +59,6 @@ TEST(Classification, ElementTypesDecideTheCategory) {
 }
 
 TEST(Classification, FieldsAreCutTo511Characters) {
-  RunOptionsGuard options(',', '#', '"', false);
   std::string padded = std::string(508, ' ') + "3";  // within the cut after leading blanks
   std::string beyond = "[" + std::string(511, ' ') + "3]";
   Dictionary d = buildDictionary({{"ELEMENT TYPES", ROLE_ELEMENT_TYPES}}, {{padded}, {beyond}});
@@ -72,9 +68,8 @@ TEST(Classification, FieldsAreCutTo511Characters) {
 }
 
 TEST(Classification, TheListSeparatorIsTheFieldSeparator) {
-  RunOptionsGuard options(';', '#', '\'', false);
   Dictionary d = buildDictionary({{"ELEMENT TYPES", ROLE_ELEMENT_TYPES}},
-                                 {{"[2;3]"}, {"[7,17]"}, {"['1;7']"}});
+                                 {{"[2;3]"}, {"[7,17]"}, {"['1;7']"}}, TextRules{';', '\'', '#'});
   EXPECT_EQ(classifyFeatures(d, categoryRule(CATEGORY_LINEAR)), 1);
   // Quote characters are dropped before the list is cut, so they protect nothing.
   EXPECT_EQ(classifyFeatures(d, categoryRule(CATEGORY_TEXT)), 1);
@@ -86,7 +81,6 @@ struct FeatureTypeCase {
 };
 
 TEST(Classification, FeatureTypeCodesWhenThereIsNoElementTypesColumn) {
-  RunOptionsGuard options(',', '#', '"', false);
   const FeatureTypeCase cases[] = {
       {"0", CATEGORY_CELLS},      {"", CATEGORY_CELLS},           {"abc", CATEGORY_CELLS},
       {"1", CATEGORY_LINEAR},     {"3", CATEGORY_TEXT},           {"6", CATEGORY_DIMENSIONS},
@@ -103,7 +97,6 @@ TEST(Classification, FeatureTypeCodesWhenThereIsNoElementTypesColumn) {
 }
 
 TEST(Classification, ElementTypesColumnWinsEvenWhereItIsEmpty) {
-  RunOptionsGuard options(',', '#', '"', false);
   Dictionary d =
       buildDictionary({{"FEATURE TYPE", ROLE_FEATURE_TYPE}, {"ELEMENT TYPE", ROLE_ELEMENT_TYPES}},
                       {{"7", ""}, {"8", "3"}});
@@ -112,7 +105,6 @@ TEST(Classification, ElementTypesColumnWinsEvenWhereItIsEmpty) {
 }
 
 TEST(Classification, ShortRowsAndMissingColumnsStayUnclassified) {
-  RunOptionsGuard options(',', '#', '"', false);
   Dictionary shortRows = buildDictionary({{"FEATURE NAME", ROLE_FEATURE_NAME},
                                           {"LEVEL", ROLE_LEVEL},
                                           {"ELEMENT TYPES", ROLE_ELEMENT_TYPES}},
@@ -126,7 +118,6 @@ TEST(Classification, ShortRowsAndMissingColumnsStayUnclassified) {
 }
 
 TEST(Classification, AFieldIsJudgedOnItsOwnText) {
-  RunOptionsGuard options(',', '#', '"', false);
   // The raw text that follows the field in the file is not part of it.
   Dictionary d;
   d.text = "3,Lv[1]\r\n";
@@ -139,7 +130,6 @@ TEST(Classification, AFieldIsJudgedOnItsOwnText) {
 }
 
 TEST(Classification, RangesClassifiedSideBySideGiveThePassByPassOutcome) {
-  RunOptionsGuard options(',', '#', '"', false);
   test_support::LoadConcurrencyGuard guard({4, loadConcurrency().smallestCutText});
   const char* const lists[] = {"2", "35", "[3,4,11-16]", "[1*]",     "Text[7]", "[2-200]",
                                "",  "17", "[33]",        "Line[?7]", "[105]",   "x"};
@@ -166,7 +156,6 @@ TEST(Classification, RangesClassifiedSideBySideGiveThePassByPassOutcome) {
 // Field texts are remembered with the passes they matched, up to a limit;
 // texts met again, and texts past the limit, still classify as on their own.
 TEST(Classification, RememberedAndForgottenTextsGiveThePassByPassOutcome) {
-  RunOptionsGuard options(',', '#', '"', false);
   std::string text = "NAME,ELEMENT TYPES\n";
   for (int row = 0; row < 100000; ++row) {
     // Most texts are new, over 65,536 of them: a name of its own before the list.

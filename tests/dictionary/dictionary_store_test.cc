@@ -7,45 +7,6 @@
 namespace plotwarden {
 namespace {
 
-Dictionary named(const char* name) {
-  Dictionary d;
-  d.name = name;
-  return d;
-}
-
-class DictionaryStore : public ::testing::Test {
- protected:
-  void SetUp() override { releaseDictionaries(); }
-  void TearDown() override { releaseDictionaries(); }
-};
-
-TEST_F(DictionaryStore, EmptyStoreHasNothingAtZero) {
-  EXPECT_EQ(dictionaryCount(), 0);
-  EXPECT_EQ(dictionaryAt(0), nullptr);
-  EXPECT_EQ(dictionaryAt(-1), nullptr);
-}
-
-TEST_F(DictionaryStore, IndexesOutsideTheStoreGiveNone) {
-  appendDictionary(named("first"));
-  appendDictionary(named("second"));
-  EXPECT_EQ(dictionaryCount(), 2);
-  EXPECT_EQ(dictionaryAt(-1), nullptr);
-  EXPECT_EQ(dictionaryAt(2), nullptr);
-  ASSERT_NE(dictionaryAt(1), nullptr);
-  EXPECT_EQ(dictionaryAt(0)->name, "first");
-  EXPECT_EQ(dictionaryAt(1)->name, "second");
-}
-
-TEST_F(DictionaryStore, ReleasingTwiceDoesNothingMore) {
-  appendDictionary(named("only"));
-  releaseDictionaries();
-  EXPECT_EQ(dictionaryCount(), 0);
-  EXPECT_EQ(dictionaryAt(0), nullptr);
-  releaseDictionaries();
-  EXPECT_EQ(dictionaryCount(), 0);
-  EXPECT_EQ(dictionaryAt(0), nullptr);
-}
-
 TEST(DictionaryRecord, NewDictionaryHasNoColumnsAndZeroCounts) {
   Dictionary d;
   for (int role = ROLE_FEATURE_NAME; role <= ROLE_UNKNOWN; ++role)
