@@ -26,9 +26,8 @@ int main() {
     std::fprintf(stderr, "could not load the dictionary\n");
     return 1;
   }
-  std::array<int, kPassCount> counts{};
-  classifyInPassOrder(dictionary, counts);
-  const double rows = static_cast<double>(dictionary.linearCount = counts[1]);
+  classifyDictionary(dictionary);
+  const double rows = static_cast<double>(dictionary.linearCount);
 
   std::printf("%-12s %10s %10s %14s %10s\n", "mode", "rows", "seconds", "rows/s", "MB/s");
   for (bool layerMode : {false, true}) {

@@ -79,6 +79,11 @@ ScratchRun scratchRun;
 
 }  // namespace
 
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  fuzz::useSmallThresholds();
+  return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::FuzzInput input(data, size);
   std::string mode(input.takePart());

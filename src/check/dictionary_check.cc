@@ -40,9 +40,9 @@ void checkDictionary(const CheckedFile& file, const PictureSettings* pictures, F
   if (pictures) checkCellPictures(file, *pictures, findings);
 }
 
-DictionarySummary summarize(std::string_view path, const Dictionary& dictionary,
-                            const std::array<int, kPassCount>& passCounts) {
-  DictionarySummary summary{std::string(path), 0, passCounts, featuresInNoTable(dictionary)};
+DictionarySummary summarize(std::string_view path, const Dictionary& dictionary) {
+  DictionarySummary summary{std::string(path), 0, passCounts(dictionary),
+                            featuresInNoTable(dictionary)};
   for (const Feature& feature : dictionary.features)
     if (!isBlankRow(dictionary, feature)) ++summary.features;
   return summary;

@@ -18,8 +18,7 @@ namespace plotwarden {
 // pictures. The features' categories must be set.
 void checkDictionary(const CheckedFile& file, const PictureSettings* pictures, Findings& findings);
 
-DictionarySummary summarize(std::string_view path, const Dictionary& dictionary,
-                            const std::array<int, kPassCount>& passCounts);
+DictionarySummary summarize(std::string_view path, const Dictionary& dictionary);
 
 // Keeps the first few findings of each code in each file and puts in place
 // of the rest one note of how many more there are: a rule that fires on

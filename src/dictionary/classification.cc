@@ -195,6 +195,27 @@ void classifyRange(Dictionary& dictionary, const std::array<PreparedRule, kPassC
       if (passes >> pass & 1) counts[pass] += featuresWithPasses[passes];
 }
 
+// Where a dictionary keeps the match count of the pass of `category`.
+template <typename SomeDictionary>  // Dictionary or const Dictionary
+auto& matchesOfPass(SomeDictionary& dictionary, FeatureCategory category) {
+  switch (category) {
+    case CATEGORY_CELLS:
+      return dictionary.cellCount;
+    case CATEGORY_LINEAR:
+      return dictionary.linearCount;
+    case CATEGORY_TEXT:
+      return dictionary.textCount;
+    case CATEGORY_DIMENSIONS:
+      return dictionary.dimensionCount;
+    case CATEGORY_SOLIDS:
+      return dictionary.solidCount;
+    case CATEGORY_LEADERS:
+      return dictionary.leaderCount;
+    default:
+      return dictionary.hatchCount;
+  }
+}
+
 }  // namespace
 
 CategoryRule categoryRule(FeatureCategory category) {
@@ -226,24 +247,7 @@ int findFeatureTypeColumn(const Dictionary& dictionary) {
   return findFieldColumn(dictionary, ROLE_FEATURE_TYPE);
 }
 
-int classifyFeatures(Dictionary& dictionary, const CategoryRule& rule) {
-  const PreparedRule prepared = prepare(rule);
-  int matches = 0;
-  FieldReading reading;
-  reading.rules = dictionary.textRules;
-  dictionary.featuresByCategory.reset();  // the categories change
-  forEachClassificationField(dictionary, reading, 0, dictionary.features.size(),
-                             [&](Feature& feature, std::string_view raw) {
-                               readField(reading, raw);
-                               if (!ruleMatches(reading, prepared)) return;
-                               feature.category = rule.category;
-                               ++matches;
-                             });
-  return matches;
-}
-
-void classifyInPassOrder(Dictionary& dictionary, std::array<int, kPassCount>& counts,
-                         size_t fewestPerThread) {
+void classifyDictionary(Dictionary& dictionary, size_t fewestPerThread) {
   std::array<PreparedRule, kPassCount> rules;
   for (size_t pass = 0; pass < kPassCount; ++pass)
     rules[pass] = prepare(categoryRule(kPassOrder[pass]));
@@ -266,9 +270,18 @@ void classifyInPassOrder(Dictionary& dictionary, std::array<int, kPassCount>& co
   shareWork(ranges, threads, [&](size_t range) {
     fillCategoryGroups(dictionary, first(range), first(range + 1), places[range]);
   });
-  counts.fill(0);
-  for (const PassCounts& range : rangeCounts)
-    for (size_t pass = 0; pass < kPassCount; ++pass) counts[pass] += range[pass];
+  for (size_t pass = 0; pass < kPassCount; ++pass) {
+    int32_t& count = matchesOfPass(dictionary, kPassOrder[pass]);
+    count = 0;
+    for (const PassCounts& range : rangeCounts) count += range[pass];
+  }
+}
+
+std::array<int, kPassCount> passCounts(const Dictionary& dictionary) {
+  std::array<int, kPassCount> counts{};
+  for (size_t pass = 0; pass < kPassCount; ++pass)
+    counts[pass] = matchesOfPass(dictionary, kPassOrder[pass]);
+  return counts;
 }
 
 }  // namespace plotwarden

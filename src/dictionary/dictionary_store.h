@@ -42,12 +42,11 @@ enum FeatureCategory : int32_t {
   CATEGORY_NONE = 0,
   CATEGORY_CELLS = 1,
   CATEGORY_LINEAR = 2,
-  CATEGORY_SHAPES = 3,
-  CATEGORY_TEXT = 4,
-  CATEGORY_DIMENSIONS = 5,
-  CATEGORY_SOLIDS = 6,
-  CATEGORY_LEADERS = 7,
-  CATEGORY_HATCHING = 8,
+  CATEGORY_TEXT = 3,
+  CATEGORY_DIMENSIONS = 4,
+  CATEGORY_SOLIDS = 5,
+  CATEGORY_LEADERS = 6,
+  CATEGORY_HATCHING = 7,
 };
 
 // A stretch of the dictionary's text, kept as an offset so that moving a
@@ -190,10 +189,9 @@ struct Dictionary {
   std::unique_ptr<int[]> featuresByCategory;
   std::array<uint32_t, CATEGORY_HATCHING + 2> categoryStarts{};
 
-  // Per-category counts, set once by classifyDictionary.
+  // How many features each category's pass matched, set by classifyDictionary.
   int32_t cellCount = 0;
   int32_t linearCount = 0;
-  int32_t shapeCount = 0;
   int32_t textCount = 0;
   int32_t dimensionCount = 0;
   int32_t solidCount = 0;

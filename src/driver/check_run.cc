@@ -64,13 +64,12 @@ void checkOneDictionary(Dictionary& dictionary, const TextRules& rules,
   // Of a UTF-16 or UTF-32 file only a few bytes were read: nothing more to say.
   const bool readAtAll = encoding != TextEncoding::kUtf16 && encoding != TextEncoding::kUtf32;
 
-  std::array<int, kPassCount> passCounts{};
-  classifyInPassOrder(dictionary, passCounts);
+  classifyDictionary(dictionary);
   const CheckedFile file{path, dictionary, findLineStarts(dictionary.text), rules.separator,
                          rules.quote};
   if (readAtAll) checkDictionary(file, pictures, findings);
   sortByPlace(findings, first);
-  summaries.push_back(summarize(path, dictionary, passCounts));
+  summaries.push_back(summarize(path, dictionary));
   clearFileContent(dictionary);
 }
 

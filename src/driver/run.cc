@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "check/dictionary_check.h"
+#include "dictionary/classification.h"
 #include "dictionary/dictionary_reader.h"
 #include "dictionary/dictionary_store.h"
 #include "driver/check_run.h"
@@ -85,8 +86,7 @@ void writeDictionarySections(OutputStream& report, const Dictionary& dictionary,
                              const RunSettings& settings, const ReportSettings& words) {
   writeDictionaryBreak(report);
   writeTitleBlock(report, dictionary.name, dictionary.description, dictionary.version);
-  if (dictionary.linearCount > 0 || dictionary.shapeCount > 0)
-    writeLinearSection(report, dictionary, words);
+  if (dictionary.linearCount > 0) writeLinearSection(report, dictionary, words);
   if (dictionary.textCount > 0) writeAnnotationSection(report, dictionary, words);
   if (dictionary.dimensionCount > 0) writeDimensionsSection(report, dictionary, words);
   if (dictionary.cellCount > 0)
@@ -135,6 +135,7 @@ int runPlotwarden(int argc, char** argv) {
       printReason(dictionaryReason(dictionary.filePath));
       return kExitDictionary;
     }
+    classifyDictionary(dictionary);
   }
 
   // The report never replaces one of its own inputs.

@@ -41,7 +41,7 @@ constexpr ColumnDef kHatchingColumns[] = {
 void writeLinearSection(OutputStream& out, const Dictionary& dictionary,
                         const ReportSettings& report) {
   writeRowPerFeatureSection(out, dictionary, report, "Linear", kLinearColumns,
-                            categoryBit(CATEGORY_LINEAR) | categoryBit(CATEGORY_SHAPES));
+                            categoryBit(CATEGORY_LINEAR));
 }
 
 void writeSolidsSection(OutputStream& out, const Dictionary& dictionary,

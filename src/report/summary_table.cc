@@ -10,27 +10,6 @@ namespace plotwarden {
 
 namespace {
 
-int32_t& countOf(Dictionary& dictionary, FeatureCategory category) {
-  switch (category) {
-    case CATEGORY_CELLS:
-      return dictionary.cellCount;
-    case CATEGORY_LINEAR:
-      return dictionary.linearCount;
-    case CATEGORY_TEXT:
-      return dictionary.textCount;
-    case CATEGORY_DIMENSIONS:
-      return dictionary.dimensionCount;
-    case CATEGORY_SOLIDS:
-      return dictionary.solidCount;
-    case CATEGORY_LEADERS:
-      return dictionary.leaderCount;
-    case CATEGORY_HATCHING:
-      return dictionary.hatchCount;
-    default:
-      return dictionary.shapeCount;
-  }
-}
-
 void appendHeadings(ColumnSet& columns, bool layer) {
   appendColumn(columns, "Dictionary", "", 200);
   appendColumn(columns, "Version", "", 50);
@@ -45,7 +24,7 @@ void appendHeadings(ColumnSet& columns, bool layer) {
 
 }  // namespace
 
-void writeSummaryTable(OutputStream& out, std::vector<Dictionary>& dictionaries,
+void writeSummaryTable(OutputStream& out, const std::vector<Dictionary>& dictionaries,
                        const ReportSettings& report) {
   openFeatureTable(out, "Dictionary Summary");
   ColumnSet columns;
@@ -53,15 +32,10 @@ void writeSummaryTable(OutputStream& out, std::vector<Dictionary>& dictionaries,
   writeHeadingRow(out, columns);
   releaseColumns(columns);
 
-  std::array<int, kPassCount> counts;
-  for (Dictionary& dictionary : dictionaries) {
+  for (const Dictionary& dictionary : dictionaries) {
     appendColumn(columns, dictionary.name, "", 0);
     appendColumn(columns, dictionary.version, "", 0);
-    classifyInPassOrder(dictionary, counts);
-    for (size_t pass = 0; pass < kPassCount; ++pass) {
-      countOf(dictionary, kPassOrder[pass]) = counts[pass];
-      appendColumn(columns, std::to_string(counts[pass]), "", 0);
-    }
+    for (int count : passCounts(dictionary)) appendColumn(columns, std::to_string(count), "", 0);
     writeDataRow(out, columns);
     releaseColumns(columns);
   }

@@ -9,9 +9,8 @@
 
 namespace plotwarden {
 
-// Classifies every dictionary's features while it writes their counts; the
-// counts and categories it sets decide which sections each dictionary gets.
-void writeSummaryTable(OutputStream& out, std::vector<Dictionary>& dictionaries,
+// Writes the table of every classified dictionary's counts per category.
+void writeSummaryTable(OutputStream& out, const std::vector<Dictionary>& dictionaries,
                        const ReportSettings& report);
 
 }  // namespace plotwarden

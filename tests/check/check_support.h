@@ -20,17 +20,15 @@ class CheckedText {
  public:
   explicit CheckedText(std::string_view text, char separator = ',') {
     loadDictionaryText(dictionary_, text, separator, '"', '#');
-    classifyInPassOrder(dictionary_, passCounts_);
+    classifyDictionary(dictionary_);
     file_ = std::make_unique<CheckedFile>(
         CheckedFile{"civil.csv", dictionary_, findLineStarts(dictionary_.text), separator, '"'});
   }
   const CheckedFile& file() const { return *file_; }
   const Dictionary& dictionary() const { return dictionary_; }
-  const std::array<int, kPassCount>& passCounts() const { return passCounts_; }
 
  private:
   Dictionary dictionary_;
-  std::array<int, kPassCount> passCounts_{};
   std::unique_ptr<CheckedFile> file_;
 };
 

@@ -25,8 +25,7 @@ TEST(DictionaryCheck, RepeatsOfACodeAreCutToAFewAndCounted) {
 
 TEST(DictionaryCheck, SummaryCountsRowsThatAreNotBlank) {
   CheckedText checked("FEATURE NAME,ELEMENT TYPES\r\nRoad,3\r\nKerb,\r\n,\r\n");
-  const DictionarySummary summary =
-      summarize("civil.csv", checked.dictionary(), checked.passCounts());
+  const DictionarySummary summary = summarize("civil.csv", checked.dictionary());
   EXPECT_EQ(summary.features, 2u);
   EXPECT_EQ(summary.passCounts[1], 1);
   EXPECT_EQ(summary.inNoTable, 1u);

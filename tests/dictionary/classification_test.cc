@@ -11,14 +11,16 @@ namespace {
 
 using test_support::buildDictionary;
 
-// Runs every pass in order, as the summary does, and returns the counts in
-// pass order: cells, linear, text, dimensions, 3D solids, leaders, hatching.
+// Classifies the dictionary and returns the counts in pass order: cells,
+// linear, text, dimensions, 3D solids, leaders, hatching.
 std::vector<int> runAllPasses(Dictionary& dictionary) {
-  std::vector<int> counts;
-  for (FeatureCategory category : kPassOrder)
-    counts.push_back(classifyFeatures(dictionary, categoryRule(category)));
-  return counts;
+  classifyDictionary(dictionary);
+  const std::array<int, kPassCount> counts = passCounts(dictionary);
+  return {counts.begin(), counts.end()};
 }
+
+constexpr size_t kLinearPass = 1;
+constexpr size_t kTextPass = 2;
 
 struct ElementTypesCase {
   const char* field;
@@ -62,7 +64,7 @@ TEST(Classification, FieldsAreCutTo511Characters) {
   std::string padded = std::string(508, ' ') + "3";  // within the cut after leading blanks
   std::string beyond = "[" + std::string(511, ' ') + "3]";
   Dictionary d = buildDictionary({{"ELEMENT TYPES", ROLE_ELEMENT_TYPES}}, {{padded}, {beyond}});
-  EXPECT_EQ(classifyFeatures(d, categoryRule(CATEGORY_LINEAR)), 1);
+  EXPECT_EQ(runAllPasses(d)[kLinearPass], 1);
   EXPECT_EQ(d.features[0].category, CATEGORY_LINEAR);
   EXPECT_EQ(d.features[1].category, CATEGORY_NONE);
 }
@@ -70,9 +72,10 @@ TEST(Classification, FieldsAreCutTo511Characters) {
 TEST(Classification, TheListSeparatorIsTheFieldSeparator) {
   Dictionary d = buildDictionary({{"ELEMENT TYPES", ROLE_ELEMENT_TYPES}},
                                  {{"[2;3]"}, {"[7,17]"}, {"['1;7']"}}, TextRules{';', '\'', '#'});
-  EXPECT_EQ(classifyFeatures(d, categoryRule(CATEGORY_LINEAR)), 1);
+  const std::vector<int> counts = runAllPasses(d);
+  EXPECT_EQ(counts[kLinearPass], 1);
   // Quote characters are dropped before the list is cut, so they protect nothing.
-  EXPECT_EQ(classifyFeatures(d, categoryRule(CATEGORY_TEXT)), 1);
+  EXPECT_EQ(counts[kTextPass], 1);
 }
 
 struct FeatureTypeCase {
@@ -109,7 +112,7 @@ TEST(Classification, ShortRowsAndMissingColumnsStayUnclassified) {
                                           {"LEVEL", ROLE_LEVEL},
                                           {"ELEMENT TYPES", ROLE_ELEMENT_TYPES}},
                                          {{"a", "b"}, {}, {"c", "d", "3"}});
-  EXPECT_EQ(classifyFeatures(shortRows, categoryRule(CATEGORY_LINEAR)), 1);
+  EXPECT_EQ(runAllPasses(shortRows)[kLinearPass], 1);
   EXPECT_EQ(shortRows.features[0].category, CATEGORY_NONE);
   EXPECT_EQ(shortRows.features[2].category, CATEGORY_LINEAR);
 
@@ -126,10 +129,10 @@ TEST(Classification, AFieldIsJudgedOnItsOwnText) {
   appendFeature(d);
   appendFeatureField(d, FieldCell{0, 1});
   appendFeatureField(d, FieldCell{2, 5});
-  EXPECT_EQ(classifyFeatures(d, categoryRule(CATEGORY_LINEAR)), 1);
+  EXPECT_EQ(runAllPasses(d)[kLinearPass], 1);
 }
 
-TEST(Classification, RangesClassifiedSideBySideGiveThePassByPassOutcome) {
+TEST(Classification, RangesClassifiedSideBySideGiveTheOutcomeOfOneRange) {
   test_support::LoadConcurrencyGuard guard({4, loadConcurrency().smallestCutText});
   const char* const lists[] = {"2", "35", "[3,4,11-16]", "[1*]",     "Text[7]", "[2-200]",
                                "",  "17", "[33]",        "Line[?7]", "[105]",   "x"};
@@ -141,21 +144,20 @@ TEST(Classification, RangesClassifiedSideBySideGiveThePassByPassOutcome) {
       text.append("\n");
     }
     Dictionary together;
-    Dictionary passByPass;
+    Dictionary oneRange;
     ASSERT_EQ(loadDictionaryText(together, text, ',', '"', '#'), 0);
-    ASSERT_EQ(loadDictionaryText(passByPass, text, ',', '"', '#'), 0);
-    std::array<int, kPassCount> counts;
-    classifyInPassOrder(together, counts, 7);  // ranges of at least 7 features
-    const std::vector<int> expected = runAllPasses(passByPass);
-    EXPECT_EQ(std::vector<int>(counts.begin(), counts.end()), expected) << header;
+    ASSERT_EQ(loadDictionaryText(oneRange, text, ',', '"', '#'), 0);
+    classifyDictionary(together, 7);  // ranges of at least 7 features
+    classifyDictionary(oneRange, size_t{1} << 20);
+    EXPECT_EQ(passCounts(together), passCounts(oneRange)) << header;
     for (size_t i = 0; i < together.features.size(); ++i)
-      ASSERT_EQ(together.features[i].category, passByPass.features[i].category) << header << i;
+      ASSERT_EQ(together.features[i].category, oneRange.features[i].category) << header << i;
   }
 }
 
 // Field texts are remembered with the passes they matched, up to a limit;
 // texts met again, and texts past the limit, still classify as on their own.
-TEST(Classification, RememberedAndForgottenTextsGiveThePassByPassOutcome) {
+TEST(Classification, RememberedAndForgottenTextsClassifyAsInSmallRanges) {
   std::string text = "NAME,ELEMENT TYPES\n";
   for (int row = 0; row < 100000; ++row) {
     // Most texts are new, over 65,536 of them: a name of its own before the list.
@@ -163,16 +165,16 @@ TEST(Classification, RememberedAndForgottenTextsGiveThePassByPassOutcome) {
     if (row % 4 != 0) text.append("T").append(std::to_string(row));
     text.append("[").append(std::to_string(row % 40)).append("]\n");
   }
-  Dictionary together;
-  Dictionary passByPass;
-  ASSERT_EQ(loadDictionaryText(together, text, ',', '"', '#'), 0);
-  ASSERT_EQ(loadDictionaryText(passByPass, text, ',', '"', '#'), 0);
-  std::array<int, kPassCount> counts;
-  classifyInPassOrder(together, counts, size_t{1} << 20);  // one range: one memory of texts
-  const std::vector<int> expected = runAllPasses(passByPass);
-  EXPECT_EQ(std::vector<int>(counts.begin(), counts.end()), expected);
-  for (size_t i = 0; i < together.features.size(); ++i)
-    ASSERT_EQ(together.features[i].category, passByPass.features[i].category) << i;
+  test_support::LoadConcurrencyGuard guard({4, loadConcurrency().smallestCutText});
+  Dictionary whole;
+  Dictionary inRanges;
+  ASSERT_EQ(loadDictionaryText(whole, text, ',', '"', '#'), 0);
+  ASSERT_EQ(loadDictionaryText(inRanges, text, ',', '"', '#'), 0);
+  classifyDictionary(whole, size_t{1} << 20);  // one range: one memory of texts
+  classifyDictionary(inRanges, 1000);          // many ranges, each with fewer texts than the limit
+  EXPECT_EQ(passCounts(whole), passCounts(inRanges));
+  for (size_t i = 0; i < whole.features.size(); ++i)
+    ASSERT_EQ(whole.features[i].category, inRanges.features[i].category) << i;
 }
 
 }  // namespace

@@ -12,7 +12,6 @@ TEST(DictionaryRecord, NewDictionaryHasNoColumnsAndZeroCounts) {
   for (int role = ROLE_FEATURE_NAME; role <= ROLE_UNKNOWN; ++role)
     EXPECT_EQ(findFieldColumn(d, static_cast<FieldRole>(role)), -1);
   EXPECT_EQ(d.featureCount(), 0);
-  EXPECT_EQ(d.shapeCount, 0);
 }
 
 TEST(DictionaryRecord, FindFieldColumnTakesTheLeftmostColumn) {
@@ -65,7 +64,7 @@ TEST(DictionaryRecord, GroupingByCategoryKeepsDictionaryOrderInEachGroup) {
             (std::vector<int>{3, 1, 5, 0, 2, 4}));
   EXPECT_EQ(d.categoryStarts[CATEGORY_CELLS], 1u);
   EXPECT_EQ(d.categoryStarts[CATEGORY_LINEAR], 3u);
-  EXPECT_EQ(d.categoryStarts[CATEGORY_SHAPES], 5u);
+  EXPECT_EQ(d.categoryStarts[CATEGORY_TEXT], 5u);
   EXPECT_EQ(d.categoryStarts[CATEGORY_HATCHING], 5u);
   EXPECT_EQ(d.categoryStarts[CATEGORY_HATCHING + 1], 6u);
   clearFileContent(d);

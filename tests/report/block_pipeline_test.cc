@@ -95,7 +95,7 @@ TEST(BlockPipeline, SectionsWrittenInBlocksEqualThoseWrittenWhole) {
   ASSERT_EQ(loadDictionaryText(dictionary, varietyText(700), ',', '"', '#'), 0);
   ASSERT_EQ(dictionary.featureCount(), 701);  // and the empty one the text ends with
   constexpr std::array kCategories = {CATEGORY_LINEAR,     CATEGORY_CELLS,   CATEGORY_TEXT,
-                                      CATEGORY_DIMENSIONS, CATEGORY_SHAPES,  CATEGORY_SOLIDS,
+                                      CATEGORY_DIMENSIONS, CATEGORY_NONE,    CATEGORY_SOLIDS,
                                       CATEGORY_HATCHING,   CATEGORY_LEADERS, CATEGORY_CELLS};
   for (size_t i = 0; i < dictionary.features.size(); ++i)
     dictionary.features[i].category = kCategories[i % kCategories.size()];

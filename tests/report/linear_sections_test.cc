@@ -30,7 +30,7 @@ Dictionary linearDictionary() {
                        {"Hedge", "Green", "2", "", "3", "Dotted", "active fill on"},
                        {"Wall", "Walls", "4", "", "2", "0", "active class primary"},
                        {"Grass", "Hatch", "3", "", "0", "0", "active fillcolor 3"}}),
-      {CATEGORY_LINEAR, CATEGORY_TEXT, CATEGORY_SHAPES, CATEGORY_LINEAR, CATEGORY_SOLIDS,
+      {CATEGORY_LINEAR, CATEGORY_TEXT, CATEGORY_LINEAR, CATEGORY_LINEAR, CATEGORY_SOLIDS,
        CATEGORY_HATCHING});
 }
 
