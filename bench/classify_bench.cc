@@ -7,7 +7,6 @@
 #include "bench_timing.h"
 #include "dictionary/classification.h"
 #include "dictionary/dictionary_reader.h"
-#include "dictionary/run_options.h"
 #include "synthetic_dictionary.h"
 
 namespace {
@@ -24,13 +23,12 @@ void measure(const char* shape, bench::FeatureMix mix) {
     std::fprintf(stderr, "could not load the %s dictionary\n", shape);
     return;
   }
-  std::array<int, kPassCount> counts{};
   const double seconds = bench::bestSeconds(
       kRounds,
       [&] {
         for (Feature& feature : dictionary.features) feature.category = CATEGORY_NONE;
       },
-      [&] { classifyInPassOrder(dictionary, counts); });
+      [&] { classifyDictionary(dictionary); });
   const double features = static_cast<double>(dictionary.featureCount());
   std::printf("%-16s %10.0f %10.4f %14.0f\n", shape, features, seconds, features / seconds);
 }
@@ -38,7 +36,6 @@ void measure(const char* shape, bench::FeatureMix mix) {
 }  // namespace
 
 int main() {
-  setStructuringCharacters(',', '#', '"');
   std::printf("%-16s %10s %10s %14s\n", "classified by", "features", "seconds", "features/s");
   measure("element types", bench::MIX_ELEMENT_TYPES);
   measure("feature type", bench::MIX_FEATURE_TYPES);

@@ -6,7 +6,6 @@
 #include "bench_timing.h"
 #include "dictionary/classification.h"
 #include "dictionary/dictionary_reader.h"
-#include "dictionary/run_options.h"
 #include "platform/output_stream.h"
 #include "report/sections.h"
 #include "synthetic_dictionary.h"
@@ -21,28 +20,26 @@ constexpr int kRounds = 5;
 }  // namespace
 
 int main() {
-  setStructuringCharacters(',', '#', '"');
   Dictionary dictionary;
   if (loadDictionaryText(dictionary, bench::makeDictionary(bench::MIX_LINEAR_ONLY, kFeatures, 1),
                          ',', '"', '#') != 0) {
     std::fprintf(stderr, "could not load the dictionary\n");
     return 1;
   }
-  std::array<int, kPassCount> counts{};
-  classifyInPassOrder(dictionary, counts);
-  const double rows = static_cast<double>(dictionary.linearCount = counts[1]);
+  classifyDictionary(dictionary);
+  const double rows = static_cast<double>(dictionary.linearCount);
 
   std::printf("%-12s %10s %10s %14s %10s\n", "mode", "rows", "seconds", "rows/s", "MB/s");
   for (bool layerMode : {false, true}) {
-    setLayerNaming(layerMode);
+    const ReportSettings words{layerMode};
     OutputStream inMemory;
-    writeLinearSection(inMemory, dictionary);
+    writeLinearSection(inMemory, dictionary, words);
     const double bytes = static_cast<double>(bufferedText(inMemory).size());
     const double seconds = bench::bestSeconds(
         kRounds, [] {},
         [&] {
           OutputStream out(std::tmpfile());
-          writeLinearSection(out, dictionary);
+          writeLinearSection(out, dictionary, words);
           closeStream(out);
         });
     std::printf("%-12s %10.0f %10.4f %14.0f %10.1f\n", layerMode ? "layer" : "level", rows, seconds,

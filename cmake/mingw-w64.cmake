@@ -19,3 +19,14 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+
+# nlohmann-json is header only, and Debian's package serves every compiler:
+# its headers and CMake files are offered through a folder of links of their
+# own, so that /usr/include itself never reaches the Windows compiler.
+set(PLOTWARDEN_JSON_PREFIX ${CMAKE_BINARY_DIR}/nlohmann-json-links)
+file(MAKE_DIRECTORY ${PLOTWARDEN_JSON_PREFIX}/include ${PLOTWARDEN_JSON_PREFIX}/share/cmake)
+file(CREATE_LINK /usr/include/nlohmann ${PLOTWARDEN_JSON_PREFIX}/include/nlohmann
+  RESULT PLOTWARDEN_JSON_LINKED SYMBOLIC)
+file(CREATE_LINK /usr/share/cmake/nlohmann_json ${PLOTWARDEN_JSON_PREFIX}/share/cmake/nlohmann_json
+  RESULT PLOTWARDEN_JSON_LINKED SYMBOLIC)
+list(APPEND CMAKE_FIND_ROOT_PATH ${PLOTWARDEN_JSON_PREFIX})

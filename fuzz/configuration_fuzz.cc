@@ -2,9 +2,9 @@
 // line pieces, dictionary lines split from the right.
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "dictionary/dictionary_store.h"
-#include "dictionary/run_options.h"
 #include "driver/configuration.h"
 #include "fuzz_support.h"
 
@@ -13,23 +13,22 @@ using namespace plotwarden;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view raw(reinterpret_cast<const char*>(data), size);
   RunSettings settings;
-  parseConfigurationText(raw, settings);
+  std::vector<Dictionary> dictionaries;
+  parseConfigurationText(raw, settings, dictionaries);
 
   // A setting's value ends at its line end.
   for (const std::string* value :
        {&settings.outputPath, &settings.imageFolder, &settings.styleSheet})
     FUZZ_CHECK(value->find('\n') == std::string::npos);
   // Every field but the name lies right of a separator, and so holds none.
-  const char separator = fieldSeparator();
-  FUZZ_CHECK(dictionaryCount() == 0 || separator != '\0');
-  for (int i = 0; i < dictionaryCount(); ++i) {
-    const Dictionary& d = *dictionaryAt(i);
+  const char separator = settings.textRules.separator;
+  FUZZ_CHECK(dictionaries.empty() || separator != '\0');
+  for (const Dictionary& d : dictionaries) {
     for (const std::string* field :
          {&d.description, &d.unusedText3, &d.unusedText4, &d.version, &d.filePath})
       FUZZ_CHECK(field->find(separator) == std::string::npos);
     FUZZ_CHECK(d.filePath.find('\n') == std::string::npos);
     FUZZ_CHECK(d.text.empty() && d.features.empty() && d.header.empty());
   }
-  releaseDictionaries();
   return 0;
 }

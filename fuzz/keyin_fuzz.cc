@@ -8,7 +8,6 @@
 #include "dictionary/classification.h"
 #include "dictionary/dictionary_reader.h"
 #include "dictionary/dictionary_store.h"
-#include "dictionary/run_options.h"
 #include "fuzz_support.h"
 #include "keyin/field_access.h"
 #include "keyin/keyin_decoders.h"
@@ -24,12 +23,12 @@ namespace {
 // which may overlap), fixed words, or both.
 constexpr size_t kLongestFixedText = 32;
 
-void decodeEveryCell(const Dictionary& dictionary, int feature) {
+void decodeEveryCell(const Dictionary& dictionary, int feature, bool layerMode) {
   std::string out;
   std::string width;
   std::string height;
   for (int role = ROLE_FEATURE_NAME; role <= ROLE_UNKNOWN; ++role)
-    renderSymbologyCell(dictionary, feature, static_cast<FieldRole>(role), out);
+    renderSymbologyCell(dictionary, feature, static_cast<FieldRole>(role), layerMode, out);
 
   const std::string keyin = getFieldText(dictionary, feature, ROLE_KEY_IN);
   const size_t longest = 3 * keyin.size() + kLongestFixedText;
@@ -48,48 +47,50 @@ void decodeEveryCell(const Dictionary& dictionary, int feature) {
     decodeDimensionText(dictionary, feature, ROLE_KEY_IN, out, item);
     FUZZ_CHECK(out.size() <= longest);
   }
-  renderSymbologyCell(dictionary, feature, ROLE_TEXT_SCALE, out);
-  splitTextSize(out, width, height);
+  renderSymbologyCell(dictionary, feature, ROLE_TEXT_SCALE, layerMode, out);
+  splitTextSize(out, dictionary.textRules.quote, width, height);
 }
 
-void writeEverySection(const Dictionary& dictionary) {
+void writeEverySection(const Dictionary& dictionary, const ReportSettings& words) {
   OutputStream report;
-  writeLinearSection(report, dictionary);
-  writeAnnotationSection(report, dictionary);
-  writeDimensionsSection(report, dictionary);
-  writeCellsSection(report, dictionary, false, "Images\\", "report.html");
-  writeSolidsSection(report, dictionary);
-  writeHatchingSection(report, dictionary);
-  writeLeadersSection(report, dictionary);
+  writeLinearSection(report, dictionary, words);
+  writeAnnotationSection(report, dictionary, words);
+  writeDimensionsSection(report, dictionary, words);
+  writeCellsSection(report, dictionary, words, false, "Images\\", "report.html");
+  writeSolidsSection(report, dictionary, words);
+  writeHatchingSection(report, dictionary, words);
+  writeLeadersSection(report, dictionary, words);
   FUZZ_CHECK(closeStream(report));
 }
 
 }  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  fuzz::useSmallThresholds();
+  return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::FuzzInput input(data, size);
   const char separator = input.takeByte();
   const char quote = input.takeByte();
   const char marker = input.takeByte();
-  setStructuringCharacters(separator, marker, quote);
 
   Dictionary dictionary;
   FUZZ_CHECK(loadDictionaryText(dictionary, input.rest, separator, quote, marker) == 0);
-  // Running the passes together must end exactly as running them one by one.
-  Dictionary passByPass;
-  FUZZ_CHECK(loadDictionaryText(passByPass, input.rest, separator, quote, marker) == 0);
-  std::array<int, kPassCount> counts;
-  classifyInPassOrder(dictionary, counts);
-  for (size_t pass = 0; pass < kPassCount; ++pass)
-    FUZZ_CHECK(classifyFeatures(passByPass, categoryRule(kPassOrder[pass])) == counts[pass]);
+  // Ranges classified side by side must end exactly as one range does.
+  Dictionary oneRange;
+  FUZZ_CHECK(loadDictionaryText(oneRange, input.rest, separator, quote, marker) == 0);
+  classifyDictionary(dictionary, 1);
+  classifyDictionary(oneRange, SIZE_MAX);
+  FUZZ_CHECK(passCounts(dictionary) == passCounts(oneRange));
   for (size_t feature = 0; feature < dictionary.features.size(); ++feature)
-    FUZZ_CHECK(dictionary.features[feature].category == passByPass.features[feature].category);
+    FUZZ_CHECK(dictionary.features[feature].category == oneRange.features[feature].category);
 
   for (bool layerMode : {false, true}) {
-    setLayerNaming(layerMode);
     for (int feature = -1; feature <= dictionary.featureCount(); ++feature)
-      decodeEveryCell(dictionary, feature);
-    writeEverySection(dictionary);
+      decodeEveryCell(dictionary, feature, layerMode);
+    writeEverySection(dictionary, ReportSettings{layerMode});
   }
   return 0;
 }

@@ -1,4 +1,4 @@
-// The matching toolkit: wildcardMatch at every level, matchInList, parseRange
+// The matching toolkit: wildcardMatch at every level, list cutting and testing, parseRange
 // and takeToken, on texts, sets and bounds taken from the input. Level 0 must
 // be plain equality and level 1 must agree with a direct recursive matcher;
 // the rest must end in time and stay inside their texts.
@@ -79,7 +79,8 @@ int32_t takeInt32(fuzz::FuzzInput& input) {
 void checkWildcard(fuzz::FuzzInput& input, int level, bool caseSensitive) {
   const std::string_view pattern = input.takePart();
   const std::string_view text = takeText(input, level);
-  const bool matched = wildcardMatch(pattern, text, level, caseSensitive);
+  const bool matched =
+      wildcardMatch(pattern, text, static_cast<WildcardLevel>(level), caseSensitive);
   if (level == 0) FUZZ_CHECK(matched == (pattern == text));
   if (level == 1 && pattern.size() * text.size() <= 1 << 16)
     FUZZ_CHECK(matched == LevelOneMatcher(pattern, text, caseSensitive).matches());
@@ -96,12 +97,15 @@ void checkList(fuzz::FuzzInput& input, int level, bool caseSensitive) {
   int32_t lower = takeInt32(input);
   int32_t upper = takeInt32(input);
   bool isRange = true;
-  matchInList(list, value, level, " ", " ", "", separators, quotes, lower, upper, &isRange,
-              caseSensitive);
+  CutList cut;
+  cutList(cut, list, {" ", " ", "", separators, "", quotes}, lower, upper);
+  cutListAccepts(cut, value, static_cast<WildcardLevel>(level), lower, upper, &isRange,
+                 caseSensitive);
   // The report's own call: separator ',', quote '"', bounds 0 and 110.
   lower = 0;
   upper = 110;
-  if (matchInList(list, value, 3, " ", " ", "", ",", "\"", lower, upper, &isRange, false) &&
+  cutList(cut, list, {" ", " ", "", ",", "", "\""}, lower, upper);
+  if (cutListAccepts(cut, value, WildcardLevel::kAlternatives, lower, upper, &isRange, false) &&
       isRange)
     FUZZ_CHECK(lower <= upper);
 }
@@ -128,11 +132,10 @@ void checkToken(fuzz::FuzzInput& input) {
   const std::string_view sets[6] = {input.takePart(), input.takePart(), input.takePart(),
                                     input.takePart(), input.takePart(), input.takePart()};
   const std::string_view source = input.rest;
+  const TokenRules rules{sets[0], sets[1], sets[2], sets[3], sets[4], sets[5], maxLength};
   std::string token = "left over";
-  const size_t consumed =
-      takeToken(&token, source, sets[0], sets[1], sets[2], sets[3], sets[4], sets[5], maxLength);
-  const size_t counted =
-      takeToken(nullptr, source, sets[0], sets[1], sets[2], sets[3], sets[4], sets[5], maxLength);
+  const size_t consumed = takeToken(&token, source, rules);
+  const size_t counted = takeToken(nullptr, source, rules);
   FUZZ_CHECK(consumed == counted);
   size_t visible = std::min(source.size(), source.find('\0'));
   if (maxLength > 0) visible = std::min(visible, static_cast<size_t>(maxLength));
@@ -140,8 +143,7 @@ void checkToken(fuzz::FuzzInput& input) {
   FUZZ_CHECK(token.size() <= consumed);
   // Cutting a text into itself reads the same characters.
   std::string self(source);
-  FUZZ_CHECK(takeToken(&self, self, sets[0], sets[1], sets[2], sets[3], sets[4], sets[5],
-                       maxLength) == consumed);
+  FUZZ_CHECK(takeToken(&self, self, rules) == consumed);
   FUZZ_CHECK(self == token);
 }
 

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "dictionary/list_matching.h"
-#include "dictionary/run_options.h"
 #include "dictionary/split_reading.h"
 #include "keyin/keyin_scan.h"
 #include "platform/decimal_text.h"
@@ -40,6 +39,7 @@ PreparedRule prepare(const CategoryRule& rule) {
 // many rules and element types are tried against it. The buffers are reused
 // from feature to feature, so reading allocates nothing per feature.
 struct FieldReading {
+  TextRules rules;
   bool byElementTypes = false;
   std::string field;
   std::string name;
@@ -49,12 +49,14 @@ struct FieldReading {
 };
 
 void readField(FieldReading& reading, std::string_view raw) {
-  takeToken(&reading.field, raw, " \t", " \t", "", "\n", "", quoteText(), kFieldCut);
+  const TextRules& rules = reading.rules;
+  takeToken(&reading.field, raw, {" \t", " \t", "", "\n", "", rules.quoteText(), kFieldCut});
   if (!reading.byElementTypes) return;
-  splitBracketedValue(reading.field, quoteChar(), &reading.name, &reading.list, &reading.bracketed);
+  splitBracketedValue(reading.field, rules.quote, &reading.name, &reading.list, &reading.bracketed);
   if (reading.bracketed)
-    cutList(reading.items, reading.list, " ", " ", "", fieldSeparatorText(), quoteText(),
-            kLowestElementType, kHighestElementType);
+    cutList(reading.items, reading.list,
+            {" ", " ", "", rules.separatorText(), "", rules.quoteText()}, kLowestElementType,
+            kHighestElementType);
 }
 
 // The number fits a name equal to it, or a bracketed list that accepts it.
@@ -62,8 +64,8 @@ bool elementTypeFits(const FieldReading& reading, const std::string& number) {
   if (!reading.name.empty() && reading.name == number) return true;
   int32_t lower = kLowestElementType;
   int32_t upper = kHighestElementType;
-  return reading.bracketed &&
-         cutListAccepts(reading.items, number, 3, lower, upper, nullptr, false);
+  return reading.bracketed && cutListAccepts(reading.items, number, WildcardLevel::kAlternatives,
+                                             lower, upper, nullptr, false);
 }
 
 bool ruleMatches(const FieldReading& reading, const PreparedRule& rule) {
@@ -170,6 +172,7 @@ void classifyRange(Dictionary& dictionary, const std::array<PreparedRule, kPassC
   // new texts are read every time.
   PassMemo passesOfText;
   FieldReading reading;
+  reading.rules = dictionary.textRules;
   forEachClassificationField(
       dictionary, reading, first, end, [&](Feature& feature, std::string_view raw) {
         uint8_t passes = 0;
@@ -190,6 +193,27 @@ void classifyRange(Dictionary& dictionary, const std::array<PreparedRule, kPassC
   for (size_t passes = 1; passes < featuresWithPasses.size(); ++passes)
     for (size_t pass = 0; pass < kPassCount; ++pass)
       if (passes >> pass & 1) counts[pass] += featuresWithPasses[passes];
+}
+
+// Where a dictionary keeps the match count of the pass of `category`.
+template <typename SomeDictionary>  // Dictionary or const Dictionary
+auto& matchesOfPass(SomeDictionary& dictionary, FeatureCategory category) {
+  switch (category) {
+    case CATEGORY_CELLS:
+      return dictionary.cellCount;
+    case CATEGORY_LINEAR:
+      return dictionary.linearCount;
+    case CATEGORY_TEXT:
+      return dictionary.textCount;
+    case CATEGORY_DIMENSIONS:
+      return dictionary.dimensionCount;
+    case CATEGORY_SOLIDS:
+      return dictionary.solidCount;
+    case CATEGORY_LEADERS:
+      return dictionary.leaderCount;
+    default:
+      return dictionary.hatchCount;
+  }
 }
 
 }  // namespace
@@ -223,23 +247,7 @@ int findFeatureTypeColumn(const Dictionary& dictionary) {
   return findFieldColumn(dictionary, ROLE_FEATURE_TYPE);
 }
 
-int classifyFeatures(Dictionary& dictionary, const CategoryRule& rule) {
-  const PreparedRule prepared = prepare(rule);
-  int matches = 0;
-  FieldReading reading;
-  dictionary.featuresByCategory.reset();  // the categories change
-  forEachClassificationField(dictionary, reading, 0, dictionary.features.size(),
-                             [&](Feature& feature, std::string_view raw) {
-                               readField(reading, raw);
-                               if (!ruleMatches(reading, prepared)) return;
-                               feature.category = rule.category;
-                               ++matches;
-                             });
-  return matches;
-}
-
-void classifyInPassOrder(Dictionary& dictionary, std::array<int, kPassCount>& counts,
-                         size_t fewestPerThread) {
+void classifyDictionary(Dictionary& dictionary, size_t fewestPerThread) {
   std::array<PreparedRule, kPassCount> rules;
   for (size_t pass = 0; pass < kPassCount; ++pass)
     rules[pass] = prepare(categoryRule(kPassOrder[pass]));
@@ -262,9 +270,18 @@ void classifyInPassOrder(Dictionary& dictionary, std::array<int, kPassCount>& co
   shareWork(ranges, threads, [&](size_t range) {
     fillCategoryGroups(dictionary, first(range), first(range + 1), places[range]);
   });
-  counts.fill(0);
-  for (const PassCounts& range : rangeCounts)
-    for (size_t pass = 0; pass < kPassCount; ++pass) counts[pass] += range[pass];
+  for (size_t pass = 0; pass < kPassCount; ++pass) {
+    int32_t& count = matchesOfPass(dictionary, kPassOrder[pass]);
+    count = 0;
+    for (const PassCounts& range : rangeCounts) count += range[pass];
+  }
+}
+
+std::array<int, kPassCount> passCounts(const Dictionary& dictionary) {
+  std::array<int, kPassCount> counts{};
+  for (size_t pass = 0; pass < kPassCount; ++pass)
+    counts[pass] = matchesOfPass(dictionary, kPassOrder[pass]);
+  return counts;
 }
 
 }  // namespace plotwarden

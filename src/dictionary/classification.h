@@ -33,18 +33,15 @@ CategoryRule categoryRule(FeatureCategory category);
 int findElementTypesColumn(const Dictionary& dictionary);
 int findFeatureTypeColumn(const Dictionary& dictionary);
 
-// Runs one pass: sets the category of every feature the rule matches and
-// returns how many it matched. The features' grouping by category is
-// forgotten.
-int classifyFeatures(Dictionary& dictionary, const CategoryRule& rule);
+// Sorts every feature into its category: the last pass in kPassOrder whose
+// rule matches it. Sets the dictionary's count of each pass's matches (a
+// feature matched by two passes counts in both) and groups the features by
+// category (groupByCategory). Ranges of at least `fewestPerThread` features,
+// several per thread, are classified side by side on as many threads as a
+// long text is read with.
+void classifyDictionary(Dictionary& dictionary, size_t fewestPerThread = 1 << 16);
 
-// Runs every pass in kPassOrder, with the same outcome as running them one
-// after the other, but reads each feature's field once for all of them;
-// counts[i] is the count of pass i, and the features are grouped by their
-// categories (groupByCategory). Ranges of at least `fewestPerThread`
-// features, several per thread, are classified side by side on as many
-// threads as a long text is read with.
-void classifyInPassOrder(Dictionary& dictionary, std::array<int, kPassCount>& counts,
-                         size_t fewestPerThread = 1 << 16);
+// The match counts classifyDictionary set, in pass order.
+std::array<int, kPassCount> passCounts(const Dictionary& dictionary);
 
 }  // namespace plotwarden

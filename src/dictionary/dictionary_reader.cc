@@ -11,6 +11,7 @@
 #include "dictionary/field_roles.h"
 #include "dictionary/split_reading.h"
 #include "platform/file_io.h"
+#include "platform/utf8_text.h"
 
 namespace plotwarden {
 
@@ -155,6 +156,13 @@ template <typename Structure>
 void keepStops(DictionaryReader& reader, const FieldStops<Structure>& stops) {
   reader.stopBase = stops.base;
   reader.stopBits = stops.bits;
+}
+
+// A spreadsheet's "CSV UTF-8" starts with the UTF-8 byte-order mark: it
+// is no part of the first header name.
+std::string_view withoutByteOrderMark(std::string_view text) {
+  if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
+  return text;
 }
 
 }  // namespace
@@ -360,6 +368,7 @@ static int splitText(Dictionary& dictionary, char separator, char quote, char ma
 
 int loadDictionary(Dictionary& dictionary, char separator, char quote, char marker) {
   clearFileContent(dictionary);
+  dictionary.textRules = {separator, quote, marker};
   // A file that opens but cannot be read whole, or is too large to hold, is
   // as good as missing.
   const std::optional<uintmax_t> size = regularFileSize(dictionary.filePath);
@@ -379,16 +388,17 @@ int loadDictionary(Dictionary& dictionary, char separator, char quote, char mark
   // A zero byte inside the file ends the text there.
   storage[firstZero] = '\0';
   dictionary.textStorage = std::move(storage);
-  dictionary.text = std::string_view(dictionary.textStorage.get(), firstZero);
+  dictionary.text = withoutByteOrderMark(std::string_view(dictionary.textStorage.get(), firstZero));
   return splitText(dictionary, separator, quote, marker);
 }
 
 int loadDictionaryText(Dictionary& dictionary, std::string_view bytes, char separator, char quote,
                        char marker) {
   clearFileContent(dictionary);
+  dictionary.textRules = {separator, quote, marker};
   if (bytes.size() > kLargestHeldFile) return kLoadFailure;
   // A zero byte inside the text ends it there.
-  setText(dictionary, bytes.substr(0, bytes.find('\0')));
+  setText(dictionary, withoutByteOrderMark(bytes.substr(0, bytes.find('\0'))));
   return splitText(dictionary, separator, quote, marker);
 }
 

@@ -16,7 +16,8 @@ constexpr int kLoadFailure = 0x8000;
 
 // Reads the file at `dictionary.filePath` whole into the dictionary's text
 // (a long file in ranges side by side, up to its first zero byte) and
-// splits it into header cells and one Feature per line. Returns 0, or
+// splits it into header cells and one Feature per line; the three
+// characters become the dictionary's textRules. Returns 0, or
 // kLoadFailure (the dictionary left empty) when the file cannot be opened or
 // read whole, or holds too many fields to index (over 2^32 - 1 field
 // entries). Running out of memory throws std::bad_alloc, whichever thread

@@ -4,22 +4,6 @@
 
 namespace plotwarden {
 
-namespace {
-std::vector<Dictionary>& store() {
-  static std::vector<Dictionary> dictionaries;
-  return dictionaries;
-}
-}  // namespace
-
-int dictionaryCount() { return static_cast<int>(store().size()); }
-
-Dictionary* dictionaryAt(int index) {
-  if (index < 0 || index >= dictionaryCount()) return nullptr;
-  return &store()[static_cast<size_t>(index)];
-}
-
-void appendDictionary(Dictionary dictionary) { store().push_back(std::move(dictionary)); }
-
 void appendHeaderCell(Dictionary& dictionary, HeaderCell cell) {
   int32_t& column = dictionary.roleColumns[static_cast<size_t>(cell.role)];
   if (column < 0) column = static_cast<int32_t>(dictionary.header.size());
@@ -90,7 +74,5 @@ void clearFileContent(Dictionary& dictionary) {
   dictionary.lineFeedsListed = false;
   dictionary.roleColumns = Dictionary::makeNoColumns();
 }
-
-void releaseDictionaries() { std::vector<Dictionary>().swap(store()); }
 
 }  // namespace plotwarden

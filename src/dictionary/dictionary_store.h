@@ -1,5 +1,5 @@
-// The dictionary store: every dictionary of the run, its header and its
-// feature rows, in configuration order, from configuration to release.
+// A dictionary of the run: its header, its feature rows and the characters
+// that structure its text.
 #pragma once
 
 #include <algorithm>
@@ -42,12 +42,11 @@ enum FeatureCategory : int32_t {
   CATEGORY_NONE = 0,
   CATEGORY_CELLS = 1,
   CATEGORY_LINEAR = 2,
-  CATEGORY_SHAPES = 3,
-  CATEGORY_TEXT = 4,
-  CATEGORY_DIMENSIONS = 5,
-  CATEGORY_SOLIDS = 6,
-  CATEGORY_LEADERS = 7,
-  CATEGORY_HATCHING = 8,
+  CATEGORY_TEXT = 3,
+  CATEGORY_DIMENSIONS = 4,
+  CATEGORY_SOLIDS = 5,
+  CATEGORY_LEADERS = 6,
+  CATEGORY_HATCHING = 7,
 };
 
 // A stretch of the dictionary's text, kept as an offset so that moving a
@@ -121,6 +120,18 @@ struct FieldEntries {
   }
 };
 
+// The three characters that structure a dictionary's text; NUL where a
+// character is not set (an unset quote makes no character a quote).
+struct TextRules {
+  char separator = 0;
+  char quote = 0;
+  char marker = 0;
+
+  // The separator and the quote as texts of one character, empty for NUL.
+  std::string_view separatorText() const { return {&separator, separator != 0 ? 1u : 0u}; }
+  std::string_view quoteText() const { return {&quote, quote != 0 ? 1u : 0u}; }
+};
+
 struct Dictionary {
   // From the configuration line.
   std::string name;
@@ -130,6 +141,9 @@ struct Dictionary {
   std::string version;
   int32_t unusedNumber = 0;
   std::string filePath;
+
+  // Set by the load: what classification and field access read the text by.
+  TextRules textRules;
 
   // From the file: its whole text, the header columns, every feature's
   // fields and the features in file order.
@@ -175,10 +189,9 @@ struct Dictionary {
   std::unique_ptr<int[]> featuresByCategory;
   std::array<uint32_t, CATEGORY_HATCHING + 2> categoryStarts{};
 
-  // Per-category counts, set once by the summary.
+  // How many features each category's pass matched, set by classifyDictionary.
   int32_t cellCount = 0;
   int32_t linearCount = 0;
-  int32_t shapeCount = 0;
   int32_t textCount = 0;
   int32_t dimensionCount = 0;
   int32_t solidCount = 0;
@@ -299,21 +312,10 @@ inline std::string_view featureField(const Dictionary& d, const Feature& f, int 
   return fieldEntryText(d, f, static_cast<uint32_t>(column));
 }
 
-int dictionaryCount();
-
-// The dictionary at `index`, or null when the index is out of range. The
-// pointer is valid until the next appendDictionary.
-Dictionary* dictionaryAt(int index);
-
-void appendDictionary(Dictionary dictionary);
-
 // The leftmost header column with `role`, or -1.
 inline int findFieldColumn(const Dictionary& dictionary, FieldRole role) {
   if (role < ROLE_FEATURE_NAME || role > ROLE_UNKNOWN) return -1;
   return dictionary.roleColumns[static_cast<size_t>(role)];
 }
-
-// Frees the whole store; harmless when called again.
-void releaseDictionaries();
 
 }  // namespace plotwarden

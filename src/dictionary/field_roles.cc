@@ -6,12 +6,7 @@ namespace plotwarden {
 
 namespace {
 
-struct RoleName {
-  std::string_view name;
-  FieldRole role;
-};
-
-constexpr RoleName kRoleNames[] = {
+constexpr KnownFieldName kRoleNames[] = {
     {"FEATURE NAME", ROLE_FEATURE_NAME},
     {"NAME", ROLE_FEATURE_NAME},
     {"LEVEL", ROLE_LEVEL},
@@ -58,10 +53,12 @@ void warnUnknownField(std::string_view name) {
 
 FieldRole classifyFieldName(std::string_view name) {
   if (name.size() <= kLongestComparedName)
-    for (const RoleName& known : kRoleNames)
+    for (const KnownFieldName& known : kRoleNames)
       if (equalIgnoringCase(name, known.name)) return known.role;
   warnUnknownField(name);
   return ROLE_UNKNOWN;
 }
+
+std::span<const KnownFieldName> knownFieldNames() { return kRoleNames; }
 
 }  // namespace plotwarden

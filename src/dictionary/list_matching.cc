@@ -1,15 +1,17 @@
 #include "dictionary/list_matching.h"
 
-#include <cctype>
 #include <cstdint>
 #include <limits>
+
+#include "platform/ascii_case.h"
 
 namespace plotwarden {
 
 namespace {
 
-constexpr long kRangeTokenLimit = 63;
 constexpr long kListItemLimit = 512;
+// A range item's pieces: blanks around them removed, cut at each '-'.
+constexpr TokenRules kRangePieceRules{" ", " ", "", "-", "", "", 63};
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -31,10 +33,26 @@ int32_t saturatedValue(std::string_view text) {
 
 bool isWholeInteger(std::string_view text) { return isNumber(text, true, false, true); }
 
-// Cuts the next '-'-separated piece of a range item, blanks removed at both
-// ends; `offset` moves past what was consumed.
-void takeRangeToken(std::string_view item, size_t& offset, std::string& token) {
-  offset += takeToken(&token, item.substr(offset), " ", " ", "", "-", "", "", kRangeTokenLimit);
+// The two numbers of a range item as text, a '-' before a number kept as
+// its sign: "6-16" is {"6", "16"}, "-5--3" is {"-5", "-3"}, "7" and "-5" have
+// no second number.
+struct RangeTexts {
+  std::string first;
+  std::string second;
+};
+
+RangeTexts cutRangeTexts(std::string_view item) {
+  std::string pieces[4];
+  size_t offset = 0;
+  for (std::string& piece : pieces)
+    offset += takeToken(&piece, item.substr(offset), kRangePieceRules);
+  // An empty first piece means the item began with '-', the sign of the
+  // first number; an empty third piece then means "--", a negative upper end.
+  if (!pieces[0].empty() || pieces[1].empty()) return {pieces[0], pieces[1]};
+  if (!pieces[2].empty()) return {"-" + pieces[1], pieces[2]};
+  // '-5' (or '-5-') has no upper end at all: it is the single number -5, not
+  // the range from -5 to a lone "-" read as 0.
+  return {"-" + pieces[1], pieces[3].empty() ? std::string() : "-" + pieces[3]};
 }
 
 }  // namespace
@@ -53,36 +71,13 @@ bool isNumber(std::string_view text, bool whole, bool allowDot, bool allowMinus)
 }
 
 bool sameChar(char a, char b, bool caseSensitive) {
-  if (a == b) return true;
-  if (caseSensitive) return false;
-  return std::toupper(static_cast<unsigned char>(a)) == std::toupper(static_cast<unsigned char>(b));
+  return a == b || (!caseSensitive && asciiUpper(a) == asciiUpper(b));
 }
 
 bool parseRange(std::string_view item, bool singleOk, int32_t& lower, int32_t& upper,
                 bool* isRange) {
   if (item.empty()) return false;
-  std::string first;
-  std::string second;
-  std::string third;
-  size_t offset = 0;
-  takeRangeToken(item, offset, first);
-  takeRangeToken(item, offset, second);
-  takeRangeToken(item, offset, third);
-
-  // An empty first piece means the item began with '-': the first number is
-  // negative. An empty third piece then means "--", a negative upper end.
-  if (first.empty() && !second.empty()) {
-    first = "-" + second;
-    if (third.empty()) {
-      std::string fourth;
-      takeRangeToken(item, offset, fourth);
-      // '-5' (or '-5-') has no upper end at all: it is the single number -5,
-      // not the range from -5 to a lone "-" read as 0.
-      second = fourth.empty() ? std::string() : "-" + fourth;
-    } else {
-      second = third;
-    }
-  }
+  const auto [first, second] = cutRangeTexts(item);
 
   if (isRange) *isRange = false;
   if (!isWholeInteger(first)) return false;
@@ -106,16 +101,16 @@ bool parseRange(std::string_view item, bool singleOk, int32_t& lower, int32_t& u
   return true;
 }
 
-void cutList(CutList& cut, std::string_view list, std::string_view skipLeading,
-             std::string_view trimTrailing, std::string_view drop, std::string_view separators,
-             std::string_view quotes, int32_t lower, int32_t upper) {
+void cutList(CutList& cut, std::string_view list, const TokenRules& itemRules, int32_t lower,
+             int32_t upper) {
+  TokenRules rules = itemRules;
+  rules.maxLength = kListItemLimit;
   cut.count = 0;
   size_t offset = 0;
   for (;;) {
     if (cut.count == cut.items.size()) cut.items.emplace_back();
     ListItem& item = cut.items[cut.count];
-    size_t consumed = takeToken(&item.text, list.substr(offset), skipLeading, trimTrailing, drop,
-                                separators, "", quotes, kListItemLimit);
+    const size_t consumed = takeToken(&item.text, list.substr(offset), rules);
     if (consumed == 0) return;
     offset += consumed;
     ++cut.count;
@@ -127,7 +122,7 @@ void cutList(CutList& cut, std::string_view list, std::string_view skipLeading,
   }
 }
 
-bool cutListAccepts(const CutList& cut, std::string_view value, int level, int32_t& lower,
+bool cutListAccepts(const CutList& cut, std::string_view value, WildcardLevel level, int32_t& lower,
                     int32_t& upper, bool* isRange, bool caseSensitive) {
   if (isRange) *isRange = false;
   bool numeric = isWholeInteger(value);
@@ -150,15 +145,6 @@ bool cutListAccepts(const CutList& cut, std::string_view value, int level, int32
     if (wildcardMatch(item.text, value, level, caseSensitive)) return true;
   }
   return false;
-}
-
-bool matchInList(std::string_view list, std::string_view value, int level,
-                 std::string_view skipLeading, std::string_view trimTrailing, std::string_view drop,
-                 std::string_view separators, std::string_view quotes, int32_t& lower,
-                 int32_t& upper, bool* isRange, bool caseSensitive) {
-  CutList cut;
-  cutList(cut, list, skipLeading, trimTrailing, drop, separators, quotes, lower, upper);
-  return cutListAccepts(cut, value, level, lower, upper, isRange, caseSensitive);
 }
 
 }  // namespace plotwarden

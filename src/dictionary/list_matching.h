@@ -11,25 +11,31 @@
 
 namespace plotwarden {
 
+// How takeToken cuts a token. Each set is a text whose characters form it.
+// Leading `skipLeading` characters are passed over; quote characters flip an
+// in-quotes flag and are dropped; outside quotes a terminator ends the token
+// and is consumed, a stopper ends it unconsumed, a drop character is
+// skipped; finally `trimTrailing` characters are removed from the token's
+// end. Only the first `maxLength` characters are looked at when it is above 0.
+struct TokenRules {
+  std::string_view skipLeading;
+  std::string_view trimTrailing;
+  std::string_view drop;
+  std::string_view terminators;
+  std::string_view stoppers;
+  std::string_view quotes;
+  long maxLength = 0;
+};
+
 // Cuts one token from `source` into `destination` (null: only count) and
 // returns the number of source characters consumed (0: source exhausted).
-// Works on at most `maxLength` characters when it is above 0. Leading
-// `skipLeading` characters are passed over; quote characters flip an
-// in-quotes flag and are dropped; outside quotes a terminator ends the token
-// and is consumed, a stopper ends it unconsumed, a drop character is skipped.
-// Finally `trimTrailing` characters are removed from the token's end.
-size_t takeToken(std::string* destination, std::string_view source, std::string_view skipLeading,
-                 std::string_view trimTrailing, std::string_view drop, std::string_view terminators,
-                 std::string_view stoppers, std::string_view quotes, long maxLength);
-
-// Copies at most n characters of `source` into `destination`; returns the count.
-size_t boundedCopy(std::string& destination, std::string_view source, size_t n);
+size_t takeToken(std::string* destination, std::string_view source, const TokenRules& rules);
 
 // Digits, plus '.' with allowDot and a leading '-' with allowMinus. With
 // `whole` every character must be good, otherwise one good one suffices.
 bool isNumber(std::string_view text, bool whole, bool allowDot, bool allowMinus);
 
-// a == b, or equal after toupper when not case-sensitive.
+// a == b, or equal without regard to ASCII letter case when not case-sensitive.
 bool sameChar(char a, char b, bool caseSensitive);
 
 // Reads a number or range item ("5", "-5", "6-16", "-5--3") against the
@@ -40,11 +46,20 @@ bool sameChar(char a, char b, bool caseSensitive);
 bool parseRange(std::string_view item, bool singleOk, int32_t& lower, int32_t& upper,
                 bool* isRange);
 
-// True when the whole text matches the pattern. Level 0: equality; 1: '?'
-// and '*'; 2: '[...]' classes; 3: '|' and comma alternatives in classes.
-// Letters compare without regard to case unless caseSensitive (level 0
-// always compares exactly). Never reads past the text's end; polynomial time.
-bool wildcardMatch(std::string_view pattern, std::string_view text, int level, bool caseSensitive);
+// How much pattern syntax a match understands; each level adds to the one
+// before it.
+enum class WildcardLevel {
+  kExact,         // equality, letter case included
+  kAnyCharacter,  // '?' (one letter or digit) and '*' (any run)
+  kClasses,       // '[...]' classes, '[^...]' negated, 'a-z' ranges
+  kAlternatives,  // '|' (one character or none) and comma alternatives in classes
+};
+
+// True when the whole text matches the pattern. Letters compare without
+// regard to case unless caseSensitive. Never reads past the text's end;
+// polynomial time.
+bool wildcardMatch(std::string_view pattern, std::string_view text, WildcardLevel level,
+                   bool caseSensitive);
 
 // The number of text characters a class alternative spans: brackets are not
 // counted, and a range such as 'a-z' counts as one.
@@ -67,22 +82,15 @@ struct CutList {
   size_t count = 0;
 };
 
-// Cuts `list` as matchInList does and reads each item against the bounds.
-void cutList(CutList& cut, std::string_view list, std::string_view skipLeading,
-             std::string_view trimTrailing, std::string_view drop, std::string_view separators,
-             std::string_view quotes, int32_t lower, int32_t upper);
+// Cuts `list` into items with `itemRules` (each item at most 512 characters)
+// and reads each item against the bounds.
+void cutList(CutList& cut, std::string_view list, const TokenRules& itemRules, int32_t lower,
+             int32_t upper);
 
-// matchInList of a list already cut with these bounds.
-bool cutListAccepts(const CutList& cut, std::string_view value, int level, int32_t& lower,
+// True when an item of the cut list (numbers, ranges or patterns) accepts the
+// value. A numeric item that accepts a whole-number value writes its range to
+// the bounds and sets isRange when it was a range.
+bool cutListAccepts(const CutList& cut, std::string_view value, WildcardLevel level, int32_t& lower,
                     int32_t& upper, bool* isRange, bool caseSensitive);
-
-// True when an item of the list (numbers, ranges or patterns, cut at the
-// separators, at most 512 characters each) accepts the value. A numeric item
-// that accepts a whole-number value writes its range to the bounds and sets
-// isRange when it was a range.
-bool matchInList(std::string_view list, std::string_view value, int level,
-                 std::string_view skipLeading, std::string_view trimTrailing, std::string_view drop,
-                 std::string_view separators, std::string_view quotes, int32_t& lower,
-                 int32_t& upper, bool* isRange, bool caseSensitive);
 
 }  // namespace plotwarden

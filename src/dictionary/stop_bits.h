@@ -29,7 +29,7 @@ inline uint64_t fieldStopBitsPortable(const char* text, char separator, char quo
   }
   const uint64_t separators = kEveryByte * static_cast<uint8_t>(separator);
   const uint64_t quotes = kEveryByte * static_cast<uint8_t>(quote);
-  for (uint32_t word = 0; word < kStopStretch / 8; ++word) {
+  for (size_t word = 0; word < kStopStretch / 8; ++word) {
     const uint64_t value = loadWord(text + 8 * word);
     const uint64_t flags = bytesBelowExact(value ^ separators, 1) |
                            bytesBelowExact(value ^ quotes, 1) | bytesBelowExact(value, '\r' + 1);
@@ -47,7 +47,7 @@ inline uint64_t fieldStopBits(const char* text, char separator, char quote) {
   const __m128i quotes = repeatedByte(quote);
   const __m128i carriageReturns = repeatedByte('\r');
   uint64_t bits = 0;
-  for (uint32_t part = 0; part < kStopStretch / 16; ++part) {
+  for (size_t part = 0; part < kStopStretch / 16; ++part) {
     const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + 16 * part));
     const __m128i stops =
         _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, separators), _mm_cmpeq_epi8(bytes, quotes)),

@@ -44,12 +44,10 @@ bool sharesStorage(const std::string& destination, std::string_view source) {
 
 }  // namespace
 
-size_t takeToken(std::string* destination, std::string_view source, std::string_view skipLeading,
-                 std::string_view trimTrailing, std::string_view drop, std::string_view terminators,
-                 std::string_view stoppers, std::string_view quotes, long maxLength) {
+size_t takeToken(std::string* destination, std::string_view source, const TokenRules& rules) {
   // The scanner sees at most maxLength characters, and never past a NUL
   // (which the scan below treats as the end).
-  if (maxLength > 0) source = source.substr(0, static_cast<size_t>(maxLength));
+  if (rules.maxLength > 0) source = source.substr(0, static_cast<size_t>(rules.maxLength));
 
   // Cutting a text into itself reads from a private copy of it.
   std::string privateCopy;
@@ -60,18 +58,18 @@ size_t takeToken(std::string* destination, std::string_view source, std::string_
   if (destination) destination->clear();
 
   size_t at = 0;
-  while (at < source.size() && source[at] != '\0' && inSet(skipLeading, source[at])) ++at;
+  while (at < source.size() && source[at] != '\0' && inSet(rules.skipLeading, source[at])) ++at;
 
   // Ordinary characters are copied a run at a time; inside quotes only a
   // quote character means something. A character in several sets takes the
   // meaning tested first: quote, terminator, stopper, drop.
   CharSet quoteOrEnd;
   quoteOrEnd.add('\0');
-  quoteOrEnd.add(quotes);
+  quoteOrEnd.add(rules.quotes);
   CharSet meaningful = quoteOrEnd;
-  meaningful.add(terminators);
-  meaningful.add(stoppers);
-  meaningful.add(drop);
+  meaningful.add(rules.terminators);
+  meaningful.add(rules.stoppers);
+  meaningful.add(rules.drop);
   bool inQuotes = false;
   while (at < source.size()) {
     const CharSet& ending = inQuotes ? quoteOrEnd : meaningful;
@@ -82,13 +80,13 @@ size_t takeToken(std::string* destination, std::string_view source, std::string_
 
     const char c = source[at];
     if (c == '\0') break;
-    if (inSet(quotes, c)) {
+    if (inSet(rules.quotes, c)) {
       inQuotes = !inQuotes;
       ++at;
-    } else if (inSet(terminators, c)) {
+    } else if (inSet(rules.terminators, c)) {
       ++at;
       break;
-    } else if (inSet(stoppers, c)) {
+    } else if (inSet(rules.stoppers, c)) {
       break;
     } else {  // dropped
       ++at;
@@ -96,14 +94,9 @@ size_t takeToken(std::string* destination, std::string_view source, std::string_
   }
 
   if (destination)
-    while (!destination->empty() && inSet(trimTrailing, destination->back()))
+    while (!destination->empty() && inSet(rules.trimTrailing, destination->back()))
       destination->pop_back();
   return at;
-}
-
-size_t boundedCopy(std::string& destination, std::string_view source, size_t n) {
-  destination.assign(source.substr(0, n));
-  return destination.size();
 }
 
 }  // namespace plotwarden

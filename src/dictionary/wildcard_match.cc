@@ -2,11 +2,11 @@
 // and classes with comma alternatives) are remembered per (pattern position,
 // text position), so every pattern runs in polynomial time on any text.
 #include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <vector>
 
 #include "dictionary/list_matching.h"
+#include "platform/ascii_case.h"
 
 namespace plotwarden {
 
@@ -20,8 +20,7 @@ bool isAsciiAlnum(char c) {
 }
 
 unsigned char folded(char c, bool caseSensitive) {
-  auto byte = static_cast<unsigned char>(c);
-  return caseSensitive ? byte : static_cast<unsigned char>(std::toupper(byte));
+  return static_cast<unsigned char>(caseSensitive ? c : asciiUpper(c));
 }
 
 // True when the text character `c` is one of the elements of a character
@@ -44,10 +43,13 @@ bool setHolds(std::string_view content, char c, bool caseSensitive) {
   return false;
 }
 
+// What a class at a pattern position does with the text character it meets.
+enum class ClassOutcome { kMatched, kFailed, kBranches };
+
 struct Matcher {
   std::string_view pattern;
   std::string_view text;
-  int level;
+  WildcardLevel level;
   bool caseSensitive;
 
   // Filled on first use, so patterns without branching elements allocate nothing.
@@ -83,41 +85,56 @@ struct Matcher {
   }
 
   // Does the pattern from p match the text from t through to both their ends?
+  // Literal characters, '?' and single-character classes are stepped over
+  // here; elements that can branch hand over to `remembered`.
   bool from(size_t p, size_t t) {
     while (p < pattern.size()) {
-      char c = pattern[p];
-      if (c == '*' || (c == '|' && level >= 3)) return remembered(p, t);
-      if (c == '[' && level >= 2) {
-        size_t close = closeOf(p);
-        size_t contentStart = p + 1 < pattern.size() && pattern[p + 1] == '^' ? p + 2 : p + 1;
-        if (close == kNone) {
-          // An unclosed '[' takes one character, whatever it is, and passes
-          // over the pattern character after it. With no character left it fails.
-          if (t == text.size()) return false;
-          p = std::min(contentStart + 1, pattern.size());
-          ++t;
-          continue;
-        }
-        std::string_view content = classContent(contentStart, close);
-        if (level >= 3 && hasAlternatives(content)) return remembered(p, t);
-        // A class compares one character; at the end of the text it fails,
-        // '[^]' included.
-        if (t == text.size()) return false;
-        bool negated = contentStart == p + 2;
-        if (setHolds(content, text[t], caseSensitive) == negated) return false;
-        p = close + 1;
+      const char c = pattern[p];
+      if (c == '*' || (c == '|' && level >= WildcardLevel::kAlternatives)) return remembered(p, t);
+      if (c == '[' && level >= WildcardLevel::kClasses) {
+        size_t next = p;
+        const ClassOutcome step = stepClass(next, t);
+        if (step == ClassOutcome::kBranches) return remembered(p, t);
+        if (step == ClassOutcome::kFailed) return false;
+        p = next;
         ++t;
         continue;
       }
-      if (c == '?') {
-        if (t == text.size() || !isAsciiAlnum(text[t])) return false;
-      } else if (t == text.size() || !sameChar(c, text[t], caseSensitive)) {
-        return false;
-      }
+      if (!oneCharacterMatches(c, t)) return false;
       ++p;
       ++t;
     }
     return t == text.size();
+  }
+
+  // A literal pattern character, or '?' (one letter or digit), at text position t.
+  bool oneCharacterMatches(char c, size_t t) const {
+    if (t == text.size()) return false;
+    return c == '?' ? isAsciiAlnum(text[t]) : sameChar(c, text[t], caseSensitive);
+  }
+
+  // The class opening at p against the text character at t; on a match, p
+  // moves past the class.
+  ClassOutcome stepClass(size_t& p, size_t t) {
+    const size_t close = closeOf(p);
+    const size_t contentStart = p + 1 < pattern.size() && pattern[p + 1] == '^' ? p + 2 : p + 1;
+    if (close == kNone) {
+      // An unclosed '[' takes one character, whatever it is, and passes
+      // over the pattern character after it. With no character left it fails.
+      if (t == text.size()) return ClassOutcome::kFailed;
+      p = std::min(contentStart + 1, pattern.size());
+      return ClassOutcome::kMatched;
+    }
+    const std::string_view content = classContent(contentStart, close);
+    if (level >= WildcardLevel::kAlternatives && hasAlternatives(content))
+      return ClassOutcome::kBranches;
+    // A class compares one character; at the end of the text it fails,
+    // '[^]' included.
+    if (t == text.size()) return ClassOutcome::kFailed;
+    const bool negated = contentStart == p + 2;
+    if (setHolds(content, text[t], caseSensitive) == negated) return ClassOutcome::kFailed;
+    p = close + 1;
+    return ClassOutcome::kMatched;
   }
 
   // Only the first 255 characters of a class are examined.
@@ -218,8 +235,9 @@ struct Matcher {
 
 }  // namespace
 
-bool wildcardMatch(std::string_view pattern, std::string_view text, int level, bool caseSensitive) {
-  if (level <= 0) return pattern == text;
+bool wildcardMatch(std::string_view pattern, std::string_view text, WildcardLevel level,
+                   bool caseSensitive) {
+  if (level == WildcardLevel::kExact) return pattern == text;
   Matcher matcher{pattern, text, level, caseSensitive, {}, {}, {}, {}, {}};
   return matcher.from(0, 0);
 }

@@ -1,9 +1,8 @@
 #include "driver/configuration.h"
 
-#include "dictionary/dictionary_store.h"
-#include "dictionary/run_options.h"
 #include "platform/decimal_text.h"
 #include "platform/file_io.h"
+#include "platform/utf8_text.h"
 
 namespace plotwarden {
 
@@ -30,7 +29,8 @@ std::string textModeLineEnds(std::string_view raw) {
 }
 
 // Seven fields split from the right, so the display name may hold the separator.
-bool parseDictionaryLine(std::string_view line, char separator) {
+bool parseDictionaryLine(std::string_view line, char separator,
+                         std::vector<Dictionary>& dictionaries) {
   if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
   std::string_view fields[7];
   for (int i = 6; i >= 1; --i) {
@@ -48,11 +48,12 @@ bool parseDictionaryLine(std::string_view line, char separator) {
   dictionary.version.assign(fields[4]);
   dictionary.unusedNumber = leadingInteger(fields[5]);
   dictionary.filePath.assign(fields[6]);
-  appendDictionary(std::move(dictionary));
+  dictionaries.push_back(std::move(dictionary));
   return true;
 }
 
-bool handleContentLine(std::string_view line, ContentState& state) {
+bool handleContentLine(std::string_view line, ContentState& state,
+                       std::vector<Dictionary>& dictionaries) {
   switch (++state.count) {
     case 1:
       state.separator = line[0];
@@ -68,12 +69,13 @@ bool handleContentLine(std::string_view line, ContentState& state) {
       if (line.find(state.separator) == std::string_view::npos) return false;
       break;
     default:
-      return parseDictionaryLine(line, state.separator);
+      return parseDictionaryLine(line, state.separator, dictionaries);
   }
   return true;
 }
 
-bool handleLine(std::string_view line, RunSettings& settings, ContentState& state) {
+bool handleLine(std::string_view line, RunSettings& settings, ContentState& state,
+                std::vector<Dictionary>& dictionaries) {
   // The line is a C string: a zero byte ends it.
   line = line.substr(0, line.find('\0'));
   if (line.find("out=") != std::string_view::npos) {
@@ -83,7 +85,7 @@ bool handleLine(std::string_view line, RunSettings& settings, ContentState& stat
   } else if (line.find("css=") != std::string_view::npos) {
     takeValue(settings.styleSheet, line);
   } else if (!line.empty() && line[0] != '\n') {
-    return handleContentLine(line, state);
+    return handleContentLine(line, state, dictionaries);
   }
   return true;
 }
@@ -98,7 +100,10 @@ void takeValue(std::string& setting, std::string_view line) {
   setting.assign(equals == std::string_view::npos ? std::string_view() : line.substr(equals + 1));
 }
 
-bool parseConfigurationText(std::string_view raw, RunSettings& settings) {
+bool parseConfigurationText(std::string_view raw, RunSettings& settings,
+                            std::vector<Dictionary>& dictionaries) {
+  // A byte-order mark would otherwise be read as the separator.
+  if (raw.starts_with(kUtf8ByteOrderMark)) raw.remove_prefix(kUtf8ByteOrderMark.size());
   const std::string lines = textModeLineEnds(raw);
   std::string_view text = lines;
   ContentState state;
@@ -107,17 +112,29 @@ bool parseConfigurationText(std::string_view raw, RunSettings& settings) {
     size_t end = text.find('\n');
     size_t length = end == std::string_view::npos ? text.size() : end + 1;
     if (length > kLinePiece) length = kLinePiece;
-    ok = handleLine(text.substr(0, length), settings, state);
+    ok = handleLine(text.substr(0, length), settings, state, dictionaries);
     text.remove_prefix(length);
   }
-  setStructuringCharacters(state.separator, state.marker, state.quote);
+  settings.textRules = {state.separator, state.quote, state.marker};
   return ok;
 }
 
-bool parseConfiguration(std::string_view path, RunSettings& settings) {
+bool parseConfiguration(std::string_view path, RunSettings& settings,
+                        std::vector<Dictionary>& dictionaries) {
   std::string raw;
   if (readWholeFile(path, raw) != ReadStatus::Ok) return false;
-  return parseConfigurationText(raw, settings);
+  return parseConfigurationText(raw, settings, dictionaries);
+}
+
+void settleImages(RunSettings& settings) {
+  if (isGiven(settings.imageFolder) && settings.imageFolder.find("noimages") != std::string::npos) {
+    settings.showImages = false;
+    return;
+  }
+  settings.showImages = true;
+  if (!isGiven(settings.imageFolder)) settings.imageFolder = "Images\\";
+  if (settings.imageFolder.empty() || settings.imageFolder.back() != '\\')
+    settings.imageFolder.push_back('\\');
 }
 
 }  // namespace plotwarden

@@ -4,6 +4,9 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "dictionary/dictionary_store.h"
 
 namespace plotwarden {
 
@@ -14,6 +17,8 @@ struct RunSettings {
   std::string imageFolder = "0";
   std::string styleSheet = "0";
   bool showImages = false;
+  // The characters the configuration gives for every dictionary's text.
+  TextRules textRules;
 };
 
 bool isGiven(const std::string& setting);
@@ -21,13 +26,19 @@ bool isGiven(const std::string& setting);
 // Copies what follows the line's first '=' (up to its line end) into `setting`.
 void takeValue(std::string& setting, std::string_view line);
 
-// Reads the file: fills the settings it gives, sets the structuring
-// characters and appends one Dictionary per dictionary line to the store.
-// Returns false when the file cannot be read or a line is malformed
-// (dictionaries appended before that line stay in the store).
-bool parseConfiguration(std::string_view path, RunSettings& settings);
+// Reads the file: fills the settings it gives, the structuring characters
+// among them, and appends one Dictionary per dictionary line to
+// `dictionaries`. Returns false when the file cannot be read or a line is
+// malformed (dictionaries appended before that line stay).
+bool parseConfiguration(std::string_view path, RunSettings& settings,
+                        std::vector<Dictionary>& dictionaries);
 
 // The same on the file's bytes, already read.
-bool parseConfigurationText(std::string_view raw, RunSettings& settings);
+bool parseConfigurationText(std::string_view raw, RunSettings& settings,
+                            std::vector<Dictionary>& dictionaries);
+
+// "noimages" anywhere in the image folder turns pictures off; otherwise the
+// folder ("Images\" when not given) is a prefix that ends in '\'.
+void settleImages(RunSettings& settings);
 
 }  // namespace plotwarden

@@ -1,17 +1,24 @@
 #include "driver/run.h"
 
 #include <cctype>
+#include <cerrno>
 #include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
 
+#include "check/dictionary_check.h"
+#include "dictionary/classification.h"
 #include "dictionary/dictionary_reader.h"
 #include "dictionary/dictionary_store.h"
-#include "dictionary/run_options.h"
+#include "driver/check_run.h"
 #include "driver/configuration.h"
 #include "driver/messages.h"
+#include "driver/options.h"
 #include "platform/calendar_time.h"
-#include "platform/decimal_text.h"
 #include "platform/file_io.h"
 #include "platform/path_split.h"
+#include "platform/standard_streams.h"
 #include "report/document_frame.h"
 #include "report/sections.h"
 #include "report/summary_table.h"
@@ -20,15 +27,17 @@ namespace plotwarden {
 
 namespace {
 
-// Releases the store however the run ends.
-struct StoreRelease {
-  ~StoreRelease() { releaseDictionaries(); }
-};
-
-bool namesADictionaryFile(std::string_view path) {
-  for (int i = 0; i < dictionaryCount(); ++i)
-    if (sameExistingFile(path, dictionaryAt(i)->filePath)) return true;
+bool namesADictionaryFile(std::string_view path, const std::vector<Dictionary>& dictionaries) {
+  for (const Dictionary& dictionary : dictionaries)
+    if (sameExistingFile(path, dictionary.filePath)) return true;
   return false;
+}
+
+// Why a dictionary file cannot be read, with the path the system tried.
+std::string dictionaryReason(const std::string& path) {
+  if (path.empty()) return "a dictionary line names no file";
+  return path + " (tried " + absolutePath(path) + "): " + unreadableReason(path) +
+         "; a relative path starts at the working folder";
 }
 
 // The whole value "embed", in any letter case.
@@ -40,30 +49,19 @@ bool isEmbed(std::string_view value) {
   return true;
 }
 
-// "noimages" anywhere turns pictures off; otherwise the folder is a prefix
-// that ends in '\'.
-void settleImages(RunSettings& settings) {
-  if (isGiven(settings.imageFolder) && settings.imageFolder.find("noimages") != std::string::npos) {
-    settings.showImages = false;
-    return;
-  }
-  settings.showImages = true;
-  if (!isGiven(settings.imageFolder)) settings.imageFolder = "Images\\";
-  if (settings.imageFolder.empty() || settings.imageFolder.back() != '\\')
-    settings.imageFolder.push_back('\\');
-}
-
 // Writes the style block into a style file beside the report, into the
 // report itself, or links the configured sheet. False when the style file
 // was created but could not be written.
-bool settleStyleSheet(OutputStream& report, const RunSettings& settings) {
-  const Dictionary* first = dictionaryAt(0);
+bool settleStyleSheet(OutputStream& report, const RunSettings& settings,
+                      const std::vector<Dictionary>& dictionaries) {
+  const Dictionary* first = dictionaries.empty() ? nullptr : &dictionaries.front();
   if (!isGiven(settings.styleSheet)) {
     PathParts parts = splitPath(settings.outputPath);
     std::string stylePath = parts.drive + parts.directory + "style.css";
     // Never overwrite the report or a dictionary: such a style file counts
     // as one that cannot be opened.
-    if (sameExistingFile(stylePath, settings.outputPath) || namesADictionaryFile(stylePath))
+    if (sameExistingFile(stylePath, settings.outputPath) ||
+        namesADictionaryFile(stylePath, dictionaries))
       return true;
     OutputStream style(openFile(stylePath, "wb"));
     if (!style.file) return true;
@@ -85,34 +83,44 @@ bool settleStyleSheet(OutputStream& report, const RunSettings& settings) {
 }
 
 void writeDictionarySections(OutputStream& report, const Dictionary& dictionary,
-                             const RunSettings& settings) {
+                             const RunSettings& settings, const ReportSettings& words) {
   writeDictionaryBreak(report);
   writeTitleBlock(report, dictionary.name, dictionary.description, dictionary.version);
-  if (dictionary.linearCount > 0 || dictionary.shapeCount > 0)
-    writeLinearSection(report, dictionary);
-  if (dictionary.textCount > 0) writeAnnotationSection(report, dictionary);
-  if (dictionary.dimensionCount > 0) writeDimensionsSection(report, dictionary);
+  if (dictionary.linearCount > 0) writeLinearSection(report, dictionary, words);
+  if (dictionary.textCount > 0) writeAnnotationSection(report, dictionary, words);
+  if (dictionary.dimensionCount > 0) writeDimensionsSection(report, dictionary, words);
   if (dictionary.cellCount > 0)
-    writeCellsSection(report, dictionary, settings.showImages, settings.imageFolder,
+    writeCellsSection(report, dictionary, words, settings.showImages, settings.imageFolder,
                       settings.outputPath);
-  if (dictionary.solidCount > 0) writeSolidsSection(report, dictionary);
-  if (dictionary.hatchCount > 0) writeHatchingSection(report, dictionary);
-  if (dictionary.leaderCount > 0) writeLeadersSection(report, dictionary);
+  if (dictionary.solidCount > 0) writeSolidsSection(report, dictionary, words);
+  if (dictionary.hatchCount > 0) writeHatchingSection(report, dictionary, words);
+  if (dictionary.leaderCount > 0) writeLeadersSection(report, dictionary, words);
 }
 
 }  // namespace
 
 int runPlotwarden(int argc, char** argv) {
-  if (argc < 3) {
-    printUsage();
-    return kExitOk;
+  const CommandLine line = parseCommandLine(std::vector<std::string_view>(argv + 1, argv + argc));
+  if (!line.usageError.empty()) {
+    printUsageError(line.usageError, usageText());
+    return kExitUsage;
   }
-  setLayerNaming(leadingInteger(argv[2]) == 1);
-  const std::string configurationPath = argv[1];
+  if (line.command == Command::kHelp) return printToStandardOutput(helpText()), kExitOk;
+  if (line.command == Command::kVersion) return printToStandardOutput(versionText()), kExitOk;
+  if (line.command == Command::kCheck) return runCheck(line);
+  if (line.command != Command::kReport || line.modern) {
+    printUsageError("this option is not available yet", usageText());
+    return kExitUsage;
+  }
+  const NamingMode mode = parseNamingMode(line.modeText);
+  if (!mode.understood) printModeNotUnderstood(line.modeText);
+  ReportSettings words;
+  words.layerNaming = mode.layerNaming;
+  const std::string& configurationPath = line.configurationPath;
 
-  StoreRelease release;
   RunSettings settings;
-  if (!parseConfiguration(configurationPath, settings)) {
+  std::vector<Dictionary> dictionaries;
+  if (!parseConfiguration(configurationPath, settings, dictionaries)) {
     printCouldNotOpen(configurationPath);
     return kExitSettings;
   }
@@ -120,37 +128,53 @@ int runPlotwarden(int argc, char** argv) {
     printOutputNotDefined(configurationPath);
     return kExitSettings;
   }
-  for (int i = 0; i < dictionaryCount(); ++i) {
-    Dictionary& dictionary = *dictionaryAt(i);
-    if (loadDictionary(dictionary, fieldSeparator(), quoteChar(), lineMarker()) != 0) {
+  const TextRules& rules = settings.textRules;
+  for (Dictionary& dictionary : dictionaries) {
+    if (loadDictionary(dictionary, rules.separator, rules.quote, rules.marker) != 0) {
       printErrorReading(dictionary.filePath);
+      printReason(dictionaryReason(dictionary.filePath));
       return kExitDictionary;
     }
+    classifyDictionary(dictionary);
   }
 
   // The report never replaces one of its own inputs.
-  if (namesADictionaryFile(settings.outputPath)) {
+  if (namesADictionaryFile(settings.outputPath, dictionaries)) {
     printCouldNotCreate(settings.outputPath);
+    printReason("the report would replace one of the dictionaries");
     return kExitSettings;
   }
   OutputStream report(openFile(settings.outputPath, "wb"));
   if (!report.file) {
+    const std::string reason = std::generic_category().message(errno);
     printCouldNotCreate(settings.outputPath);
+    printReason(absolutePath(settings.outputPath) + ": " + reason);
     return kExitSettings;
   }
   settleImages(settings);
   writeDocumentStart(report);
-  if (!settleStyleSheet(report, settings)) return kExitSettings;
+  if (!settleStyleSheet(report, settings, dictionaries)) return kExitSettings;
   writeHeadEnd(report);
   writeTitleBlock(report, "Plotwarden Dictionary Report",
                   currentCalendarTimeText() + "<br>Produced By Plotwarden", std::nullopt);
-  writeSummaryTable(report);
-  for (int i = 0; i < dictionaryCount(); ++i)
-    writeDictionarySections(report, *dictionaryAt(i), settings);
+  writeSummaryTable(report, dictionaries, words);
+  for (const Dictionary& dictionary : dictionaries)
+    writeDictionarySections(report, dictionary, settings, words);
   writeDocumentEnd(report);
   if (!closeStream(report)) {
     printCouldNotWrite(settings.outputPath);
     return kExitSettings;
+  }
+  std::vector<std::string> losses;
+  for (const Dictionary& dictionary : dictionaries) {
+    std::string loss = lossLine(dictionary.filePath, dictionary, rules.quote);
+    if (!loss.empty()) losses.push_back(std::move(loss));
+  }
+  if (!losses.empty()) printLosses(losses, configurationPath, line.modeText);
+  if (standardErrorIsTerminal()) {
+    size_t features = 0;
+    for (const Dictionary& dictionary : dictionaries) features += dictionary.features.size();
+    printWrote(settings.outputPath, dictionaries.size(), features);
   }
   return kExitOk;
 }

@@ -1,5 +1,4 @@
 #include <array>
-#include <cctype>
 #include <cstdint>
 #include <span>
 
@@ -7,6 +6,7 @@
 #include "keyin/field_access.h"
 #include "keyin/keyin_decoders.h"
 #include "keyin/keyin_scan.h"
+#include "platform/decimal_text.h"
 
 namespace plotwarden {
 
@@ -57,21 +57,6 @@ constexpr Setting kDimTextSettings[] = {
     {DIMTEXT_MARGIN, {"dimension text margin "}, true, nullptr},
     {DIMTEXT_JUSTIFICATION, {"dimension justification ", "dimension text just "}, false, nullptr},
 };
-
-// A code read as a decimal integer: leading white space, an optional sign,
-// digits up to the first other character; no digits give 0. Only 0 to 2 have
-// words, so the magnitude stops growing past that and huge numbers cannot
-// overflow.
-int readCode(std::string_view text) {
-  size_t at = 0;
-  while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at]))) ++at;
-  bool negative = false;
-  if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
-  int magnitude = 0;
-  for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at)
-    if (magnitude <= 2) magnitude = magnitude * 10 + (text[at] - '0');
-  return negative ? -magnitude : magnitude;
-}
 
 // Every phrase begins with this word (and has three characters more at
 // least), so a phrase occurs only where the word does.
@@ -130,7 +115,7 @@ void decodeSetting(const DimensionPhrases& phrases, size_t group, int item, std:
       found = true;
     }
     if (setting.words) {
-      const int code = found ? readCode(argument) : -1;
+      const int code = found ? leadingInteger(argument) : -1;
       out = code >= 0 && code <= 2 ? (*setting.words)[static_cast<size_t>(code)] : kNoWord;
     } else if (found) {
       out = argument;

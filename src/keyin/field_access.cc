@@ -1,13 +1,12 @@
 #include "keyin/field_access.h"
 
-#include "dictionary/run_options.h"
 #include "dictionary/word_scan.h"
 
 namespace plotwarden {
 
 std::string_view unquotedField(const Dictionary& dictionary, std::string_view field,
                                std::string& scratch) {
-  const char quote = quoteChar();
+  const char quote = dictionary.textRules.quote;
   // Most fields hold neither a quote character nor a zero byte, and most
   // quoted ones are a quote, a text without either, and a quote: both are
   // views into the text, found with a test or two of a word each.

@@ -87,7 +87,8 @@ void decodeDimensionText(const Dictionary& d, int featureIndex, FieldRole role, 
 
 // Splits a TEXT SCALE value ('2.5x3', 'h = 2.5', 'w = 1.2 [mm]') into a
 // width and a height text: each a number with its zeros trimmed and its
-// '[qualifier]', if any; "" for a dimension the value does not give.
-void splitTextSize(std::string_view value, std::string& width, std::string& height);
+// '[qualifier]', if any; "" for a dimension the value does not give. The
+// bracket may be quoted with `quote`.
+void splitTextSize(std::string_view value, char quote, std::string& width, std::string& height);
 
 }  // namespace plotwarden

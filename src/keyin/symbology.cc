@@ -4,7 +4,6 @@
 #include <cstring>
 #include <string_view>
 
-#include "dictionary/run_options.h"
 #include "keyin/field_access.h"
 #include "keyin/keyin_scan.h"
 
@@ -55,24 +54,25 @@ std::string_view composeBracketed(std::string& buffer, std::string_view main,
 struct Fetched {
   std::string_view text;
   bool plain;
+  char quote;  // the dictionary's
 };
 
 Fetched fetchField(const Dictionary& dictionary, int featureIndex, FieldRole role,
                    std::string& unquoted) {
   const std::string_view text = fieldView(dictionary, featureIndex, role, unquoted);
-  return {text, text.data() != unquoted.data()};
+  return {text, text.data() != unquoted.data(), dictionary.textRules.quote};
 }
 
 bool splitFetched(const Fetched& raw, std::string& cleaned, BracketedParts& parts) {
   if (raw.plain) return splitPlainBracketedParts(raw.text, parts);
-  return splitBracketedParts(raw.text, quoteChar(), cleaned, parts);
+  return splitBracketedParts(raw.text, raw.quote, cleaned, parts);
 }
 
 // The swatch table of a COLOUR value, composed in `out`. The value and the
 // views made of it lie in the dictionary's text or in strings of this call,
 // never in `out`.
 std::string_view renderColour(const Dictionary& dictionary, int featureIndex, const Fetched& raw,
-                              std::string& out) {
+                              bool layerNaming, std::string& out) {
   if (raw.text == "yes") return "yes";
   std::string cleaned;
   BracketedParts parts;
@@ -85,13 +85,13 @@ std::string_view renderColour(const Dictionary& dictionary, int featureIndex, co
   // parentheses, which the swatch shows instead of the RGB field's; in level
   // mode the level forms keep the RGB field's colour.
   if (startsWithNoCase(raw.text, "bylevel") || startsWithNoCase(raw.text, "bylayer")) {
-    if (layerNaming()) {
+    if (layerNaming) {
       swatch = parenthesized(raw.text);
       main = "ByLayer";
     }
   } else if (startsWithNoCase(raw.text, "bycell") || startsWithNoCase(raw.text, "byblock")) {
     swatch = parenthesized(raw.text);
-    main = layerNaming() ? "ByBlock" : "ByCell";
+    main = layerNaming ? "ByBlock" : "ByCell";
   }
 
   const std::string_view open = parts.bracket.empty() ? "" : "[";
@@ -132,7 +132,7 @@ std::string_view renderBracketed(const Fetched& raw, std::string& scratch) {
 }  // namespace
 
 std::string_view symbologyView(const Dictionary& dictionary, int featureIndex, FieldRole role,
-                               std::string& scratch) {
+                               bool layerNaming, std::string& scratch) {
   switch (role) {
     case ROLE_LEVEL:
     case ROLE_WEIGHT:
@@ -141,7 +141,8 @@ std::string_view symbologyView(const Dictionary& dictionary, int featureIndex, F
     case ROLE_COLOUR: {
       std::string unquoted;
       return renderColour(dictionary, featureIndex,
-                          fetchField(dictionary, featureIndex, role, unquoted), scratch);
+                          fetchField(dictionary, featureIndex, role, unquoted), layerNaming,
+                          scratch);
     }
     default:
       return fieldView(dictionary, featureIndex, role, scratch);
@@ -149,9 +150,9 @@ std::string_view symbologyView(const Dictionary& dictionary, int featureIndex, F
 }
 
 void renderSymbologyCell(const Dictionary& dictionary, int featureIndex, FieldRole role,
-                         std::string& out) {
+                         bool layerNaming, std::string& out) {
   std::string scratch;
-  out.assign(symbologyView(dictionary, featureIndex, role, scratch));
+  out.assign(symbologyView(dictionary, featureIndex, role, layerNaming, scratch));
 }
 
 }  // namespace plotwarden

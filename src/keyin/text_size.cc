@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "dictionary/run_options.h"
 #include "keyin/keyin_decoders.h"
 #include "keyin/keyin_scan.h"
 
@@ -99,10 +98,10 @@ bool appendPlainDecimal(const NumberText& number, std::string& out) {
 
 // One dimension of a text size: its number with six decimals and its zeros
 // trimmed, then '[qualifier]' when the part carries one.
-void formatSizePart(std::string_view part, std::string& out) {
+void formatSizePart(std::string_view part, char quote, std::string& out) {
   std::string cleaned;
   BracketedParts parts;
-  splitBracketedParts(part, quoteChar(), cleaned, parts);
+  splitBracketedParts(part, quote, cleaned, parts);
   const NumberText number = readNumberText(parts.main);
   std::string trimmed;
   if (!appendPlainDecimal(number, trimmed)) {
@@ -120,19 +119,19 @@ void formatSizePart(std::string_view part, std::string& out) {
 
 }  // namespace
 
-void splitTextSize(std::string_view value, std::string& width, std::string& height) {
+void splitTextSize(std::string_view value, char quote, std::string& width, std::string& height) {
   width.clear();
   height.clear();
   static constexpr std::string_view kHeightPhrase = "h = ";
   static constexpr std::string_view kWidthPhrase = "w = ";
   if (const size_t cross = value.find('x'); cross != std::string_view::npos) {
-    formatSizePart(value.substr(0, cross), width);
-    formatSizePart(value.substr(cross + 1), height);
+    formatSizePart(value.substr(0, cross), quote, width);
+    formatSizePart(value.substr(cross + 1), quote, height);
   } else if (const size_t h = value.find(kHeightPhrase); h != std::string_view::npos) {
     // Looked for before "w = ", and found inside 'width = 3' as well.
-    formatSizePart(value.substr(h + kHeightPhrase.size()), height);
+    formatSizePart(value.substr(h + kHeightPhrase.size()), quote, height);
   } else if (const size_t w = value.find(kWidthPhrase); w != std::string_view::npos) {
-    formatSizePart(value.substr(w + kWidthPhrase.size()), width);
+    formatSizePart(value.substr(w + kWidthPhrase.size()), quote, width);
   }
 }
 

@@ -12,4 +12,8 @@ namespace plotwarden {
 // range saturate at its ends.
 int32_t leadingInteger(std::string_view text);
 
+// Whether leadingInteger finds digits in the text (rather than giving 0 for
+// want of any).
+bool hasLeadingInteger(std::string_view text);
+
 }  // namespace plotwarden

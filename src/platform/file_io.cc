@@ -1,6 +1,7 @@
 #include "platform/file_io.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -84,6 +85,23 @@ bool readFileRange(std::string_view path, uintmax_t offset, char* buffer, size_t
     length -= piece;
   }
   return true;
+}
+
+std::string unreadableReason(std::string_view path) {
+  const std::string native = nativePath(path);
+  std::FILE* file = std::fopen(native.c_str(), "rb");
+  if (!file) return std::generic_category().message(errno);
+  std::fclose(file);
+  std::error_code error;
+  if (std::filesystem::is_directory(native, error))
+    return std::make_error_code(std::errc::is_a_directory).message();
+  return "the file cannot be read whole";
+}
+
+std::string absolutePath(std::string_view path) {
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(nativePath(path), error);
+  return error ? nativePath(path) : absolute.lexically_normal().string();
 }
 
 bool sameExistingFile(std::string_view a, std::string_view b) {

@@ -40,6 +40,14 @@ std::optional<uintmax_t> regularFileSize(std::string_view path);
 // may be read at once. False unless every byte arrived.
 bool readFileRange(std::string_view path, uintmax_t offset, char* buffer, size_t length);
 
+// Why the file at `path`, which a read failed on, cannot be read, in the
+// system's words ("No such file or directory", "Is a directory",
+// "Permission denied").
+std::string unreadableReason(std::string_view path);
+
+// The path made absolute from the working folder, as the system opens it.
+std::string absolutePath(std::string_view path);
+
 // True when both paths name one existing file (same device and inode, or on
 // Windows the same file index), whatever text names them.
 bool sameExistingFile(std::string_view a, std::string_view b);

@@ -1,10 +1,12 @@
 #include "platform/standard_streams.h"
 
+#include <cstdio>
+
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
-
-#include <cstdio>
+#else
+#include <unistd.h>
 #endif
 
 namespace plotwarden {
@@ -13,6 +15,14 @@ void useBinaryStandardStreams() {
 #ifdef _WIN32
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
+#endif
+}
+
+bool standardErrorIsTerminal() {
+#ifdef _WIN32
+  return _isatty(_fileno(stderr)) != 0;
+#else
+  return isatty(fileno(stderr)) != 0;
 #endif
 }
 

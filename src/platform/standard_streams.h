@@ -8,4 +8,7 @@ namespace plotwarden {
 // is not widened to CR LF there. Called once, before anything is printed.
 void useBinaryStandardStreams();
 
+// Whether standard error is a terminal (a person watching, not a script).
+bool standardErrorIsTerminal();
+
 }  // namespace plotwarden

@@ -1,26 +1,21 @@
 #include "platform/work_queue.h"
 
 #include <algorithm>
-#include <system_error>
 #include <utility>
+
+#include "platform/thread_start.h"
 
 namespace plotwarden {
 
 WorkQueue::WorkQueue(size_t count, size_t helpers, PieceWork work)
     : count_(count), work_(std::move(work)), done_(count, 0), failures_(count) {
-  // Room first: once a helper runs, only a thread's start may throw here,
-  // and the helpers running then are stopped before the failure goes on.
-  helpers = std::min(helpers, count > 0 ? count - 1 : 0);
-  helpers_.reserve(helpers);
-  for (size_t i = 0; i < helpers; ++i) {
-    try {
-      helpers_.emplace_back([this] { this->work(); });
-    } catch (const std::system_error&) {
-      break;  // the calling thread takes the rest in waitFor
-    } catch (...) {
-      stopAndJoin();
-      throw;
-    }
+  // The helpers running when a start fails are stopped before the failure goes on.
+  try {
+    startHelperThreads(helpers_, std::min(helpers, count > 0 ? count - 1 : 0),
+                       [this] { this->work(); });
+  } catch (...) {
+    stopAndJoin();
+    throw;
   }
 }
 

@@ -24,8 +24,9 @@ constexpr ColumnDef kAnnotationColumns[] = {
 
 }  // namespace
 
-void writeAnnotationSection(OutputStream& out, const Dictionary& dictionary) {
-  writeRowPerFeatureSection(out, dictionary, "Annotation", kAnnotationColumns,
+void writeAnnotationSection(OutputStream& out, const Dictionary& dictionary,
+                            const ReportSettings& report) {
+  writeRowPerFeatureSection(out, dictionary, report, "Annotation", kAnnotationColumns,
                             categoryBit(CATEGORY_TEXT));
 }
 

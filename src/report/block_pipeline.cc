@@ -5,10 +5,11 @@
 #include <exception>
 #include <memory>
 #include <mutex>
-#include <system_error>
 #include <thread>
 #include <utility>
 #include <vector>
+
+#include "platform/thread_start.h"
 
 namespace plotwarden {
 
@@ -18,7 +19,7 @@ constexpr int kMostThreads = 8;
 // Blocks may be ready well ahead of the one the report needs next, so that
 // the other workers go on while one hands blocks to the file.
 constexpr size_t kFewestSlots = 16;
-constexpr size_t kMostSlots = std::max<size_t>(kFewestSlots, 2 * kMostThreads);
+constexpr size_t kMostSlots = std::max<size_t>(kFewestSlots, size_t{2} * kMostThreads);
 
 BlockConcurrency& setting() {
   static BlockConcurrency concurrency = defaultBlockConcurrency();
@@ -75,13 +76,7 @@ class Pipeline {
 
   // Starts up to `helpers` workers besides the calling thread.
   void start(size_t helpers) {
-    for (size_t i = 0; i < helpers; ++i) {
-      try {
-        helpers_.emplace_back([this] { work(); });
-      } catch (const std::system_error&) {
-        break;  // as many as the system gives
-      }
-    }
+    startHelperThreads(helpers_, helpers, [this] { work(); });
   }
 
   // Works on the calling thread until every block is in the report, then

@@ -4,12 +4,9 @@
 #include <string>
 #include <string_view>
 
-namespace plotwarden {
+#include "keyin/picture_names.h"
 
-// The file-name part of a library text, without drive, directory and
-// extension: "C:\cells\symbols.cel" gives "symbols"; a text ending in a
-// separator gives "".
-std::string libraryTitleOf(std::string_view libraryText);
+namespace plotwarden {
 
 // The preview picture of a cell. A library feature shows the image folder's
 // one LIBRARY_IMAGE.png linked to its library's anchor; a cell of a library

@@ -30,9 +30,10 @@ constexpr ColumnDef kCellsColumns[] = {
 
 }  // namespace
 
-void writeCellsSection(OutputStream& out, const Dictionary& dictionary, bool showImages,
-                       std::string_view imageFolder, std::string_view outputPath) {
-  TableWriter writer(out, showImages, imageFolder);
+void writeCellsSection(OutputStream& out, const Dictionary& dictionary,
+                       const ReportSettings& report, bool showImages, std::string_view imageFolder,
+                       std::string_view outputPath) {
+  TableWriter writer(out, report, showImages, imageFolder);
   writeSection(writer, dictionary, writer.settings.layerMode ? "Blocks" : "Cells", kCellsColumns,
                categoryBit(CATEGORY_CELLS), [](TableWriter& w) {
                  writeFeatureRow(w, kCellsColumns);

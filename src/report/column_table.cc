@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <memory>
 
-#include "dictionary/run_options.h"
 #include "keyin/keyin_decoders.h"
 #include "keyin/keyin_scan.h"
 #include "platform/prefetch.h"
@@ -12,11 +11,14 @@
 
 namespace plotwarden {
 
-TableWriter::TableWriter(OutputStream& stream, bool showImages, std::string_view imageFolder)
-    : out(stream), settings{layerNaming(), showImages, imageFolder} {}
+TableWriter::TableWriter(OutputStream& stream, const ReportSettings& report, bool showImages,
+                         std::string_view imageFolder)
+    : TableWriter(stream, SectionSettings{report.layerNaming, showImages, imageFolder}) {}
 
 TableWriter::TableWriter(OutputStream& stream, const SectionSettings& sectionSettings)
-    : out(stream), settings(sectionSettings) {}
+    : out(stream), settings(sectionSettings) {
+  cells.layerNaming = settings.layerMode;
+}
 
 static bool isPresent(const ColumnDef& column, const SectionSettings& settings) {
   switch (column.presence) {
@@ -254,9 +256,9 @@ void writeSection(TableWriter& writer, const Dictionary& dictionary, std::string
 }
 
 void writeRowPerFeatureSection(OutputStream& out, const Dictionary& dictionary,
-                               std::string_view title, std::span<const ColumnDef> columns,
-                               unsigned categories) {
-  TableWriter writer(out);
+                               const ReportSettings& report, std::string_view title,
+                               std::span<const ColumnDef> columns, unsigned categories) {
+  TableWriter writer(out, report);
   writeSection(writer, dictionary, title, columns, categories,
                [columns](TableWriter& w) { writeFeatureRow(w, columns); });
 }

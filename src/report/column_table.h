@@ -16,6 +16,7 @@
 #include "platform/output_stream.h"
 #include "report/feature_cells.h"
 #include "report/library_queue.h"
+#include "report/report_settings.h"
 #include "report/table_primitives.h"
 
 namespace plotwarden {
@@ -65,9 +66,9 @@ struct SectionSettings {
 // current feature's texts and the symbol libraries the written features
 // call for, in order.
 struct TableWriter {
-  // Worded by the run's naming mode.
-  explicit TableWriter(OutputStream& stream, bool showImages = false,
-                       std::string_view imageFolder = {});
+  // Worded by the report's naming mode.
+  TableWriter(OutputStream& stream, const ReportSettings& report, bool showImages = false,
+              std::string_view imageFolder = {});
   TableWriter(OutputStream& stream, const SectionSettings& sectionSettings);
 
   OutputStream& out;
@@ -105,7 +106,7 @@ void writeSection(TableWriter& writer, const Dictionary& dictionary, std::string
 // A section of one row per feature, the heading and the rows made from one
 // column table.
 void writeRowPerFeatureSection(OutputStream& out, const Dictionary& dictionary,
-                               std::string_view title, std::span<const ColumnDef> columns,
-                               unsigned categories);
+                               const ReportSettings& report, std::string_view title,
+                               std::span<const ColumnDef> columns, unsigned categories);
 
 }  // namespace plotwarden

@@ -102,9 +102,10 @@ void writeDetailGroup(TableWriter& writer, const DetailGroup& group) {
   closeTable(writer.out);
 }
 
-void writeBlockSection(OutputStream& out, const Dictionary& dictionary, std::string_view title,
+void writeBlockSection(OutputStream& out, const Dictionary& dictionary,
+                       const ReportSettings& report, std::string_view title,
                        FeatureCategory category, const DetailGroup& textGroup) {
-  TableWriter writer(out);
+  TableWriter writer(out, report);
   writeSection(writer, dictionary, title, kSectionHeading, categoryBit(category),
                [&textGroup](TableWriter& w) {
                  writeFeatureRow(w, kNameRow);
@@ -118,12 +119,14 @@ void writeBlockSection(OutputStream& out, const Dictionary& dictionary, std::str
 
 }  // namespace
 
-void writeDimensionsSection(OutputStream& out, const Dictionary& dictionary) {
-  writeBlockSection(out, dictionary, "Dimensions", CATEGORY_DIMENSIONS, kDimensionText);
+void writeDimensionsSection(OutputStream& out, const Dictionary& dictionary,
+                            const ReportSettings& report) {
+  writeBlockSection(out, dictionary, report, "Dimensions", CATEGORY_DIMENSIONS, kDimensionText);
 }
 
-void writeLeadersSection(OutputStream& out, const Dictionary& dictionary) {
-  writeBlockSection(out, dictionary, "Leaders", CATEGORY_LEADERS, kLeaderText);
+void writeLeadersSection(OutputStream& out, const Dictionary& dictionary,
+                         const ReportSettings& report) {
+  writeBlockSection(out, dictionary, report, "Leaders", CATEGORY_LEADERS, kLeaderText);
 }
 
 }  // namespace plotwarden

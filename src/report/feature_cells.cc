@@ -26,7 +26,7 @@ std::string_view symbologyText(FeatureCells& cells, FieldRole role) {
   const uint32_t bit = 1u << static_cast<uint32_t>(role);
   std::string_view& text = cells.rendered[static_cast<size_t>(role)];
   if (!(cells.renderedRoles & bit)) {
-    text = symbologyView(*cells.dictionary, cells.featureIndex, role,
+    text = symbologyView(*cells.dictionary, cells.featureIndex, role, cells.layerNaming,
                          cells.renderedText[static_cast<size_t>(role)]);
     cells.renderedRoles |= bit;
   }
@@ -43,7 +43,8 @@ std::string_view classText(FeatureCells& cells) {
 
 static void makeTextSize(FeatureCells& cells) {
   if (cells.haveTextSize) return;
-  splitTextSize(symbologyText(cells, ROLE_TEXT_SCALE), cells.textWidth, cells.textHeight);
+  splitTextSize(symbologyText(cells, ROLE_TEXT_SCALE), cells.dictionary->textRules.quote,
+                cells.textWidth, cells.textHeight);
   cells.haveTextSize = true;
 }
 

@@ -17,8 +17,9 @@ namespace plotwarden {
 struct FeatureCells {
   const Dictionary* dictionary = nullptr;
   int featureIndex = -1;
-  std::string_view keyin;  // into the dictionary's text, or into keyinText
-  std::string keyinText;   // the key-in when its quotes had to be removed
+  bool layerNaming = false;  // the words of rendered colours
+  std::string_view keyin;    // into the dictionary's text, or into keyinText
+  std::string keyinText;     // the key-in when its quotes had to be removed
   std::array<std::string_view, ROLE_UNKNOWN + 1> rendered;  // into the text or `renderedText`
   std::array<std::string, ROLE_UNKNOWN + 1> renderedText;
   uint32_t renderedRoles = 0;          // one bit per role already in `rendered`

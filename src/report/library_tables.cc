@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 
+#include "keyin/picture_names.h"
 #include "platform/file_io.h"
 #include "platform/path_split.h"
 #include "report/column_table.h"
@@ -64,12 +65,13 @@ void writeSymbolLibraryTable(const LibraryQueueEntry& entry, OutputStream& out,
   // referred to relative to it.
   const PathParts report = splitPath(outputPath);
   const std::string listingPath =
-      report.drive + report.directory + pictureFolder + "DIR_CONTENTS.csv";
+      report.drive + report.directory + pictureFolder + std::string(kLibraryListing);
 
   std::string listing;
   if (readWholeFile(listingPath, listing) != ReadStatus::Ok) return;
 
-  TableWriter writer(out);
+  // The library columns read the same in both naming modes.
+  TableWriter writer(out, ReportSettings{});
   writeHeading(writer, kLibraryColumns);
   std::string_view rest = listing;
   nextPiece(rest);  // the heading line

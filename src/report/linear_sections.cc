@@ -38,18 +38,21 @@ constexpr ColumnDef kHatchingColumns[] = {
 
 }  // namespace
 
-void writeLinearSection(OutputStream& out, const Dictionary& dictionary) {
-  writeRowPerFeatureSection(out, dictionary, "Linear", kLinearColumns,
-                            categoryBit(CATEGORY_LINEAR) | categoryBit(CATEGORY_SHAPES));
+void writeLinearSection(OutputStream& out, const Dictionary& dictionary,
+                        const ReportSettings& report) {
+  writeRowPerFeatureSection(out, dictionary, report, "Linear", kLinearColumns,
+                            categoryBit(CATEGORY_LINEAR));
 }
 
-void writeSolidsSection(OutputStream& out, const Dictionary& dictionary) {
-  writeRowPerFeatureSection(out, dictionary, "3D Solids", kSolidsColumns,
+void writeSolidsSection(OutputStream& out, const Dictionary& dictionary,
+                        const ReportSettings& report) {
+  writeRowPerFeatureSection(out, dictionary, report, "3D Solids", kSolidsColumns,
                             categoryBit(CATEGORY_SOLIDS));
 }
 
-void writeHatchingSection(OutputStream& out, const Dictionary& dictionary) {
-  writeRowPerFeatureSection(out, dictionary, "Hatching", kHatchingColumns,
+void writeHatchingSection(OutputStream& out, const Dictionary& dictionary,
+                          const ReportSettings& report) {
+  writeRowPerFeatureSection(out, dictionary, report, "Hatching", kHatchingColumns,
                             categoryBit(CATEGORY_HATCHING));
 }
 

@@ -4,23 +4,23 @@
 
 #include "dictionary/dictionary_reader.h"
 #include "support/dictionary_builder.h"
-#include "support/run_options_guard.h"
 #include "support/setting_guard.h"
 
 namespace plotwarden {
 namespace {
 
 using test_support::buildDictionary;
-using test_support::RunOptionsGuard;
 
-// Runs every pass in order, as the summary does, and returns the counts in
-// pass order: cells, linear, text, dimensions, 3D solids, leaders, hatching.
+// Classifies the dictionary and returns the counts in pass order: cells,
+// linear, text, dimensions, 3D solids, leaders, hatching.
 std::vector<int> runAllPasses(Dictionary& dictionary) {
-  std::vector<int> counts;
-  for (FeatureCategory category : kPassOrder)
-    counts.push_back(classifyFeatures(dictionary, categoryRule(category)));
-  return counts;
+  classifyDictionary(dictionary);
+  const std::array<int, kPassCount> counts = passCounts(dictionary);
+  return {counts.begin(), counts.end()};
 }
+
+constexpr size_t kLinearPass = 1;
+constexpr size_t kTextPass = 2;
 
 struct ElementTypesCase {
   const char* field;
@@ -29,7 +29,6 @@ struct ElementTypesCase {
 };
 
 TEST(Classification, ElementTypesDecideTheCategory) {
-  RunOptionsGuard options(',', '#', '"', false);
   const ElementTypesCase cases[] = {
       {"2", {1, 0, 0, 0, 1, 0, 0}, CATEGORY_SOLIDS},  // a cell is also a 3D solid
       {"35", {1, 0, 0, 0, 0, 0, 0}, CATEGORY_CELLS},
@@ -62,22 +61,21 @@ TEST(Classification, ElementTypesDecideTheCategory) {
 }
 
 TEST(Classification, FieldsAreCutTo511Characters) {
-  RunOptionsGuard options(',', '#', '"', false);
   std::string padded = std::string(508, ' ') + "3";  // within the cut after leading blanks
   std::string beyond = "[" + std::string(511, ' ') + "3]";
   Dictionary d = buildDictionary({{"ELEMENT TYPES", ROLE_ELEMENT_TYPES}}, {{padded}, {beyond}});
-  EXPECT_EQ(classifyFeatures(d, categoryRule(CATEGORY_LINEAR)), 1);
+  EXPECT_EQ(runAllPasses(d)[kLinearPass], 1);
   EXPECT_EQ(d.features[0].category, CATEGORY_LINEAR);
   EXPECT_EQ(d.features[1].category, CATEGORY_NONE);
 }
 
 TEST(Classification, TheListSeparatorIsTheFieldSeparator) {
-  RunOptionsGuard options(';', '#', '\'', false);
   Dictionary d = buildDictionary({{"ELEMENT TYPES", ROLE_ELEMENT_TYPES}},
-                                 {{"[2;3]"}, {"[7,17]"}, {"['1;7']"}});
-  EXPECT_EQ(classifyFeatures(d, categoryRule(CATEGORY_LINEAR)), 1);
+                                 {{"[2;3]"}, {"[7,17]"}, {"['1;7']"}}, TextRules{';', '\'', '#'});
+  const std::vector<int> counts = runAllPasses(d);
+  EXPECT_EQ(counts[kLinearPass], 1);
   // Quote characters are dropped before the list is cut, so they protect nothing.
-  EXPECT_EQ(classifyFeatures(d, categoryRule(CATEGORY_TEXT)), 1);
+  EXPECT_EQ(counts[kTextPass], 1);
 }
 
 struct FeatureTypeCase {
@@ -86,7 +84,6 @@ struct FeatureTypeCase {
 };
 
 TEST(Classification, FeatureTypeCodesWhenThereIsNoElementTypesColumn) {
-  RunOptionsGuard options(',', '#', '"', false);
   const FeatureTypeCase cases[] = {
       {"0", CATEGORY_CELLS},      {"", CATEGORY_CELLS},           {"abc", CATEGORY_CELLS},
       {"1", CATEGORY_LINEAR},     {"3", CATEGORY_TEXT},           {"6", CATEGORY_DIMENSIONS},
@@ -103,7 +100,6 @@ TEST(Classification, FeatureTypeCodesWhenThereIsNoElementTypesColumn) {
 }
 
 TEST(Classification, ElementTypesColumnWinsEvenWhereItIsEmpty) {
-  RunOptionsGuard options(',', '#', '"', false);
   Dictionary d =
       buildDictionary({{"FEATURE TYPE", ROLE_FEATURE_TYPE}, {"ELEMENT TYPE", ROLE_ELEMENT_TYPES}},
                       {{"7", ""}, {"8", "3"}});
@@ -112,12 +108,11 @@ TEST(Classification, ElementTypesColumnWinsEvenWhereItIsEmpty) {
 }
 
 TEST(Classification, ShortRowsAndMissingColumnsStayUnclassified) {
-  RunOptionsGuard options(',', '#', '"', false);
   Dictionary shortRows = buildDictionary({{"FEATURE NAME", ROLE_FEATURE_NAME},
                                           {"LEVEL", ROLE_LEVEL},
                                           {"ELEMENT TYPES", ROLE_ELEMENT_TYPES}},
                                          {{"a", "b"}, {}, {"c", "d", "3"}});
-  EXPECT_EQ(classifyFeatures(shortRows, categoryRule(CATEGORY_LINEAR)), 1);
+  EXPECT_EQ(runAllPasses(shortRows)[kLinearPass], 1);
   EXPECT_EQ(shortRows.features[0].category, CATEGORY_NONE);
   EXPECT_EQ(shortRows.features[2].category, CATEGORY_LINEAR);
 
@@ -126,7 +121,6 @@ TEST(Classification, ShortRowsAndMissingColumnsStayUnclassified) {
 }
 
 TEST(Classification, AFieldIsJudgedOnItsOwnText) {
-  RunOptionsGuard options(',', '#', '"', false);
   // The raw text that follows the field in the file is not part of it.
   Dictionary d;
   d.text = "3,Lv[1]\r\n";
@@ -135,11 +129,10 @@ TEST(Classification, AFieldIsJudgedOnItsOwnText) {
   appendFeature(d);
   appendFeatureField(d, FieldCell{0, 1});
   appendFeatureField(d, FieldCell{2, 5});
-  EXPECT_EQ(classifyFeatures(d, categoryRule(CATEGORY_LINEAR)), 1);
+  EXPECT_EQ(runAllPasses(d)[kLinearPass], 1);
 }
 
-TEST(Classification, RangesClassifiedSideBySideGiveThePassByPassOutcome) {
-  RunOptionsGuard options(',', '#', '"', false);
+TEST(Classification, RangesClassifiedSideBySideGiveTheOutcomeOfOneRange) {
   test_support::LoadConcurrencyGuard guard({4, loadConcurrency().smallestCutText});
   const char* const lists[] = {"2", "35", "[3,4,11-16]", "[1*]",     "Text[7]", "[2-200]",
                                "",  "17", "[33]",        "Line[?7]", "[105]",   "x"};
@@ -151,22 +144,20 @@ TEST(Classification, RangesClassifiedSideBySideGiveThePassByPassOutcome) {
       text.append("\n");
     }
     Dictionary together;
-    Dictionary passByPass;
+    Dictionary oneRange;
     ASSERT_EQ(loadDictionaryText(together, text, ',', '"', '#'), 0);
-    ASSERT_EQ(loadDictionaryText(passByPass, text, ',', '"', '#'), 0);
-    std::array<int, kPassCount> counts;
-    classifyInPassOrder(together, counts, 7);  // ranges of at least 7 features
-    const std::vector<int> expected = runAllPasses(passByPass);
-    EXPECT_EQ(std::vector<int>(counts.begin(), counts.end()), expected) << header;
+    ASSERT_EQ(loadDictionaryText(oneRange, text, ',', '"', '#'), 0);
+    classifyDictionary(together, 7);  // ranges of at least 7 features
+    classifyDictionary(oneRange, size_t{1} << 20);
+    EXPECT_EQ(passCounts(together), passCounts(oneRange)) << header;
     for (size_t i = 0; i < together.features.size(); ++i)
-      ASSERT_EQ(together.features[i].category, passByPass.features[i].category) << header << i;
+      ASSERT_EQ(together.features[i].category, oneRange.features[i].category) << header << i;
   }
 }
 
 // Field texts are remembered with the passes they matched, up to a limit;
 // texts met again, and texts past the limit, still classify as on their own.
-TEST(Classification, RememberedAndForgottenTextsGiveThePassByPassOutcome) {
-  RunOptionsGuard options(',', '#', '"', false);
+TEST(Classification, RememberedAndForgottenTextsClassifyAsInSmallRanges) {
   std::string text = "NAME,ELEMENT TYPES\n";
   for (int row = 0; row < 100000; ++row) {
     // Most texts are new, over 65,536 of them: a name of its own before the list.
@@ -174,16 +165,16 @@ TEST(Classification, RememberedAndForgottenTextsGiveThePassByPassOutcome) {
     if (row % 4 != 0) text.append("T").append(std::to_string(row));
     text.append("[").append(std::to_string(row % 40)).append("]\n");
   }
-  Dictionary together;
-  Dictionary passByPass;
-  ASSERT_EQ(loadDictionaryText(together, text, ',', '"', '#'), 0);
-  ASSERT_EQ(loadDictionaryText(passByPass, text, ',', '"', '#'), 0);
-  std::array<int, kPassCount> counts;
-  classifyInPassOrder(together, counts, size_t{1} << 20);  // one range: one memory of texts
-  const std::vector<int> expected = runAllPasses(passByPass);
-  EXPECT_EQ(std::vector<int>(counts.begin(), counts.end()), expected);
-  for (size_t i = 0; i < together.features.size(); ++i)
-    ASSERT_EQ(together.features[i].category, passByPass.features[i].category) << i;
+  test_support::LoadConcurrencyGuard guard({4, loadConcurrency().smallestCutText});
+  Dictionary whole;
+  Dictionary inRanges;
+  ASSERT_EQ(loadDictionaryText(whole, text, ',', '"', '#'), 0);
+  ASSERT_EQ(loadDictionaryText(inRanges, text, ',', '"', '#'), 0);
+  classifyDictionary(whole, size_t{1} << 20);  // one range: one memory of texts
+  classifyDictionary(inRanges, 1000);          // many ranges, each with fewer texts than the limit
+  EXPECT_EQ(passCounts(whole), passCounts(inRanges));
+  for (size_t i = 0; i < whole.features.size(); ++i)
+    ASSERT_EQ(whole.features[i].category, inRanges.features[i].category) << i;
 }
 
 }  // namespace

@@ -491,6 +491,24 @@ TEST(DictionaryReader, TextInMemoryLoadsLikeAFile) {
   EXPECT_EQ(fromText.text, fromFile.dictionary.text);
 }
 
+// A spreadsheet's "CSV UTF-8" starts with a byte-order mark; it is no part
+// of the first header name, from a file or from memory. A mark further on
+// is text like any other.
+TEST(DictionaryReader, SkipsAByteOrderMarkAtTheStart) {
+  const std::string bytes =
+      "\xEF\xBB\xBF"
+      "FEATURE NAME,LEVEL\r\n\xEF\xBB\xBF"
+      "a,b\r\n";
+  Loaded fromFile = loadBytes(bytes, ',', '"', '#');
+  EXPECT_EQ(headerNames(fromFile.dictionary), (std::vector<std::string>{"FEATURE NAME", "LEVEL"}));
+  EXPECT_EQ(findFieldColumn(fromFile.dictionary, ROLE_FEATURE_NAME), 0);
+  EXPECT_EQ(fromFile.dictionary.text, bytes.substr(3));
+  Dictionary fromText;
+  ASSERT_EQ(loadDictionaryText(fromText, bytes, ',', '"', '#'), 0);
+  EXPECT_EQ(fromText.text, bytes.substr(3));
+  EXPECT_EQ(featureRows(fromText), featureRows(fromFile.dictionary));
+}
+
 // Bit i of a Feature's plain fields: field i is known to hold no quote,
 // so it is read as it stands. A quote anywhere, or a comma joined to a later
 // one by brackets (which may take quotes along), leaves the bit clear, and

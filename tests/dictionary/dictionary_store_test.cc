@@ -7,51 +7,11 @@
 namespace plotwarden {
 namespace {
 
-Dictionary named(const char* name) {
-  Dictionary d;
-  d.name = name;
-  return d;
-}
-
-class DictionaryStore : public ::testing::Test {
- protected:
-  void SetUp() override { releaseDictionaries(); }
-  void TearDown() override { releaseDictionaries(); }
-};
-
-TEST_F(DictionaryStore, EmptyStoreHasNothingAtZero) {
-  EXPECT_EQ(dictionaryCount(), 0);
-  EXPECT_EQ(dictionaryAt(0), nullptr);
-  EXPECT_EQ(dictionaryAt(-1), nullptr);
-}
-
-TEST_F(DictionaryStore, IndexesOutsideTheStoreGiveNone) {
-  appendDictionary(named("first"));
-  appendDictionary(named("second"));
-  EXPECT_EQ(dictionaryCount(), 2);
-  EXPECT_EQ(dictionaryAt(-1), nullptr);
-  EXPECT_EQ(dictionaryAt(2), nullptr);
-  ASSERT_NE(dictionaryAt(1), nullptr);
-  EXPECT_EQ(dictionaryAt(0)->name, "first");
-  EXPECT_EQ(dictionaryAt(1)->name, "second");
-}
-
-TEST_F(DictionaryStore, ReleasingTwiceDoesNothingMore) {
-  appendDictionary(named("only"));
-  releaseDictionaries();
-  EXPECT_EQ(dictionaryCount(), 0);
-  EXPECT_EQ(dictionaryAt(0), nullptr);
-  releaseDictionaries();
-  EXPECT_EQ(dictionaryCount(), 0);
-  EXPECT_EQ(dictionaryAt(0), nullptr);
-}
-
 TEST(DictionaryRecord, NewDictionaryHasNoColumnsAndZeroCounts) {
   Dictionary d;
   for (int role = ROLE_FEATURE_NAME; role <= ROLE_UNKNOWN; ++role)
     EXPECT_EQ(findFieldColumn(d, static_cast<FieldRole>(role)), -1);
   EXPECT_EQ(d.featureCount(), 0);
-  EXPECT_EQ(d.shapeCount, 0);
 }
 
 TEST(DictionaryRecord, FindFieldColumnTakesTheLeftmostColumn) {
@@ -104,7 +64,7 @@ TEST(DictionaryRecord, GroupingByCategoryKeepsDictionaryOrderInEachGroup) {
             (std::vector<int>{3, 1, 5, 0, 2, 4}));
   EXPECT_EQ(d.categoryStarts[CATEGORY_CELLS], 1u);
   EXPECT_EQ(d.categoryStarts[CATEGORY_LINEAR], 3u);
-  EXPECT_EQ(d.categoryStarts[CATEGORY_SHAPES], 5u);
+  EXPECT_EQ(d.categoryStarts[CATEGORY_TEXT], 5u);
   EXPECT_EQ(d.categoryStarts[CATEGORY_HATCHING], 5u);
   EXPECT_EQ(d.categoryStarts[CATEGORY_HATCHING + 1], 6u);
   clearFileContent(d);

@@ -126,8 +126,10 @@ struct ListResult {
 ListResult inElementList(const std::string& list, const char* value, int32_t lower = 0,
                          int32_t upper = 110, bool caseSensitive = false) {
   ListResult result{false, lower, upper, true};
-  result.matched = matchInList(list, value, 3, " ", " ", "", ",", "'", result.lower, result.upper,
-                               &result.isRange, caseSensitive);
+  CutList cut;
+  cutList(cut, list, {" ", " ", "", ",", "", "'"}, lower, upper);
+  result.matched = cutListAccepts(cut, value, WildcardLevel::kAlternatives, result.lower,
+                                  result.upper, &result.isRange, caseSensitive);
   return result;
 }
 
@@ -262,7 +264,9 @@ TEST(MatchInList, ComparesLettersWithoutCaseUnlessAsked) {
 TEST(MatchInList, TakesANullRangeFlag) {
   int32_t lower = 0;
   int32_t upper = 110;
-  EXPECT_TRUE(matchInList("6-16", "7", 3, " ", " ", "", ",", "'", lower, upper, nullptr, false));
+  CutList cut;
+  cutList(cut, "6-16", {" ", " ", "", ",", "", "'"}, lower, upper);
+  EXPECT_TRUE(cutListAccepts(cut, "7", WildcardLevel::kAlternatives, lower, upper, nullptr, false));
   EXPECT_EQ(lower, 6);
 }
 

@@ -10,13 +10,7 @@ namespace {
 
 struct TokenCase {
   std::string_view source;
-  const char* skip;
-  const char* trim;
-  const char* drop;
-  const char* terminators;
-  const char* stoppers;
-  const char* quotes;
-  long maxLength;
+  TokenRules rules;
   const char* token;
   size_t consumed;
 };
@@ -27,38 +21,32 @@ TEST(TakeToken, CutsOneToken) {
   const TokenCase cases[] = {
       // A comma inside quotes does not end the token; the blank before the
       // ending comma is trimmed.
-      {"  'a,b' ,c", " ", " ", "", ",", "", "'", 0, "a,b", 9},
-      {"ab;cd", "", "", "", "", ";", "", 0, "ab", 2},
-      {";cd", "", "", "", "", ";", "", 0, "", 0},
-      {"a-b-c", "", "", "-", "", "", "", 0, "abc", 5},
-      {"'a-b'-c", "", "", "-", "", "", "'", 0, "a-bc", 7},
-      {"'a,b", "", "", "", ",", "", "'", 0, "a,b", 4},
-      {"abcdef", "", "", "", "", "", "", 3, "abc", 3},
-      {"abc,def", "", "", "", ",", "", "", 3, "abc", 3},
-      {"abc,def", "", "", "", ",", "", "", 4, "abc", 4},
-      {"abc,def", "", "", "", ",", "", "", 0, "abc", 4},
-      {"abc,def", "", "", "", ",", "", "", -1, "abc", 4},
-      {"", " ", " ", "", ",", "", "", 0, "", 0},
-      {"   ", " ", "", "", ",", "", "", 0, "", 3},
-      {"x  \t", "", " \t", "", "", "", "", 0, "x", 4},
-      {"\tx", " ", "", "", "", "", "", 0, "\tx", 2},
+      {"  'a,b' ,c", {" ", " ", "", ",", "", "'", 0}, "a,b", 9},
+      {"ab;cd", {"", "", "", "", ";", "", 0}, "ab", 2},
+      {";cd", {"", "", "", "", ";", "", 0}, "", 0},
+      {"a-b-c", {"", "", "-", "", "", "", 0}, "abc", 5},
+      {"'a-b'-c", {"", "", "-", "", "", "'", 0}, "a-bc", 7},
+      {"'a,b", {"", "", "", ",", "", "'", 0}, "a,b", 4},
+      {"abcdef", {"", "", "", "", "", "", 3}, "abc", 3},
+      {"abc,def", {"", "", "", ",", "", "", 3}, "abc", 3},
+      {"abc,def", {"", "", "", ",", "", "", 4}, "abc", 4},
+      {"abc,def", {"", "", "", ",", "", "", 0}, "abc", 4},
+      {"abc,def", {"", "", "", ",", "", "", -1}, "abc", 4},
+      {"", {" ", " ", "", ",", "", "", 0}, "", 0},
+      {"   ", {" ", "", "", ",", "", "", 0}, "", 3},
+      {"x  \t", {"", " \t", "", "", "", "", 0}, "x", 4},
+      {"\tx", {" ", "", "", "", "", "", 0}, "\tx", 2},
       // Trimming follows the walk, so blanks quoted at the end go too.
-      {"'a  '", "", " ", "", "", "", "'", 0, "a", 5},
-      {"[[12]x", "[", "", "", "]", "", "", 0, "12", 5},
-      {"ab\0cd"sv, "", "", "", "", "", "", 0, "ab", 2},
-      {",x", " ", " ", "", ",", "", "", 0, "", 1},
+      {"'a  '", {"", " ", "", "", "", "'", 0}, "a", 5},
+      {"[[12]x", {"[", "", "", "]", "", "", 0}, "12", 5},
+      {"ab\0cd"sv, {"", "", "", "", "", "", 0}, "ab", 2},
+      {",x", {" ", " ", "", ",", "", "", 0}, "", 1},
   };
   for (const TokenCase& c : cases) {
     std::string token = "stale";
-    EXPECT_EQ(takeToken(&token, c.source, c.skip, c.trim, c.drop, c.terminators, c.stoppers,
-                        c.quotes, c.maxLength),
-              c.consumed)
-        << c.source;
+    EXPECT_EQ(takeToken(&token, c.source, c.rules), c.consumed) << c.source;
     EXPECT_EQ(token, c.token) << c.source;
-    EXPECT_EQ(takeToken(nullptr, c.source, c.skip, c.trim, c.drop, c.terminators, c.stoppers,
-                        c.quotes, c.maxLength),
-              c.consumed)
-        << c.source << " (count only)";
+    EXPECT_EQ(takeToken(nullptr, c.source, c.rules), c.consumed) << c.source << " (count only)";
   }
 }
 
@@ -68,53 +56,37 @@ TEST(TakeToken, SuccessiveCutsWalkAList) {
   std::string token;
   size_t offset = 0;
   for (const char* item : expected) {
-    size_t consumed = takeToken(&token, list.substr(offset), " ", " ", "", ",", "", "'", 512);
+    size_t consumed = takeToken(&token, list.substr(offset), {" ", " ", "", ",", "", "'", 512});
     ASSERT_GT(consumed, 0u) << item;
     EXPECT_EQ(token, item);
     offset += consumed;
   }
   EXPECT_EQ(offset, list.size());
-  EXPECT_EQ(takeToken(&token, list.substr(offset), " ", " ", "", ",", "", "'", 512), 0u);
+  EXPECT_EQ(takeToken(&token, list.substr(offset), {" ", " ", "", ",", "", "'", 512}), 0u);
 }
 
 TEST(TakeToken, NextCutStartsOnTheStopper) {
   std::string_view text = "ab;cd";
   std::string token;
-  size_t offset = takeToken(&token, text, "", "", "", "", ";", "", 0);
+  size_t offset = takeToken(&token, text, {"", "", "", "", ";", "", 0});
   EXPECT_EQ(token, "ab");
   ASSERT_EQ(text.substr(offset), ";cd");
-  offset += takeToken(&token, text.substr(offset), "", "", "", ";", "", "", 0);
+  offset += takeToken(&token, text.substr(offset), {"", "", "", ";", "", "", 0});
   EXPECT_EQ(token, "");
-  offset += takeToken(&token, text.substr(offset), "", "", "", ";", "", "", 0);
+  offset += takeToken(&token, text.substr(offset), {"", "", "", ";", "", "", 0});
   EXPECT_EQ(token, "cd");
   EXPECT_EQ(offset, text.size());
 }
 
 TEST(TakeToken, CutsATextIntoItself) {
   std::string text = "  'a,b' ,c";
-  EXPECT_EQ(takeToken(&text, text, " ", " ", "", ",", "", "'", 0), 9u);
+  EXPECT_EQ(takeToken(&text, text, {" ", " ", "", ",", "", "'", 0}), 9u);
   EXPECT_EQ(text, "a,b");
 
   std::string bracketed = "Roads [2] x";
   std::string_view tail = std::string_view(bracketed).substr(6);
-  EXPECT_EQ(takeToken(&bracketed, tail, "[", "", "", "]", "", "", 256), 3u);
+  EXPECT_EQ(takeToken(&bracketed, tail, {"[", "", "", "]", "", "", 256}), 3u);
   EXPECT_EQ(bracketed, "2");
-}
-
-TEST(BoundedCopy, CopiesAtMostNCharacters) {
-  struct CopyCase {
-    const char* source;
-    size_t n;
-    const char* copy;
-  };
-  const CopyCase cases[] = {
-      {"abcdef", 3, "abc"}, {"ab", 5, "ab"}, {"", 3, ""}, {"abc", 0, ""}, {"abc", 3, "abc"},
-  };
-  for (const CopyCase& c : cases) {
-    std::string destination = "stale";
-    EXPECT_EQ(boundedCopy(destination, c.source, c.n), std::string_view(c.copy).size());
-    EXPECT_EQ(destination, c.copy);
-  }
 }
 
 }  // namespace

@@ -11,13 +11,15 @@ namespace {
 struct WildcardCase {
   std::string pattern;
   std::string text;
-  int level;
+  int level;  // a WildcardLevel, by number
   bool expected;
 };
 
 void expectAll(const WildcardCase* begin, const WildcardCase* end, bool caseSensitive) {
   for (const WildcardCase* c = begin; c != end; ++c)
-    EXPECT_EQ(wildcardMatch(c->pattern, c->text, c->level, caseSensitive), c->expected)
+    EXPECT_EQ(
+        wildcardMatch(c->pattern, c->text, static_cast<WildcardLevel>(c->level), caseSensitive),
+        c->expected)
         << "'" << c->pattern << "' against '" << c->text << "' at level " << c->level;
 }
 
@@ -211,7 +213,7 @@ TEST(WildcardMatch, NeverReadsPastTheTextsEnd) {
   const char* patterns[] = {"12|", "12?", "12[3]", "12[^x]", "12[3,4]", "12[*3,4]",
                             "12[", "123", "12*3",  "1|3",    "12[3,34]"};
   for (const char* pattern : patterns)
-    EXPECT_FALSE(wildcardMatch(pattern, text, 3, false)) << pattern;
+    EXPECT_FALSE(wildcardMatch(pattern, text, WildcardLevel::kAlternatives, false)) << pattern;
 }
 
 TEST(WildcardMatch, ComparesCaseOnlyWhenAsked) {
@@ -224,10 +226,11 @@ TEST(WildcardMatch, ComparesCaseOnlyWhenAsked) {
 
 TEST(WildcardMatch, ExaminesTheFirst255CharactersOfAClass) {
   const std::string filler254(254, 'x');
-  EXPECT_TRUE(wildcardMatch("[" + filler254 + "y]", "y", 3, false));
-  EXPECT_FALSE(wildcardMatch("[" + filler254 + "xy]", "y", 3, false));
+  EXPECT_TRUE(wildcardMatch("[" + filler254 + "y]", "y", WildcardLevel::kAlternatives, false));
+  EXPECT_FALSE(wildcardMatch("[" + filler254 + "xy]", "y", WildcardLevel::kAlternatives, false));
   // The pattern still goes on after the class's real end.
-  EXPECT_TRUE(wildcardMatch("[" + std::string(300, 'x') + "]z", "xz", 3, false));
+  EXPECT_TRUE(
+      wildcardMatch("[" + std::string(300, 'x') + "]z", "xz", WildcardLevel::kAlternatives, false));
 }
 
 TEST(WildcardMatch, FinishesOnPatternsThatBranchHeavily) {
@@ -235,24 +238,28 @@ TEST(WildcardMatch, FinishesOnPatternsThatBranchHeavily) {
 
   std::string stars;
   for (int i = 0; i < 200; ++i) stars += "*a";
-  EXPECT_FALSE(wildcardMatch(stars + "*b", longA, 3, false));
-  EXPECT_TRUE(wildcardMatch(stars + "*", longA, 3, false));
-  EXPECT_FALSE(wildcardMatch(std::string(5000, '*') + "b", longA, 3, false));
+  EXPECT_FALSE(wildcardMatch(stars + "*b", longA, WildcardLevel::kAlternatives, false));
+  EXPECT_TRUE(wildcardMatch(stars + "*", longA, WildcardLevel::kAlternatives, false));
+  EXPECT_FALSE(
+      wildcardMatch(std::string(5000, '*') + "b", longA, WildcardLevel::kAlternatives, false));
 
   std::string bars = "a" + std::string(300, '|') + "b" + std::string(300, '|') + "c";
-  EXPECT_FALSE(wildcardMatch(bars, std::string(1000, 'a'), 3, false));
+  EXPECT_FALSE(wildcardMatch(bars, std::string(1000, 'a'), WildcardLevel::kAlternatives, false));
   EXPECT_TRUE(wildcardMatch(bars, "a" + std::string(300, 'x') + "b" + std::string(300, 'y') + "c",
-                            3, false));
-  EXPECT_FALSE(wildcardMatch(std::string(300, '|') + "zz", std::string(1000, 'z'), 3, false));
+                            WildcardLevel::kAlternatives, false));
+  EXPECT_FALSE(wildcardMatch(std::string(300, '|') + "zz", std::string(1000, 'z'),
+                             WildcardLevel::kAlternatives, false));
 
   std::string nested = std::string(100, '[') + "a,b" + std::string(100, ']');
   std::string deep;
   for (int i = 0; i < 20; ++i) deep += "*" + nested;
-  EXPECT_FALSE(wildcardMatch(deep + "c", std::string(500, 'b'), 3, false));
+  EXPECT_FALSE(
+      wildcardMatch(deep + "c", std::string(500, 'b'), WildcardLevel::kAlternatives, false));
 
   std::string alternatives;
   for (int i = 0; i < 10; ++i) alternatives += "*[*a,b|]";
-  EXPECT_FALSE(wildcardMatch(alternatives + "c", std::string(150, 'b'), 3, false));
+  EXPECT_FALSE(wildcardMatch(alternatives + "c", std::string(150, 'b'),
+                             WildcardLevel::kAlternatives, false));
 }
 
 TEST(AlternativeWidth, CountsTheCharactersAnAlternativeSpans) {

@@ -2,27 +2,28 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "dictionary/dictionary_store.h"
-#include "dictionary/run_options.h"
 
 namespace plotwarden {
 namespace {
 
 class Configuration : public ::testing::Test {
  protected:
-  void TearDown() override { releaseDictionaries(); }
   RunSettings settings;
+  std::vector<Dictionary> dictionaries;
 };
 
 TEST_F(Configuration, SettingLinesOnlyGiveNoDictionaryAndZeroCharacters) {
-  ASSERT_TRUE(parseConfigurationText("out=r.html\nimg=pics\ncss=embed\n", settings));
+  ASSERT_TRUE(parseConfigurationText("out=r.html\nimg=pics\ncss=embed\n", settings, dictionaries));
   EXPECT_EQ(settings.outputPath, "r.html");
   EXPECT_EQ(settings.imageFolder, "pics");
   EXPECT_EQ(settings.styleSheet, "embed");
-  EXPECT_EQ(dictionaryCount(), 0);
-  EXPECT_EQ(fieldSeparator(), 0);
-  EXPECT_EQ(lineMarker(), 0);
-  EXPECT_EQ(quoteChar(), 0);
+  EXPECT_EQ(dictionaries.size(), 0u);
+  EXPECT_EQ(settings.textRules.separator, 0);
+  EXPECT_EQ(settings.textRules.marker, 0);
+  EXPECT_EQ(settings.textRules.quote, 0);
 }
 
 TEST_F(Configuration, SettingValuesAreTakenAfterTheFirstEquals) {
@@ -43,14 +44,14 @@ TEST_F(Configuration, SettingValuesAreTakenAfterTheFirstEquals) {
   };
   for (const Case& c : cases) {
     RunSettings fresh;
-    releaseDictionaries();
-    ASSERT_TRUE(parseConfigurationText(c.text, fresh)) << c.text;
+    dictionaries.clear();
+    ASSERT_TRUE(parseConfigurationText(c.text, fresh, dictionaries)) << c.text;
     EXPECT_EQ(fresh.outputPath, c.output) << c.text;
   }
 }
 
 TEST_F(Configuration, TheFirstKeyInTestOrderDecidesTheSetting) {
-  ASSERT_TRUE(parseConfigurationText("css=x img=y out=z\n", settings));
+  ASSERT_TRUE(parseConfigurationText("css=x img=y out=z\n", settings, dictionaries));
   EXPECT_EQ(settings.outputPath, "x img=y out=z");
   EXPECT_EQ(settings.imageFolder, "0");
   EXPECT_EQ(settings.styleSheet, "0");
@@ -73,64 +74,71 @@ TEST_F(Configuration, ContentLinesSetCharactersAndDictionaries) {
       "left,right\n"
       "Roads,Road features,a,b,2.1,7,C:\\dict\\roads.csv\n"
       "Name,with,commas,Desc,c,d,v,12x,x.csv\n";
-  ASSERT_TRUE(parseConfigurationText(text, settings));
-  EXPECT_EQ(fieldSeparator(), ',');
-  EXPECT_EQ(lineMarker(), '#');
-  EXPECT_EQ(quoteChar(), '"');
-  ASSERT_EQ(dictionaryCount(), 2);
-  const Dictionary& roads = *dictionaryAt(0);
+  ASSERT_TRUE(parseConfigurationText(text, settings, dictionaries));
+  EXPECT_EQ(settings.textRules.separator, ',');
+  EXPECT_EQ(settings.textRules.marker, '#');
+  EXPECT_EQ(settings.textRules.quote, '"');
+  ASSERT_EQ(dictionaries.size(), 2u);
+  const Dictionary& roads = dictionaries[0];
   EXPECT_EQ(roads.name, "Roads");
   EXPECT_EQ(roads.description, "Road features");
   EXPECT_EQ(roads.version, "2.1");
   EXPECT_EQ(roads.unusedNumber, 7);
   EXPECT_EQ(roads.filePath, "C:\\dict\\roads.csv");
-  const Dictionary& eight = *dictionaryAt(1);
+  const Dictionary& eight = dictionaries[1];
   EXPECT_EQ(eight.name, "Name,with,commas");
   EXPECT_EQ(eight.description, "Desc");
   EXPECT_EQ(eight.unusedNumber, 12);
   EXPECT_EQ(eight.filePath, "x.csv");
 }
 
+TEST_F(Configuration, AByteOrderMarkAtTheStartIsNoSeparator) {
+  ASSERT_TRUE(parseConfigurationText("\xEF\xBB\xBF;\r\n!\r\n'\r\nx;y\r\n", settings, dictionaries));
+  EXPECT_EQ(settings.textRules.separator, ';');
+  EXPECT_EQ(settings.textRules.marker, '!');
+}
+
 TEST_F(Configuration, BlankOrTabFirstCharacterIsTheSetting) {
-  ASSERT_TRUE(parseConfigurationText("\t\n \n   \n", settings));
-  EXPECT_EQ(fieldSeparator(), '\t');
-  EXPECT_EQ(lineMarker(), ' ');
-  EXPECT_EQ(quoteChar(), ' ');
+  ASSERT_TRUE(parseConfigurationText("\t\n \n   \n", settings, dictionaries));
+  EXPECT_EQ(settings.textRules.separator, '\t');
+  EXPECT_EQ(settings.textRules.marker, ' ');
+  EXPECT_EQ(settings.textRules.quote, ' ');
 }
 
 TEST_F(Configuration, MalformedLinesFail) {
   // A fourth content line without the separator.
-  EXPECT_FALSE(parseConfigurationText(",\n#\n\"\nnoseparator\n", settings));
-  releaseDictionaries();
+  EXPECT_FALSE(parseConfigurationText(",\n#\n\"\nnoseparator\n", settings, dictionaries));
+  dictionaries.clear();
   // A dictionary line of six fields fails; the one before it stays.
   EXPECT_FALSE(parseConfigurationText(",\n#\n\"\na,b\nn,d,3,4,v,6,p\nn,d,3,4,v,p\nn,d,3,4,v,6,q\n",
-                                      settings));
-  ASSERT_EQ(dictionaryCount(), 1);
-  EXPECT_EQ(dictionaryAt(0)->filePath, "p");
+                                      settings, dictionaries));
+  ASSERT_EQ(dictionaries.size(), 1u);
+  EXPECT_EQ(dictionaries[0].filePath, "p");
 }
 
 TEST_F(Configuration, SettingLinesDoNotCountAsContentLines) {
-  ASSERT_TRUE(
-      parseConfigurationText(";\nout=a\n!\nimg=b\n'\n\nx;y\ncss=c\nn;d;3;4;v;6;p\n", settings));
-  EXPECT_EQ(fieldSeparator(), ';');
-  EXPECT_EQ(lineMarker(), '!');
-  EXPECT_EQ(quoteChar(), '\'');
-  ASSERT_EQ(dictionaryCount(), 1);
-  EXPECT_EQ(dictionaryAt(0)->filePath, "p");
+  ASSERT_TRUE(parseConfigurationText(";\nout=a\n!\nimg=b\n'\n\nx;y\ncss=c\nn;d;3;4;v;6;p\n",
+                                     settings, dictionaries));
+  EXPECT_EQ(settings.textRules.separator, ';');
+  EXPECT_EQ(settings.textRules.marker, '!');
+  EXPECT_EQ(settings.textRules.quote, '\'');
+  ASSERT_EQ(dictionaries.size(), 1u);
+  EXPECT_EQ(dictionaries[0].filePath, "p");
 }
 
 TEST_F(Configuration, LongLinesArriveInPiecesOf4095Characters) {
   // The first piece ends inside the value; the rest is a line of its own,
   // here the first content line.
   std::string longValue(5000, 'v');
-  ASSERT_TRUE(parseConfigurationText("out=" + longValue + "\n", settings));
+  ASSERT_TRUE(parseConfigurationText("out=" + longValue + "\n", settings, dictionaries));
   EXPECT_EQ(settings.outputPath, std::string(4091, 'v'));
-  EXPECT_EQ(fieldSeparator(), 'v');
+  EXPECT_EQ(settings.textRules.separator, 'v');
 }
 
 TEST_F(Configuration, UnreadableFilesFail) {
-  EXPECT_FALSE(parseConfiguration("/nonexistent/plotwarden.cfg", settings));
-  EXPECT_FALSE(parseConfiguration("/", settings));  // a folder opens but cannot be read
+  EXPECT_FALSE(parseConfiguration("/nonexistent/plotwarden.cfg", settings, dictionaries));
+  EXPECT_FALSE(
+      parseConfiguration("/", settings, dictionaries));  // a folder opens but cannot be read
 }
 
 }  // namespace

@@ -25,8 +25,8 @@ struct FailureCase {
 
 TEST(Run, FailuresPrintTheirMessageAndLeaveNoReport) {
   const FailureCase cases[] = {
-      {"no arguments", "", {}, 0, ""},
-      {"one argument", "out=r.html\n", {"c.cfg"}, 0, ""},
+      {"no arguments", "", {}, 2, ""},
+      {"one argument", "out=r.html\n", {"c.cfg"}, 2, ""},
       {"missing configuration",
        "",
        {"missing.cfg", "0"},
@@ -99,10 +99,10 @@ TEST(Run, FailuresPrintTheirMessageAndLeaveNoReport) {
   }
 }
 
-TEST(Run, TooFewArgumentsPrintUsageOnStandardErrorOnly) {
+TEST(Run, TooFewArgumentsAreAFailureWithTheUsageOnStandardErrorOnly) {
   ScratchFolder scratch;
   ProgramResult result = runProgram(scratch.path(), {"only.cfg"});
-  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.status, 2);
   EXPECT_EQ(result.output, "");
   EXPECT_NE(result.errors.find("usage: plotwarden"), std::string::npos);
 }
@@ -128,10 +128,11 @@ TEST(Run, ModeArgumentIsReadAsADecimalNumber) {
     const char* argument;
     bool layerMode;
   };
-  const ModeCase cases[] = {{"1", true},  {"01", true},          {"1x", true},
-                            {" 1", true}, {"+1", true},          {"0", false},
-                            {"2", false}, {"-1", false},         {"abc", false},
-                            {"", false},  {"4294967297", false}, {"99999999999", false}};
+  const ModeCase cases[] = {{"1", true},      {"01", true},          {"1x", true},
+                            {" 1", true},     {"+1", true},          {"0", false},
+                            {"2", false},     {"-1", false},         {"abc", false},
+                            {"", false},      {"4294967297", false}, {"99999999999", false},
+                            {"Layers", true}, {"LEVEL", false}};
   for (const ModeCase& c : cases) {
     SCOPED_TRACE(c.argument);
     ScratchFolder scratch;

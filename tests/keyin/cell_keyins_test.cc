@@ -4,13 +4,11 @@
 
 #include "keyin/keyin_decoders.h"
 #include "support/dictionary_builder.h"
-#include "support/run_options_guard.h"
 
 namespace plotwarden {
 namespace {
 
 using test_support::buildDictionary;
-using test_support::RunOptionsGuard;
 
 using TextDecoder = void (*)(std::string_view, std::string&);
 
@@ -105,7 +103,6 @@ TEST(DecodeScale, ShowsTheUniformOrThePerAxisScale) {
 }
 
 TEST(CellKeyins, DictionaryFormsReadTheFieldOfTheRole) {
-  RunOptionsGuard options('"', false);
   Dictionary d = buildDictionary(
       {{"NAME", ROLE_FEATURE_NAME}, {"KEY-IN", ROLE_KEY_IN}},
       {{"North", "\"place cell NORTH;active scale 2.50;active class a;rc=lib;active fill on\""},

@@ -4,13 +4,11 @@
 
 #include "keyin/keyin_decoders.h"
 #include "support/dictionary_builder.h"
-#include "support/run_options_guard.h"
 
 namespace plotwarden {
 namespace {
 
 using test_support::buildDictionary;
-using test_support::RunOptionsGuard;
 
 using ItemDecoder = void (*)(std::string_view, int, std::string&);
 
@@ -156,7 +154,6 @@ TEST(DimensionKeyins, PhrasesAreFoundWhereverTheyFirstOccur) {
 }
 
 TEST(DimensionKeyins, DictionaryFormsReadTheFieldOfTheRole) {
-  RunOptionsGuard options('"', false);
   Dictionary d =
       buildDictionary({{"KEY-IN", ROLE_KEY_IN}},
                       {{"dimension extension extent 1.50;dimension terminator orientterm 2;"

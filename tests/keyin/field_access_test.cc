@@ -5,13 +5,11 @@
 #include <string>
 
 #include "support/dictionary_builder.h"
-#include "support/run_options_guard.h"
 
 namespace plotwarden {
 namespace {
 
 using test_support::buildDictionary;
-using test_support::RunOptionsGuard;
 
 struct QuoteCase {
   const char* text;
@@ -53,11 +51,11 @@ TEST(FieldView, GivesTheFieldCutAtAZeroByteAndUnquoted) {
       "\"ab",  "ab\"",  "\"a\"\"", "'it''s'", {"\"a\0b\"", 5}, {"a\0\"", 3}, {"\"\0\"", 3},
   };
   for (const char quote : {'"', '\'', '\0'}) {
-    RunOptionsGuard options(quote, false);
     for (std::string_view field : fields) {
       std::string expected(field.substr(0, field.find('\0')));
       undoubleQuotes(expected, quote);
-      Dictionary d = buildDictionary({{"NAME", ROLE_FEATURE_NAME}}, {{field}});
+      Dictionary d =
+          buildDictionary({{"NAME", ROLE_FEATURE_NAME}}, {{field}}, TextRules{',', quote, '#'});
       std::string scratch;
       EXPECT_EQ(fieldView(d, 0, ROLE_FEATURE_NAME, scratch), expected)
           << "quote " << int{quote} << " field " << field;
@@ -66,7 +64,6 @@ TEST(FieldView, GivesTheFieldCutAtAZeroByteAndUnquoted) {
 }
 
 TEST(GetFieldText, FetchesTheFieldOfTheRoleUnquoted) {
-  RunOptionsGuard options('"', false);
   Dictionary d =
       buildDictionary({{"NAME", ROLE_FEATURE_NAME}, {"LEVEL", ROLE_LEVEL}, {"KEY-IN", ROLE_KEY_IN}},
                       {{"Road", " Roads [2] ", "\"place cell \"\"A\"\"\""}});
@@ -76,13 +73,12 @@ TEST(GetFieldText, FetchesTheFieldOfTheRoleUnquoted) {
 }
 
 TEST(GetFieldText, WithoutAQuoteCharacterKeepsQuotes) {
-  RunOptionsGuard options('\0', false);
-  Dictionary d = buildDictionary({{"KEY-IN", ROLE_KEY_IN}}, {{"\"as=2\""}});
+  Dictionary d =
+      buildDictionary({{"KEY-IN", ROLE_KEY_IN}}, {{"\"as=2\""}}, TextRules{',', '\0', '#'});
   EXPECT_EQ(getFieldText(d, 0, ROLE_KEY_IN), "\"as=2\"");
 }
 
 TEST(GetFieldText, MissingDataGivesEmptyText) {
-  RunOptionsGuard options('"', false);
   Dictionary d = buildDictionary({{"NAME", ROLE_FEATURE_NAME}, {"LEVEL", ROLE_LEVEL}},
                                  {{"Road", "1"}, {"Short"}, {}});
   std::string out = "stale";
@@ -102,7 +98,6 @@ TEST(GetFieldText, MissingDataGivesEmptyText) {
 }
 
 TEST(GetFieldText, UsesTheLeftmostColumnOfARole) {
-  RunOptionsGuard options('"', false);
   Dictionary d = buildDictionary({{"NAME", ROLE_FEATURE_NAME},
                                   {"LEVEL", ROLE_LEVEL},
                                   {"ODD", ROLE_UNKNOWN},
@@ -115,13 +110,11 @@ TEST(GetFieldText, UsesTheLeftmostColumnOfARole) {
 }
 
 TEST(GetFieldText, ANulInsideTheFieldEndsIt) {
-  RunOptionsGuard options('"', false);
   Dictionary d = buildDictionary({{"NAME", ROLE_FEATURE_NAME}}, {{std::string_view("ab\0cd", 5)}});
   EXPECT_EQ(getFieldText(d, 0, ROLE_FEATURE_NAME), "ab");
 }
 
 TEST(GetFieldText, ReturnsALongFieldWhole) {
-  RunOptionsGuard options('"', false);
   const std::string longField(6000, 'k');
   Dictionary d = buildDictionary({{"KEY-IN", ROLE_KEY_IN}}, {{longField}});
   EXPECT_EQ(getFieldText(d, 0, ROLE_KEY_IN), longField);

@@ -5,13 +5,11 @@
 #include <string>
 
 #include "support/dictionary_builder.h"
-#include "support/run_options_guard.h"
 
 namespace plotwarden {
 namespace {
 
 using test_support::buildDictionary;
-using test_support::RunOptionsGuard;
 
 const std::string kPlain = "<TABLE align='right'><TR class='cfeature'><TD>3</TD></TABLE>";
 const std::string kSwatch =
@@ -33,10 +31,9 @@ std::string swatchTable(const std::string& main, const std::string& colour) {
 }
 
 std::string colourCell(std::string_view colour, std::string_view rgb, bool layerMode) {
-  RunOptionsGuard options('"', layerMode);
   Dictionary d = buildDictionary({{"COLOUR", ROLE_COLOUR}, {"RGB", ROLE_RGB}}, {{colour, rgb}});
   std::string out = "stale";
-  renderSymbologyCell(d, 0, ROLE_COLOUR, out);
+  renderSymbologyCell(d, 0, ROLE_COLOUR, layerMode, out);
   return out;
 }
 
@@ -48,20 +45,18 @@ TEST(SymbologyColour, WritesOneOfTheFourSwatchTables) {
 }
 
 TEST(SymbologyColour, WithoutAnRgbColumnHasNoSwatch) {
-  RunOptionsGuard options('"', false);
   Dictionary d = buildDictionary({{"COLOUR", ROLE_COLOUR}}, {{"3"}});
   std::string out;
-  renderSymbologyCell(d, 0, ROLE_COLOUR, out);
+  renderSymbologyCell(d, 0, ROLE_COLOUR, false, out);
   EXPECT_EQ(out, kPlain);
 }
 
 TEST(SymbologyColour, AMissingColourFieldStillShowsTheRgbSwatch) {
-  RunOptionsGuard options('"', false);
   Dictionary d = buildDictionary({{"RGB", ROLE_RGB}, {"COLOUR", ROLE_COLOUR}}, {{"00FF00"}, {}});
   std::string out;
-  renderSymbologyCell(d, 0, ROLE_COLOUR, out);
+  renderSymbologyCell(d, 0, ROLE_COLOUR, false, out);
   EXPECT_EQ(out, swatchTable("", "00FF00"));
-  renderSymbologyCell(d, 1, ROLE_COLOUR, out);
+  renderSymbologyCell(d, 1, ROLE_COLOUR, false, out);
   EXPECT_EQ(out, plainTable(""));
 }
 
@@ -109,7 +104,6 @@ struct FieldCase {
 };
 
 TEST(SymbologyCell, TidiesBracketedFieldsAndPassesOthersThrough) {
-  RunOptionsGuard options('"', false);
   const FieldCase cases[] = {
       {ROLE_LEVEL, "Roads [2]", "Roads[2]"},
       {ROLE_LEVEL, "[Base]", "[Base]"},
@@ -130,35 +124,33 @@ TEST(SymbologyCell, TidiesBracketedFieldsAndPassesOthersThrough) {
   for (const FieldCase& c : cases) {
     Dictionary d = buildDictionary({{"FIELD", c.role}}, {{c.value}});
     std::string out = "stale";
-    renderSymbologyCell(d, 0, c.role, out);
+    renderSymbologyCell(d, 0, c.role, false, out);
     EXPECT_EQ(out, c.expected) << c.value;
     // The view form gives the same text, whatever its scratch held before.
     std::string scratch = "stale scratch";
-    EXPECT_EQ(symbologyView(d, 0, c.role, scratch), c.expected) << c.value;
+    EXPECT_EQ(symbologyView(d, 0, c.role, false, scratch), c.expected) << c.value;
   }
 }
 
 TEST(SymbologyView, APlainValueIsAViewIntoTheDictionary) {
-  RunOptionsGuard options('"', false);
   Dictionary d =
       buildDictionary({{"LEVEL", ROLE_LEVEL}, {"NAME", ROLE_FEATURE_NAME}}, {{" Roads ", "Gully"}});
   std::string scratch;
   for (FieldRole role : {ROLE_LEVEL, ROLE_FEATURE_NAME}) {
-    const std::string_view view = symbologyView(d, 0, role, scratch);
+    const std::string_view view = symbologyView(d, 0, role, false, scratch);
     const std::string_view text = d.text;
     EXPECT_TRUE(view.data() >= text.data() &&
                 view.data() + view.size() <= text.data() + text.size());
   }
-  EXPECT_EQ(symbologyView(d, 0, ROLE_LEVEL, scratch), "Roads");
+  EXPECT_EQ(symbologyView(d, 0, ROLE_LEVEL, false, scratch), "Roads");
 }
 
 TEST(SymbologyCell, AMissingFieldGivesAnEmptyCell) {
-  RunOptionsGuard options('"', false);
   Dictionary d = buildDictionary({{"NAME", ROLE_FEATURE_NAME}, {"LEVEL", ROLE_LEVEL}}, {{"x"}});
   std::string out = "stale";
-  renderSymbologyCell(d, 0, ROLE_LEVEL, out);
+  renderSymbologyCell(d, 0, ROLE_LEVEL, false, out);
   EXPECT_EQ(out, "");
-  renderSymbologyCell(d, 5, ROLE_FEATURE_NAME, out);
+  renderSymbologyCell(d, 5, ROLE_FEATURE_NAME, false, out);
   EXPECT_EQ(out, "");
 }
 

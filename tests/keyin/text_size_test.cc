@@ -5,12 +5,9 @@
 #include <string>
 
 #include "keyin/keyin_decoders.h"
-#include "support/run_options_guard.h"
 
 namespace plotwarden {
 namespace {
-
-using test_support::RunOptionsGuard;
 
 struct SizeCase {
   const char* value;
@@ -19,7 +16,6 @@ struct SizeCase {
 };
 
 TEST(SplitTextSize, ReadsWidthAndHeight) {
-  RunOptionsGuard options('"', false);
   const SizeCase cases[] = {
       {"2.5x3", "2.5", "3"},
       {"2.5[mm]x3.25", "2.5[mm]", "3.25"},
@@ -56,17 +52,16 @@ TEST(SplitTextSize, ReadsWidthAndHeight) {
   for (const SizeCase& c : cases) {
     std::string width = "stale";
     std::string height = "stale";
-    splitTextSize(c.value, width, height);
+    splitTextSize(c.value, '"', width, height);
     EXPECT_EQ(width, c.width) << c.value;
     EXPECT_EQ(height, c.height) << c.value;
   }
 }
 
 TEST(SplitTextSize, PrintsHugeNumbersInFull) {
-  RunOptionsGuard options('"', false);
   std::string width;
   std::string height;
-  splitTextSize("1e300x1.7976931348623157e308", width, height);
+  splitTextSize("1e300x1.7976931348623157e308", '"', width, height);
   EXPECT_EQ(width.size(), 301u);
   EXPECT_EQ(width.substr(0, 16), "1000000000000000");
   EXPECT_EQ(height.size(), 309u);
@@ -74,16 +69,14 @@ TEST(SplitTextSize, PrintsHugeNumbersInFull) {
 }
 
 TEST(SplitTextSize, ReadsQuotesOnlyWhenAQuoteCharacterIsSet) {
-  RunOptionsGuard options('\0', false);
   std::string width;
   std::string height;
-  splitTextSize("\"2.5\"x3", width, height);
+  splitTextSize("\"2.5\"x3", '\0', width, height);
   EXPECT_EQ(width, "0");
   EXPECT_EQ(height, "3");
 }
 
 TEST(SplitTextSize, RoundsEveryNumberAsTheCLibraryPrintsIt) {
-  RunOptionsGuard options('"', false);
   // Numbers near a rounding boundary at the sixth decimal, or at the edges
   // of what a double holds: each must read and print as strtod and "%f" do.
   const char* const numbers[] = {
@@ -107,7 +100,7 @@ TEST(SplitTextSize, RoundsEveryNumberAsTheCLibraryPrintsIt) {
   for (const char* number : numbers) {
     std::string width;
     std::string height;
-    splitTextSize(std::string(number) + "x1", width, height);
+    splitTextSize(std::string(number) + "x1", '"', width, height);
     char printed[400];
     std::snprintf(printed, sizeof printed, "%f", std::strtod(number, nullptr));
     std::string expected = printed;
@@ -122,7 +115,6 @@ TEST(SplitTextSize, RoundsEveryNumberAsTheCLibraryPrintsIt) {
 // nine), decimals (up to and past six), exponent and trailing text must come
 // out as strtod and "%f" make it.
 TEST(SplitTextSize, WritesShortDecimalsAsTheCLibraryPrintsThem) {
-  RunOptionsGuard options('"', false);
   const char* const signs[] = {"", "+", "-"};
   const char* const integers[] = {"",
                                   "0",
@@ -146,7 +138,7 @@ TEST(SplitTextSize, WritesShortDecimalsAsTheCLibraryPrintsThem) {
           const std::string number = std::string(sign) + integer + fraction + ending;
           std::string width;
           std::string height;
-          splitTextSize(number + "x1", width, height);
+          splitTextSize(number + "x1", '"', width, height);
           char printed[400];
           std::snprintf(printed, sizeof printed, "%f", std::strtod(number.c_str(), nullptr));
           std::string expected = printed;

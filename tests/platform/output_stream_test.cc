@@ -69,5 +69,35 @@ TEST(OutputStream, AFullDeviceIsAFailure) {
   EXPECT_FALSE(closeStream(out));
 }
 
+// A text of a flush's size or more goes straight to the file, after what
+// was gathered before it; on a full device that write is a failure too.
+TEST(OutputStream, ALargeTextGoesStraightToTheFile) {
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() / "plotwarden-output-stream-large.txt";
+  const std::string large(kFlushAt + 1, 'y');
+  {
+    OutputStream out(std::fopen(path.string().c_str(), "wb"));
+    ASSERT_NE(out.file, nullptr);
+    put(out, "head\n");
+    putConverted(out, large);
+    put(out, "tail");
+    ASSERT_TRUE(closeStream(out));
+  }
+  std::FILE* written = std::fopen(path.string().c_str(), "rb");
+  ASSERT_NE(written, nullptr);
+  std::string text(large.size() + 16, '\0');
+  text.resize(std::fread(text.data(), 1, text.size(), written));
+  std::fclose(written);
+  std::filesystem::remove(path);
+  EXPECT_EQ(text, "head\r\n" + large + "tail");
+
+  std::FILE* full = std::fopen("/dev/full", "wb");
+  if (!full) GTEST_SKIP() << "no /dev/full here";
+  OutputStream out(full);
+  putConverted(out, large);
+  EXPECT_TRUE(out.failed);
+  EXPECT_FALSE(closeStream(out));
+}
+
 }  // namespace
 }  // namespace plotwarden

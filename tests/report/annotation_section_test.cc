@@ -3,14 +3,12 @@
 #include "report/section_test_support.h"
 #include "report/sections.h"
 #include "support/dictionary_builder.h"
-#include "support/run_options_guard.h"
 
 namespace plotwarden {
 namespace {
 
 using test_support::buildDictionary;
 using test_support::categorized;
-using test_support::RunOptionsGuard;
 
 Dictionary annotationDictionary() {
   return categorized(
@@ -34,9 +32,8 @@ Dictionary annotationDictionary() {
 }
 
 std::string written(const Dictionary& dictionary, bool layerMode) {
-  RunOptionsGuard options('"', layerMode);
   OutputStream out;
-  writeAnnotationSection(out, dictionary);
+  writeAnnotationSection(out, dictionary, ReportSettings{layerMode});
   return std::string(bufferedText(out));
 }
 

@@ -10,7 +10,6 @@
 
 #include "dictionary/dictionary_reader.h"
 #include "report/sections.h"
-#include "support/run_options_guard.h"
 #include "support/scratch_folder.h"
 #include "support/setting_guard.h"
 
@@ -18,7 +17,6 @@ namespace plotwarden {
 namespace {
 
 using test_support::BlockConcurrencyGuard;
-using test_support::RunOptionsGuard;
 using testing::ScratchFolder;
 
 TEST(BlockPipeline, BlocksReachTheStreamInOrderWithTheirLibraries) {
@@ -26,7 +24,7 @@ TEST(BlockPipeline, BlocksReachTheStreamInOrderWithTheirLibraries) {
        {BlockConcurrency{1, 1}, BlockConcurrency{3, 1}, BlockConcurrency{8, 1}}) {
     BlockConcurrencyGuard guard(concurrency);
     OutputStream out;
-    TableWriter writer(out);
+    TableWriter writer(out, ReportSettings{});
     std::string expected;
     for (size_t block = 0; block < 500; ++block) expected += std::to_string(block) + "\r\n";
     writeBlocksInOrder(writer, 500, [](TableWriter& blockWriter, size_t block) {
@@ -43,7 +41,7 @@ TEST(BlockPipeline, BlocksReachTheStreamInOrderWithTheirLibraries) {
 TEST(BlockPipeline, RunningOutOfMemoryInABlockReachesTheCaller) {
   BlockConcurrencyGuard guard({4, 1});
   OutputStream out;
-  TableWriter writer(out);
+  TableWriter writer(out, ReportSettings{});
   EXPECT_THROW(writeBlocksInOrder(writer, 1000,
                                   [](TableWriter& blockWriter, size_t block) {
                                     if (block == 37) throw std::bad_alloc();
@@ -80,24 +78,24 @@ std::string varietyText(int rows) {
 }
 
 std::string everySection(const Dictionary& dictionary, const std::string& reportPath) {
+  const ReportSettings report;
   OutputStream out;
-  writeLinearSection(out, dictionary);
-  writeAnnotationSection(out, dictionary);
-  writeDimensionsSection(out, dictionary);
-  writeCellsSection(out, dictionary, true, "Images\\", reportPath);
-  writeSolidsSection(out, dictionary);
-  writeHatchingSection(out, dictionary);
-  writeLeadersSection(out, dictionary);
+  writeLinearSection(out, dictionary, report);
+  writeAnnotationSection(out, dictionary, report);
+  writeDimensionsSection(out, dictionary, report);
+  writeCellsSection(out, dictionary, report, true, "Images\\", reportPath);
+  writeSolidsSection(out, dictionary, report);
+  writeHatchingSection(out, dictionary, report);
+  writeLeadersSection(out, dictionary, report);
   return std::string(bufferedText(out));
 }
 
 TEST(BlockPipeline, SectionsWrittenInBlocksEqualThoseWrittenWhole) {
-  RunOptionsGuard options(',', '#', '"', false);
   Dictionary dictionary;
   ASSERT_EQ(loadDictionaryText(dictionary, varietyText(700), ',', '"', '#'), 0);
   ASSERT_EQ(dictionary.featureCount(), 701);  // and the empty one the text ends with
   constexpr std::array kCategories = {CATEGORY_LINEAR,     CATEGORY_CELLS,   CATEGORY_TEXT,
-                                      CATEGORY_DIMENSIONS, CATEGORY_SHAPES,  CATEGORY_SOLIDS,
+                                      CATEGORY_DIMENSIONS, CATEGORY_NONE,    CATEGORY_SOLIDS,
                                       CATEGORY_HATCHING,   CATEGORY_LEADERS, CATEGORY_CELLS};
   for (size_t i = 0; i < dictionary.features.size(); ++i)
     dictionary.features[i].category = kCategories[i % kCategories.size()];

@@ -6,7 +6,6 @@
 #include "report/section_test_support.h"
 #include "report/sections.h"
 #include "support/dictionary_builder.h"
-#include "support/run_options_guard.h"
 #include "support/scratch_folder.h"
 
 namespace plotwarden {
@@ -14,7 +13,6 @@ namespace {
 
 using test_support::buildDictionary;
 using test_support::categorized;
-using test_support::RunOptionsGuard;
 using testing::ScratchFolder;
 
 Dictionary cellsDictionary() {
@@ -43,9 +41,8 @@ Dictionary cellsDictionary() {
 
 std::string written(const Dictionary& dictionary, bool layerMode, bool showImages,
                     const std::string& outputPath) {
-  RunOptionsGuard options('"', layerMode);
   OutputStream out;
-  writeCellsSection(out, dictionary, showImages, "Images\\", outputPath);
+  writeCellsSection(out, dictionary, ReportSettings{layerMode}, showImages, "Images\\", outputPath);
   return std::string(bufferedText(out));
 }
 

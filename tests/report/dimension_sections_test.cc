@@ -3,14 +3,12 @@
 #include "report/section_test_support.h"
 #include "report/sections.h"
 #include "support/dictionary_builder.h"
-#include "support/run_options_guard.h"
 
 namespace plotwarden {
 namespace {
 
 using test_support::buildDictionary;
 using test_support::categorized;
-using test_support::RunOptionsGuard;
 
 Dictionary dimensionDictionary() {
   return categorized(
@@ -39,11 +37,11 @@ Dictionary dimensionDictionary() {
       {CATEGORY_DIMENSIONS, CATEGORY_LINEAR, CATEGORY_DIMENSIONS, CATEGORY_LEADERS});
 }
 
-std::string written(void (*writer)(OutputStream&, const Dictionary&), bool layerMode) {
-  RunOptionsGuard options('"', layerMode);
+std::string written(void (*writer)(OutputStream&, const Dictionary&, const ReportSettings&),
+                    bool layerMode) {
   const Dictionary dictionary = dimensionDictionary();
   OutputStream out;
-  writer(out, dictionary);
+  writer(out, dictionary, ReportSettings{layerMode});
   return std::string(bufferedText(out));
 }
 
@@ -163,13 +161,12 @@ TEST(DimensionSections, DimensionsInLevelModeWriteABlockPerFeatureInOneTable) {
 }
 
 TEST(DimensionSections, LayerModeChangesOnlyTheLevelAndStyleHeadings) {
-  RunOptionsGuard options('"', true);
   const Dictionary dictionary = categorized(
       buildDictionary({{"FEATURE NAME", ROLE_FEATURE_NAME}, {"KEY-IN", ROLE_KEY_IN}},
                       {{"D", "dimension text orient 2;dimension terminator orientterm 1"}}),
       {CATEGORY_DIMENSIONS});
   OutputStream out;
-  writeDimensionsSection(out, dictionary);
+  writeDimensionsSection(out, dictionary, ReportSettings{true});
   EXPECT_EQ(
       bufferedText(out),
       "<TABLE><TR><TD class='cfeaturetypeheading'>Dimensions</TD></TR></TABLE>\r\n"
@@ -292,14 +289,13 @@ TEST(LeaderSections, LeadersInLayerModeShowTheirOwnTextSettings) {
 }
 
 TEST(LeaderSections, AClassShowsInEveryGroupAndTheNameIsNotCut) {
-  RunOptionsGuard options('"', false);
   const std::string longName(5000, 'n');
   const Dictionary dictionary =
       categorized(buildDictionary({{"FEATURE NAME", ROLE_FEATURE_NAME}, {"KEY-IN", ROLE_KEY_IN}},
                                   {{longName, "active class leader"}}),
                   {CATEGORY_LEADERS});
   OutputStream out;
-  writeLeadersSection(out, dictionary);
+  writeLeadersSection(out, dictionary, ReportSettings{});
   EXPECT_EQ(
       bufferedText(out),
       "<TABLE><TR><TD class='cfeaturetypeheading'>Leaders</TD></TR></TABLE>\r\n"

@@ -5,13 +5,11 @@
 #include <filesystem>
 #include <string>
 
-#include "support/run_options_guard.h"
 #include "support/scratch_folder.h"
 
 namespace plotwarden {
 namespace {
 
-using test_support::RunOptionsGuard;
 using testing::ScratchFolder;
 
 const char kHeading[] =
@@ -24,7 +22,6 @@ const LibraryQueueEntry kSymbols{"C:\\cells\\symbols.cel", "symbols"};
 std::string tableFor(const ScratchFolder& folder, std::string_view listing,
                      std::string_view imageFolder = "Images\\") {
   folder.write("Images/symbols/DIR_CONTENTS.csv", listing);
-  RunOptionsGuard options('"', false);
   OutputStream out;
   writeSymbolLibraryTable(kSymbols, out, imageFolder, (folder.path() / "report.htm").string());
   return std::string(bufferedText(out));
@@ -159,7 +156,6 @@ std::string libraryBlock(std::string_view title, std::string_view text) {
 std::string writtenTables(LibraryQueue& queue, std::string_view symbolsListing) {
   ScratchFolder folder;
   folder.write("Images/symbols/DIR_CONTENTS.csv", symbolsListing);
-  RunOptionsGuard options('"', true);
   OutputStream out;
   writeLibraryTables(queue, out, "Images\\", (folder.path() / "report.htm").string());
   EXPECT_EQ(libraryCount(queue), 0u);

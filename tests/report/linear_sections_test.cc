@@ -7,14 +7,12 @@
 #include "report/section_test_support.h"
 #include "report/sections.h"
 #include "support/dictionary_builder.h"
-#include "support/run_options_guard.h"
 
 namespace plotwarden {
 namespace {
 
 using test_support::buildDictionary;
 using test_support::categorized;
-using test_support::RunOptionsGuard;
 
 Dictionary linearDictionary() {
   return categorized(
@@ -32,16 +30,15 @@ Dictionary linearDictionary() {
                        {"Hedge", "Green", "2", "", "3", "Dotted", "active fill on"},
                        {"Wall", "Walls", "4", "", "2", "0", "active class primary"},
                        {"Grass", "Hatch", "3", "", "0", "0", "active fillcolor 3"}}),
-      {CATEGORY_LINEAR, CATEGORY_TEXT, CATEGORY_SHAPES, CATEGORY_LINEAR, CATEGORY_SOLIDS,
+      {CATEGORY_LINEAR, CATEGORY_TEXT, CATEGORY_LINEAR, CATEGORY_LINEAR, CATEGORY_SOLIDS,
        CATEGORY_HATCHING});
 }
 
 template <typename Writer>
 std::string written(Writer writer, bool layerMode) {
-  RunOptionsGuard options('"', layerMode);
   const Dictionary dictionary = linearDictionary();
   OutputStream out;
-  writer(out, dictionary);
+  writer(out, dictionary, ReportSettings{layerMode});
   return std::string(bufferedText(out));
 }
 
@@ -78,13 +75,12 @@ TEST(LinearSections, LinearInLevelModeHasAFillColumn) {
 // Linear section then merges the linear and shape groups back into
 // dictionary order, as a scan of every feature finds them.
 TEST(LinearSections, GroupedFeaturesGiveTheRowsOfAScan) {
-  RunOptionsGuard options('"', false);
   Dictionary dictionary = linearDictionary();
   const auto sections = {writeLinearSection, writeSolidsSection, writeHatchingSection};
   std::vector<std::string> scanned;
   for (auto section : sections) {
     OutputStream out;
-    section(out, dictionary);
+    section(out, dictionary, ReportSettings{});
     scanned.emplace_back(bufferedText(out));
   }
   groupByCategory(dictionary);
@@ -92,7 +88,7 @@ TEST(LinearSections, GroupedFeaturesGiveTheRowsOfAScan) {
   size_t i = 0;
   for (auto section : sections) {
     OutputStream out;
-    section(out, dictionary);
+    section(out, dictionary, ReportSettings{});
     EXPECT_EQ(bufferedText(out), scanned[i++]);
   }
 }
@@ -187,7 +183,6 @@ TEST(LinearSections, HatchingHasAFillColumnInBothModesAndItsOwnStyleHeadingClass
 // one: a quoted LF still becomes CR LF, in a dictionary whose other rows
 // are written without the search.
 TEST(LinearSections, LineFeedsInsideFieldsBecomeCrLf) {
-  RunOptionsGuard options('"', false);
   Dictionary dictionary;
   ::testing::internal::CaptureStdout();
   ASSERT_EQ(
@@ -197,7 +192,7 @@ TEST(LinearSections, LineFeedsInsideFieldsBecomeCrLf) {
   ::testing::internal::GetCapturedStdout();
   dictionary = categorized(std::move(dictionary), {CATEGORY_SOLIDS, CATEGORY_SOLIDS});
   OutputStream out;
-  writeSolidsSection(out, dictionary);
+  writeSolidsSection(out, dictionary, ReportSettings{});
   const std::string_view text = bufferedText(out);
   EXPECT_NE(text.find("<TD class= 'colName'>Kerb</TD><TD class= 'colLevel'>L1</TD>"),
             std::string_view::npos);
@@ -209,11 +204,10 @@ TEST(LinearSections, LineFeedsInsideFieldsBecomeCrLf) {
 }
 
 TEST(LinearSections, ASectionWithoutItsFeaturesHasOnlyTitleAndHeading) {
-  RunOptionsGuard options('"', false);
   const Dictionary dictionary = categorized(
       buildDictionary({{"FEATURE NAME", ROLE_FEATURE_NAME}}, {{"A"}}), {CATEGORY_CELLS});
   OutputStream out;
-  writeSolidsSection(out, dictionary);
+  writeSolidsSection(out, dictionary, ReportSettings{});
   EXPECT_EQ(bufferedText(out),
             "<TABLE><TR><TD class='cfeaturetypeheading'>3D Solids</TD></TR></TABLE>\r\n"
             "<TABLE cellspacing='1' class='featuretable'>\r\n"

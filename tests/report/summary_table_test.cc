@@ -2,28 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include "dictionary/classification.h"
 #include "support/dictionary_builder.h"
-#include "support/run_options_guard.h"
 
 namespace plotwarden {
 namespace {
 
 using test_support::buildDictionary;
-using test_support::RunOptionsGuard;
-
-class SummaryTable : public ::testing::Test {
- protected:
-  void TearDown() override { releaseDictionaries(); }
-};
 
 const char* const kOpening =
     "<TABLE><TR><TD class='cfeaturetypeheading'>Dictionary Summary</TD></TR></TABLE>\r\n"
     "<TABLE cellspacing='1' class='featuretable'>\r\n";
 
-TEST_F(SummaryTable, WithoutDictionariesHasOnlyItsHeading) {
-  RunOptionsGuard options(',', '#', '"', false);
+TEST(SummaryTable, WithoutDictionariesHasOnlyItsHeading) {
   OutputStream out;
-  writeSummaryTable(out);
+  std::vector<Dictionary> none;
+  writeSummaryTable(out, none, ReportSettings{});
   EXPECT_EQ(bufferedText(out), std::string(kOpening) +
                                    "<TR><TD width='200' class='cfeatureheading '>Dictionary</TD>"
                                    "<TD width='50' class='cfeatureheading '>Version</TD>"
@@ -37,8 +31,7 @@ TEST_F(SummaryTable, WithoutDictionariesHasOnlyItsHeading) {
                                    "</TABLE>\r\n");
 }
 
-TEST_F(SummaryTable, CountsEveryPassAndStoresTheCounts) {
-  RunOptionsGuard options(',', '#', '"', true);
+TEST(SummaryTable, WritesTheCountsOfEveryPass) {
   Dictionary byElements = buildDictionary(
       {{"NAME", ROLE_FEATURE_NAME}, {"ELEMENT TYPES", ROLE_ELEMENT_TYPES}}, {{"cell", "2"},
                                                                              {"cell", "2"},
@@ -52,11 +45,13 @@ TEST_F(SummaryTable, CountsEveryPassAndStoresTheCounts) {
       buildDictionary({{"FEATURE TYPE", ROLE_FEATURE_TYPE}}, {{"7"}, {"8"}, {"8"}, {"0"}});
   byCodes.name = "Codes";
   byCodes.version = "";
-  appendDictionary(std::move(byElements));
-  appendDictionary(std::move(byCodes));
+  std::vector<Dictionary> dictionaries;
+  dictionaries.push_back(std::move(byElements));
+  dictionaries.push_back(std::move(byCodes));
 
+  for (Dictionary& dictionary : dictionaries) classifyDictionary(dictionary);
   OutputStream out;
-  writeSummaryTable(out);
+  writeSummaryTable(out, dictionaries, ReportSettings{true});
   const std::string rows =
       "<TR class='cfeature'><TD class= ''>Civil <b></TD><TD class= ''>not set</TD>"
       "<TD class= ''>2</TD><TD class= ''>1</TD><TD class= ''>1</TD><TD class= ''>1</TD>"
@@ -70,16 +65,15 @@ TEST_F(SummaryTable, CountsEveryPassAndStoresTheCounts) {
   EXPECT_NE(bufferedText(out).find(">#Blocks<"), std::string::npos);
   EXPECT_NE(bufferedText(out).find(">#Annotation<"), std::string::npos);
 
-  const Dictionary& civil = *dictionaryAt(0);
+  const Dictionary& civil = dictionaries[0];
   EXPECT_EQ(civil.cellCount, 2);
   EXPECT_EQ(civil.solidCount, 2);
   EXPECT_EQ(civil.linearCount, 1);
   EXPECT_EQ(civil.textCount, 1);
   EXPECT_EQ(civil.dimensionCount, 1);
-  EXPECT_EQ(civil.shapeCount, 0);
   EXPECT_EQ(civil.features[0].category, CATEGORY_SOLIDS);
   EXPECT_EQ(civil.features[5].category, CATEGORY_NONE);
-  const Dictionary& codes = *dictionaryAt(1);
+  const Dictionary& codes = dictionaries[1];
   EXPECT_EQ(codes.leaderCount, 1);
   EXPECT_EQ(codes.hatchCount, 2);
   EXPECT_EQ(codes.cellCount, 1);

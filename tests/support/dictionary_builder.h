@@ -24,9 +24,14 @@ struct Column {
 
 using Row = std::vector<std::string_view>;
 
+// What spreadsheet programs save: comma-separated, '"' quotes, '#' marks.
+constexpr TextRules kSpreadsheetRules{',', '"', '#'};
+
 inline Dictionary buildDictionary(std::initializer_list<Column> header,
-                                  std::initializer_list<Row> rows) {
+                                  std::initializer_list<Row> rows,
+                                  TextRules rules = kSpreadsheetRules) {
   Dictionary d;
+  d.textRules = rules;
   std::string text;
   // Each text is followed by a character that no field holds, so a reader
   // that runs past a field's length shows it. After a field it stands where

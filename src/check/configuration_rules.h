@@ -1,0 +1,23 @@
+// Rules over a configuration's lines that its parser cannot judge: setting
+// keys written in another letter case or with blanks, which it reads as
+// content lines, and the reason a malformed line is likely malformed.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "check/checked_file.h"
+#include "dictionary/finding.h"
+
+namespace plotwarden {
+
+// A finding for every line that looks like a setting (out, img or css and
+// '=') but is not one to the parser: "OUT=", "Out =", " out= x".
+void checkSettingKeys(std::string_view path, std::string_view text, Findings& findings);
+
+// What a malformed line most likely is, for its finding: a comment, a
+// setting key in capitals, or a dictionary line short of separators; ""
+// when nothing more can be said.
+std::string malformedLineHint(std::string_view line, char separator);
+
+}  // namespace plotwarden

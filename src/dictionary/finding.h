@@ -1,0 +1,21 @@
+// A finding: one thing wrong (or worth knowing) about an input file, at a
+// place in it. Readers and rules fill these instead of printing.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace plotwarden {
+
+enum class Severity { kError, kWarning, kNote };
+
+struct Finding {
+  std::string path;
+  uint32_t line = 0;
+  uint32_t column = 0;
+  Severity severity = Severity::kWarning;
+  std::string code;
+  std::string message;
+};
+
+}  // namespace plotwarden
