@@ -1,6 +1,6 @@
 #include "dictionary/field_roles.h"
 
-#include <cstdio>
+#include "platform/ascii_case.h"
 
 namespace plotwarden {
 
@@ -32,30 +32,12 @@ constexpr KnownFieldName kRoleNames[] = {
 // Names this long are unknown without being compared.
 constexpr size_t kLongestComparedName = 27;
 
-// Only ASCII letters fold: other bytes match themselves alone.
-char upperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool equalIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (upperAscii(a[i]) != upperAscii(b[i])) return false;
-  return true;
-}
-
-// The name goes out whole, whatever bytes it holds.
-void warnUnknownField(std::string_view name) {
-  std::fputs("Ignore unknown field: '", stdout);
-  std::fwrite(name.data(), 1, name.size(), stdout);
-  std::fputs("'\n", stdout);
-}
-
 }  // namespace
 
 FieldRole classifyFieldName(std::string_view name) {
   if (name.size() <= kLongestComparedName)
     for (const KnownFieldName& known : kRoleNames)
-      if (equalIgnoringCase(name, known.name)) return known.role;
-  warnUnknownField(name);
+      if (equalsIgnoringCase(name, known.name)) return known.role;
   return ROLE_UNKNOWN;
 }
 

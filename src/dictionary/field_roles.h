@@ -10,7 +10,7 @@ namespace plotwarden {
 
 // The role whose header names include `name`, compared whole and without
 // regard to letter case, nothing trimmed or unquoted. Any other name is
-// ROLE_UNKNOWN and prints "Ignore unknown field: '<name>'" on standard output.
+// ROLE_UNKNOWN.
 FieldRole classifyFieldName(std::string_view name);
 
 // A header name that gives a role, written as the role's table writes it.

@@ -15,6 +15,10 @@ void printCouldNotOpen(std::string_view configurationPath) {
   print(stdout, {"Could not open ", configurationPath, ". Exit ...\n"});
 }
 
+void printUnknownField(std::string_view name) {
+  print(stdout, {"Ignore unknown field: '", name, "'\n"});
+}
+
 void printOutputNotDefined(std::string_view configurationPath) {
   print(stdout, {"Html output file not defined in ", configurationPath,
                  " \n(should contain out=[file path])\nExiting\n"});

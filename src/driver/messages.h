@@ -23,6 +23,10 @@ void printErrorReading(std::string_view dictionaryPath);
 void printCouldNotCreate(std::string_view outputPath);
 void printCouldNotWrite(std::string_view path);
 
+// "Ignore unknown field: 'NAME'", on standard output: a header column of
+// a dictionary that no table shows.
+void printUnknownField(std::string_view name);
+
 // Why a run stopped, after its message: "plotwarden: REASON", on standard
 // error, where scripts that read standard output do not see it.
 void printReason(std::string_view reason);

@@ -1,6 +1,5 @@
 #include "driver/run.h"
 
-#include <cctype>
 #include <cerrno>
 #include <string>
 #include <string_view>
@@ -15,6 +14,7 @@
 #include "driver/configuration.h"
 #include "driver/messages.h"
 #include "driver/options.h"
+#include "platform/ascii_case.h"
 #include "platform/calendar_time.h"
 #include "platform/file_io.h"
 #include "platform/path_split.h"
@@ -38,15 +38,6 @@ std::string dictionaryReason(const std::string& path) {
   if (path.empty()) return "a dictionary line names no file";
   return path + " (tried " + absolutePath(path) + "): " + unreadableReason(path) +
          "; a relative path starts at the working folder";
-}
-
-// The whole value "embed", in any letter case.
-bool isEmbed(std::string_view value) {
-  constexpr std::string_view kEmbed = "embed";
-  if (value.size() != kEmbed.size()) return false;
-  for (size_t i = 0; i < value.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(value[i])) != kEmbed[i]) return false;
-  return true;
 }
 
 // Writes the style block into a style file beside the report, into the
@@ -73,7 +64,7 @@ bool settleStyleSheet(OutputStream& report, const RunSettings& settings,
       printCouldNotWrite(stylePath);
       return false;
     }
-  } else if (isEmbed(settings.styleSheet)) {
+  } else if (equalsIgnoringCase(settings.styleSheet, "embed")) {
     writeStyleSheet(report, first, settings.showImages);
   } else {
     putAll(report, "<link rel=\"stylesheet\" type=\"text/css\" href=\"", settings.styleSheet,
@@ -135,6 +126,8 @@ int runPlotwarden(int argc, char** argv) {
       printReason(dictionaryReason(dictionary.filePath));
       return kExitDictionary;
     }
+    for (const HeaderCell& cell : dictionary.header)
+      if (cell.role == ROLE_UNKNOWN) printUnknownField(cellText(dictionary, cell.name));
     classifyDictionary(dictionary);
   }
 

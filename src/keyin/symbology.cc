@@ -6,21 +6,15 @@
 
 #include "keyin/field_access.h"
 #include "keyin/keyin_scan.h"
+#include "platform/ascii_case.h"
 
 namespace plotwarden {
 
 namespace {
 
-// The program runs in the C locale, where toupper changes only 'a' to 'z';
-// folding those here spares a library call for every character of every
-// colour cell.
-char upperCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
 bool startsWithNoCase(std::string_view text, std::string_view prefix) {
   if (text.size() < prefix.size()) return false;
-  for (size_t i = 0; i < prefix.size(); ++i)
-    if (upperCase(text[i]) != upperCase(prefix[i])) return false;
-  return true;
+  return equalsIgnoringCase(text.substr(0, prefix.size()), prefix);
 }
 
 // Copies `pieces` one after another into the start of `buffer` and returns

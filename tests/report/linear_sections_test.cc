@@ -184,12 +184,10 @@ TEST(LinearSections, HatchingHasAFillColumnInBothModesAndItsOwnStyleHeadingClass
 // are written without the search.
 TEST(LinearSections, LineFeedsInsideFieldsBecomeCrLf) {
   Dictionary dictionary;
-  ::testing::internal::CaptureStdout();
   ASSERT_EQ(
       loadDictionaryText(dictionary, "FEATURE NAME,LEVEL\nKerb,L1\n\"Road\nside\",\"L2 [a\nb]\"\n",
                          ',', '"', '#'),
       0);
-  ::testing::internal::GetCapturedStdout();
   dictionary = categorized(std::move(dictionary), {CATEGORY_SOLIDS, CATEGORY_SOLIDS});
   OutputStream out;
   writeSolidsSection(out, dictionary, ReportSettings{});
