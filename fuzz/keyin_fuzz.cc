@@ -13,6 +13,7 @@
 #include "keyin/keyin_decoders.h"
 #include "keyin/symbology.h"
 #include "platform/output_stream.h"
+#include "report/feature_cells.h"
 #include "report/sections.h"
 
 using namespace plotwarden;
@@ -24,31 +25,32 @@ namespace {
 constexpr size_t kLongestFixedText = 32;
 
 void decodeEveryCell(const Dictionary& dictionary, int feature, bool layerMode) {
-  std::string out;
-  std::string width;
-  std::string height;
+  FeatureCells cells;
+  cells.layerNaming = layerMode;
+  beginFeature(cells, dictionary, feature);
   for (int role = ROLE_FEATURE_NAME; role <= ROLE_UNKNOWN; ++role)
-    renderSymbologyCell(dictionary, feature, static_cast<FieldRole>(role), layerMode, out);
+    symbologyText(cells, static_cast<FieldRole>(role));
 
-  const std::string keyin = getFieldText(dictionary, feature, ROLE_KEY_IN);
-  const size_t longest = 3 * keyin.size() + kLongestFixedText;
-  using Decoder = void (*)(const Dictionary&, int, FieldRole, std::string&);
+  const size_t longest = 3 * cells.keyin.size() + kLongestFixedText;
+  std::string out;
+  using Decoder = void (*)(std::string_view, std::string&);
   for (Decoder decode : {Decoder{decodeFill}, Decoder{decodePlacement}, Decoder{decodeClass},
                          Decoder{decodeLibrary}, Decoder{decodeScale}}) {
-    decode(dictionary, feature, ROLE_KEY_IN, out);
+    decode(cells.keyin, out);
     FUZZ_CHECK(out.size() <= longest);
   }
   // Every item code the writers pass, and some they never do.
+  const DimensionPhrases& phrases = dimensionPhrases(cells);
   for (int item = 0; item <= 15; ++item) {
-    decodeExtensionLine(dictionary, feature, ROLE_KEY_IN, out, item);
+    decodeExtensionLine(phrases, item, out);
     FUZZ_CHECK(out.size() <= longest);
-    decodeTerminator(dictionary, feature, ROLE_KEY_IN, out, item);
+    decodeTerminator(phrases, item, out);
     FUZZ_CHECK(out.size() <= longest);
-    decodeDimensionText(dictionary, feature, ROLE_KEY_IN, out, item);
+    decodeDimensionText(phrases, item, out);
     FUZZ_CHECK(out.size() <= longest);
   }
-  renderSymbologyCell(dictionary, feature, ROLE_TEXT_SCALE, layerMode, out);
-  splitTextSize(out, dictionary.textRules.quote, width, height);
+  textWidth(cells);
+  textHeight(cells);
 }
 
 void writeEverySection(const Dictionary& dictionary, const ReportSettings& words) {

@@ -89,24 +89,4 @@ void decodeScale(std::string_view keyin, std::string& out) {
   trimTrailingZeros(out);
 }
 
-void decodeFill(const Dictionary& d, int featureIndex, FieldRole role, std::string& out) {
-  decodeFill(getFieldText(d, featureIndex, role), out);
-}
-
-void decodePlacement(const Dictionary& d, int featureIndex, FieldRole role, std::string& out) {
-  decodePlacement(getFieldText(d, featureIndex, role), out);
-}
-
-void decodeClass(const Dictionary& d, int featureIndex, FieldRole role, std::string& out) {
-  decodeClass(getFieldText(d, featureIndex, role), out);
-}
-
-void decodeLibrary(const Dictionary& d, int featureIndex, FieldRole role, std::string& out) {
-  decodeLibrary(getFieldText(d, featureIndex, role), out);
-}
-
-void decodeScale(const Dictionary& d, int featureIndex, FieldRole role, std::string& out) {
-  decodeScale(getFieldText(d, featureIndex, role), out);
-}
-
 }  // namespace plotwarden

@@ -17,9 +17,6 @@ using CodeWords = std::array<std::string_view, 3>;
 constexpr CodeWords kArrowWords = {"open", "closed", "filled"};
 constexpr CodeWords kOrientationWords = {"Inline", "Above", "Horiz."};
 
-// What an absent coded setting, or a code without a word, shows.
-constexpr std::string_view kNoWord = "&nbsp";
-
 // One setting: its item code, its phrases in the order they are tried (a
 // second, shorter form where there is one), and how its argument is shown:
 // as written, with trailing zeros dropped, or as the word of its code.
@@ -116,20 +113,13 @@ void decodeSetting(const DimensionPhrases& phrases, size_t group, int item, std:
     }
     if (setting.words) {
       const int code = found ? leadingInteger(argument) : -1;
-      out = code >= 0 && code <= 2 ? (*setting.words)[static_cast<size_t>(code)] : kNoWord;
+      if (code >= 0 && code <= 2) out = (*setting.words)[static_cast<size_t>(code)];
     } else if (found) {
       out = argument;
       if (setting.trimZeros) trimTrailingZeros(out);
     }
     return;
   }
-}
-
-// One setting of a single key-in: its phrases found, then the setting read.
-void decodeKeyin(std::string_view keyin, size_t group, int item, std::string& out) {
-  DimensionPhrases phrases;
-  findDimensionPhrases(keyin, phrases);
-  decodeSetting(phrases, group, item, out);
 }
 
 }  // namespace
@@ -174,33 +164,6 @@ void decodeTerminator(const DimensionPhrases& phrases, int item, std::string& ou
 
 void decodeDimensionText(const DimensionPhrases& phrases, int item, std::string& out) {
   decodeSetting(phrases, kDimTextGroup, item, out);
-}
-
-void decodeExtensionLine(std::string_view keyin, int item, std::string& out) {
-  decodeKeyin(keyin, kExtensionGroup, item, out);
-}
-
-void decodeTerminator(std::string_view keyin, int item, std::string& out) {
-  decodeKeyin(keyin, kTerminatorGroup, item, out);
-}
-
-void decodeDimensionText(std::string_view keyin, int item, std::string& out) {
-  decodeKeyin(keyin, kDimTextGroup, item, out);
-}
-
-void decodeExtensionLine(const Dictionary& d, int featureIndex, FieldRole role, std::string& out,
-                         int item) {
-  decodeExtensionLine(getFieldText(d, featureIndex, role), item, out);
-}
-
-void decodeTerminator(const Dictionary& d, int featureIndex, FieldRole role, std::string& out,
-                      int item) {
-  decodeTerminator(getFieldText(d, featureIndex, role), item, out);
-}
-
-void decodeDimensionText(const Dictionary& d, int featureIndex, FieldRole role, std::string& out,
-                         int item) {
-  decodeDimensionText(getFieldText(d, featureIndex, role), item, out);
 }
 
 }  // namespace plotwarden

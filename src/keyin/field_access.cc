@@ -23,19 +23,6 @@ std::string_view unquotedField(const Dictionary& dictionary, std::string_view fi
   return scratch;
 }
 
-void getFieldText(const Dictionary& dictionary, int featureIndex, FieldRole role,
-                  std::string& out) {
-  // The view may lie in `out` itself; assigning a string's own text to it is
-  // safe.
-  out.assign(fieldView(dictionary, featureIndex, role, out));
-}
-
-std::string getFieldText(const Dictionary& dictionary, int featureIndex, FieldRole role) {
-  std::string out;
-  getFieldText(dictionary, featureIndex, role, out);
-  return out;
-}
-
 // Written back over the text itself: the write position never passes the
 // read position, so no copy is needed.
 void undoubleQuotes(std::string& text, char quote) {

@@ -8,23 +8,19 @@
 
 namespace plotwarden {
 
-// The field of `role` of feature `featureIndex` (leftmost column of that
-// role), with the dictionary's quoting removed; "" when the index is out of
-// range, no column has the role, or the row is shorter than the header. The
-// whole field is returned, however long; a NUL inside it ends it.
-void getFieldText(const Dictionary& dictionary, int featureIndex, FieldRole role, std::string& out);
-
 // A field of the dictionary's text with the quoting removed and cut at a
 // zero byte: the field itself, or a part of it, where that is the text;
 // else a view of `scratch`, which then holds the unquoted text.
 std::string_view unquotedField(const Dictionary& dictionary, std::string_view field,
                                std::string& scratch);
 
-// The same field without a copy where none is needed: a view into the
+// The field of `role` of feature `featureIndex` (leftmost column of that
+// role) with the quoting removed, whole however long: a view into the
 // dictionary's text when the field holds no quote character, else a view of
-// `scratch`, which then holds the unquoted text. Inline, for the fields the
-// reader marked plain (a text it read holds no zero byte): nearly every
-// fetch ends at that bit test.
+// `scratch`, which then holds the unquoted text; "" when the index is out of
+// range, no column has the role, or the row is shorter than the header.
+// Inline, for the fields the reader marked plain (a text it read holds no
+// zero byte): nearly every fetch ends at that bit test.
 inline std::string_view fieldView(const Dictionary& dictionary, int featureIndex, FieldRole role,
                                   std::string& scratch) {
   if (featureIndex < 0 || featureIndex >= dictionary.featureCount()) return {};
@@ -37,10 +33,6 @@ inline std::string_view fieldView(const Dictionary& dictionary, int featureIndex
     return fieldEntryText(dictionary, feature, static_cast<uint32_t>(column));
   return unquotedField(dictionary, featureField(dictionary, feature, column), scratch);
 }
-
-// The same field as a new text, for callers that fetch it once and read it
-// several times.
-std::string getFieldText(const Dictionary& dictionary, int featureIndex, FieldRole role);
 
 // Removes the enclosing quote characters of a quoted text and turns each
 // doubled quote character into one; a lone quote inside the text is kept.

@@ -1,7 +1,6 @@
-// Decoders that turn a feature's key-in text into the text of one cell.
-// Each has a form that takes the key-in text itself (a writer that needs
-// several settings of one feature fetches the field once) and a form that
-// fetches the field of `role` first. Every output starts empty.
+// Decoders that turn a feature's key-in text into the text of one cell. A
+// writer that needs several settings of one feature fetches the key-in
+// once and hands it to each. Every output starts empty.
 #pragma once
 
 #include <array>
@@ -48,13 +47,6 @@ void decodeClass(std::string_view keyin, std::string& out);
 void decodeLibrary(std::string_view keyin, std::string& out);
 // The uniform scale, or 'x:<x>y:<y>z:<z>' from the per-axis scales.
 void decodeScale(std::string_view keyin, std::string& out);
-// One dimension style setting, chosen by its item code; a code not listed
-// gives "". The terminator arrow and the text orientation are shown as words,
-// or "&nbsp" when absent or unknown.
-void decodeExtensionLine(std::string_view keyin, int item, std::string& out);
-void decodeTerminator(std::string_view keyin, int item, std::string& out);
-void decodeDimensionText(std::string_view keyin, int item, std::string& out);
-
 // Where each phrase of the dimension style settings first occurs in one
 // key-in text (npos where it does not), found in one pass over the text: a
 // writer that decodes a dozen settings of one feature searches its key-in
@@ -67,23 +59,12 @@ struct DimensionPhrases {
 };
 void findDimensionPhrases(std::string_view keyin, DimensionPhrases& phrases);
 
-// The three dimension decoders on the phrases found in a key-in.
+// One dimension style setting, chosen by its item code, from the phrases
+// found in a key-in; a code not listed gives "". The terminator arrow and
+// the text orientation are shown as words, "" when absent or unknown.
 void decodeExtensionLine(const DimensionPhrases& phrases, int item, std::string& out);
 void decodeTerminator(const DimensionPhrases& phrases, int item, std::string& out);
 void decodeDimensionText(const DimensionPhrases& phrases, int item, std::string& out);
-
-// The same decoders, reading the field of `role` of one feature.
-void decodeFill(const Dictionary& d, int featureIndex, FieldRole role, std::string& out);
-void decodePlacement(const Dictionary& d, int featureIndex, FieldRole role, std::string& out);
-void decodeClass(const Dictionary& d, int featureIndex, FieldRole role, std::string& out);
-void decodeLibrary(const Dictionary& d, int featureIndex, FieldRole role, std::string& out);
-void decodeScale(const Dictionary& d, int featureIndex, FieldRole role, std::string& out);
-void decodeExtensionLine(const Dictionary& d, int featureIndex, FieldRole role, std::string& out,
-                         int item);
-void decodeTerminator(const Dictionary& d, int featureIndex, FieldRole role, std::string& out,
-                      int item);
-void decodeDimensionText(const Dictionary& d, int featureIndex, FieldRole role, std::string& out,
-                         int item);
 
 // Splits a TEXT SCALE value ('2.5x3', 'h = 2.5', 'w = 1.2 [mm]') into a
 // width and a height text: each a number with its zeros trimmed and its

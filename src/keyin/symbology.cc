@@ -7,6 +7,7 @@
 #include "keyin/field_access.h"
 #include "keyin/keyin_scan.h"
 #include "platform/ascii_case.h"
+#include "platform/text_compose.h"
 
 namespace plotwarden {
 
@@ -15,24 +16,6 @@ namespace {
 bool startsWithNoCase(std::string_view text, std::string_view prefix) {
   if (text.size() < prefix.size()) return false;
   return equalsIgnoringCase(text.substr(0, prefix.size()), prefix);
-}
-
-// Copies `pieces` one after another into the start of `buffer` and returns
-// the text they make. The buffer's size only grows, and what lies past the
-// text is left as it is, so that composing a cell is copying its pieces,
-// with no character cleared first and no growth per piece. No piece may
-// lie in the buffer.
-template <typename... Pieces>
-std::string_view composeText(std::string& buffer, const Pieces&... pieces) {
-  const size_t total = (std::string_view(pieces).size() + ...);
-  if (buffer.size() < total) buffer.resize(std::max(total, 2 * buffer.size()));
-  char* to = buffer.data();
-  auto copy = [&to](std::string_view piece) {
-    if (!piece.empty()) std::memcpy(to, piece.data(), piece.size());
-    to += piece.size();
-  };
-  (copy(std::string_view(pieces)), ...);
-  return std::string_view(buffer.data(), total);
 }
 
 // 'main[bracket]', or main alone when the bracket text is empty.
@@ -62,42 +45,6 @@ bool splitFetched(const Fetched& raw, std::string& cleaned, BracketedParts& part
   return splitBracketedParts(raw.text, raw.quote, cleaned, parts);
 }
 
-// The swatch table of a COLOUR value, composed in `out`. The value and the
-// views made of it lie in the dictionary's text or in strings of this call,
-// never in `out`.
-std::string_view renderColour(const Dictionary& dictionary, int featureIndex, const Fetched& raw,
-                              bool layerNaming, std::string& out) {
-  if (raw.text == "yes") return "yes";
-  std::string cleaned;
-  BracketedParts parts;
-  splitFetched(raw, cleaned, parts);
-  std::string_view main = parts.main;
-  std::string rgb;
-  std::string_view swatch = fieldView(dictionary, featureIndex, ROLE_RGB, rgb);
-
-  // A colour taken from the level, layer, cell or block names its colour in
-  // parentheses, which the swatch shows instead of the RGB field's; in level
-  // mode the level forms keep the RGB field's colour.
-  if (startsWithNoCase(raw.text, "bylevel") || startsWithNoCase(raw.text, "bylayer")) {
-    if (layerNaming) {
-      swatch = parenthesized(raw.text);
-      main = "ByLayer";
-    }
-  } else if (startsWithNoCase(raw.text, "bycell") || startsWithNoCase(raw.text, "byblock")) {
-    swatch = parenthesized(raw.text);
-    main = layerNaming ? "ByBlock" : "ByCell";
-  }
-
-  const std::string_view open = parts.bracket.empty() ? "" : "[";
-  const std::string_view close = parts.bracket.empty() ? "" : "]";
-  constexpr std::string_view kTableStart = "<TABLE align='right'><TR class='cfeature'><TD>";
-  if (swatch.empty())
-    return composeText(out, kTableStart, main, open, parts.bracket, close, "</TD></TABLE>");
-  return composeText(out, kTableStart, main, open, parts.bracket, close,
-                     "</TD><TD  width='15' bgcolor='#", swatch, "'><font color='#", swatch,
-                     "'>W</font></TD></TABLE>");
-}
-
 // 'main[bracket]' of a LEVEL, WEIGHT or LINE STYLE value: without a bracket
 // text it is the cleaned main text, a view into the field where it can be.
 // The value may lie in `scratch`.
@@ -125,28 +72,40 @@ std::string_view renderBracketed(const Fetched& raw, std::string& scratch) {
 
 }  // namespace
 
+ColourValue colourValue(const Dictionary& dictionary, int featureIndex, bool layerNaming,
+                        ColourScratch& scratch) {
+  const Fetched raw = fetchField(dictionary, featureIndex, ROLE_COLOUR, scratch.unquoted);
+  if (raw.text == "yes") return {"yes", {}, {}, false};
+  BracketedParts parts;
+  splitFetched(raw, scratch.cleaned, parts);
+  ColourValue value{parts.main, parts.bracket,
+                    fieldView(dictionary, featureIndex, ROLE_RGB, scratch.rgb), true};
+
+  // A colour taken from the level, layer, cell or block names its colour in
+  // parentheses, which the swatch shows instead of the RGB field's; in level
+  // mode the level forms keep the RGB field's colour.
+  if (startsWithNoCase(raw.text, "bylevel") || startsWithNoCase(raw.text, "bylayer")) {
+    if (layerNaming) {
+      value.swatch = parenthesized(raw.text);
+      value.main = "ByLayer";
+    }
+  } else if (startsWithNoCase(raw.text, "bycell") || startsWithNoCase(raw.text, "byblock")) {
+    value.swatch = parenthesized(raw.text);
+    value.main = layerNaming ? "ByBlock" : "ByCell";
+  }
+  return value;
+}
+
 std::string_view symbologyView(const Dictionary& dictionary, int featureIndex, FieldRole role,
-                               bool layerNaming, std::string& scratch) {
+                               std::string& scratch) {
   switch (role) {
     case ROLE_LEVEL:
     case ROLE_WEIGHT:
     case ROLE_LINE_STYLE:
       return renderBracketed(fetchField(dictionary, featureIndex, role, scratch), scratch);
-    case ROLE_COLOUR: {
-      std::string unquoted;
-      return renderColour(dictionary, featureIndex,
-                          fetchField(dictionary, featureIndex, role, unquoted), layerNaming,
-                          scratch);
-    }
     default:
       return fieldView(dictionary, featureIndex, role, scratch);
   }
-}
-
-void renderSymbologyCell(const Dictionary& dictionary, int featureIndex, FieldRole role,
-                         bool layerNaming, std::string& out) {
-  std::string scratch;
-  out.assign(symbologyView(dictionary, featureIndex, role, layerNaming, scratch));
 }
 
 }  // namespace plotwarden

@@ -8,18 +8,33 @@
 
 namespace plotwarden {
 
-// LEVEL, WEIGHT and LINE STYLE are tidied to 'main[bracket]'; COLOUR becomes
-// the swatch table: the colour's text beside a square painted in the RGB
-// field's colour (or the colour in parentheses of a ByCell, ByBlock or, in
-// layer mode, ByLevel/ByLayer value); every other role is the field as
-// fetched. `layerNaming` selects the layer words (ByBlock, ByLayer).
-void renderSymbologyCell(const Dictionary& dictionary, int featureIndex, FieldRole role,
-                         bool layerNaming, std::string& out);
-
-// The same text without a copy where none is needed: a view into the
-// dictionary's text, or into `scratch`, whose start then holds the cell's
-// text (the string may be longer: it is kept at its largest size).
+// A feature's field as its table cell shows it: LEVEL, WEIGHT and LINE
+// STYLE tidied to 'main[bracket]', every other role as fetched. A view into
+// the dictionary's text where it can be, else into `scratch`, whose start
+// then holds the text (the string may be longer: it is kept at its largest
+// size). COLOUR is read with colourValue.
 std::string_view symbologyView(const Dictionary& dictionary, int featureIndex, FieldRole role,
-                               bool layerNaming, std::string& scratch);
+                               std::string& scratch);
+
+// The strings a colourValue's texts may lie in, reused from feature to feature.
+struct ColourScratch {
+  std::string unquoted;
+  std::string cleaned;
+  std::string rgb;
+};
+
+// A COLOUR value as the report shows it: its text in 'main[bracket]' parts
+// and the hexadecimal RGB text of its swatch (empty: no swatch), which is
+// the RGB field's or the colour in parentheses of a ByCell, ByBlock or, in
+// layer mode, ByLevel/ByLayer value; `layerNaming` selects the words ByBlock
+// and ByLayer. The value "yes" is shown as it stands (`framed` false).
+struct ColourValue {
+  std::string_view main;
+  std::string_view bracket;
+  std::string_view swatch;
+  bool framed;
+};
+ColourValue colourValue(const Dictionary& dictionary, int featureIndex, bool layerNaming,
+                        ColourScratch& scratch);
 
 }  // namespace plotwarden

@@ -61,6 +61,10 @@ void writeHeading(TableWriter& writer, std::span<const ColumnDef> columns) {
 }
 
 // The text of the current feature's cell in `column`.
+// An arrow or orientation word that is absent or unknown shows as "&nbsp",
+// without its ';', as stored reports have it.
+static std::string_view orNoWord(std::string_view word) { return word.empty() ? "&nbsp" : word; }
+
 static std::string_view producedCell(TableWriter& writer, const ColumnDef& column) {
   FeatureCells& cells = writer.cells;
   std::string& cell = writer.cell;
@@ -95,10 +99,10 @@ static std::string_view producedCell(TableWriter& writer, const ColumnDef& colum
       return cell;
     case CELL_TERMINATOR:
       decodeTerminator(dimensionPhrases(cells), column.argument, cell);
-      return cell;
+      return column.argument == TERMINATOR_ARROW ? orNoWord(cell) : cell;
     case CELL_DIMENSION_TEXT:
       decodeDimensionText(dimensionPhrases(cells), column.argument, cell);
-      return cell;
+      return column.argument == DIMTEXT_ORIENTATION ? orNoWord(cell) : cell;
     case CELL_LIBRARY:
       return libraryText(cells);
     case CELL_SCALE:

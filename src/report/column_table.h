@@ -24,7 +24,7 @@ namespace plotwarden {
 // What a data cell shows.
 enum CellSource {
   CELL_LABEL,            // the column's own label: fixed cells of block rows
-  CELL_SYMBOLOGY,        // renderSymbologyCell of the role in `argument`
+  CELL_SYMBOLOGY,        // symbologyText of the role in `argument`
   CELL_BOLD_NAME,        // the rendered feature name in <b></b>
   CELL_FILL,             // decodeFill
   CELL_CLASS,            // decodeClass

@@ -3,9 +3,25 @@
 #include "keyin/field_access.h"
 #include "keyin/keyin_decoders.h"
 #include "keyin/symbology.h"
+#include "platform/text_compose.h"
 #include "report/cell_preview.h"
 
 namespace plotwarden {
+
+// The swatch table of a colour: its text, and beside it a square painted in
+// the swatch colour, with a "W" in the same colour (kept as stored reports
+// have it, like the two blanks before "width").
+static std::string_view swatchTable(const ColourValue& colour, std::string& out) {
+  if (!colour.framed) return colour.main;
+  const std::string_view open = colour.bracket.empty() ? "" : "[";
+  const std::string_view close = colour.bracket.empty() ? "" : "]";
+  constexpr std::string_view kTableStart = "<TABLE align='right'><TR class='cfeature'><TD>";
+  if (colour.swatch.empty())
+    return composeText(out, kTableStart, colour.main, open, colour.bracket, close, "</TD></TABLE>");
+  return composeText(out, kTableStart, colour.main, open, colour.bracket, close,
+                     "</TD><TD  width='15' bgcolor='#", colour.swatch, "'><font color='#",
+                     colour.swatch, "'>W</font></TD></TABLE>");
+}
 
 void beginFeature(FeatureCells& cells, const Dictionary& dictionary, int featureIndex) {
   cells.dictionary = &dictionary;
@@ -26,8 +42,12 @@ std::string_view symbologyText(FeatureCells& cells, FieldRole role) {
   const uint32_t bit = 1u << static_cast<uint32_t>(role);
   std::string_view& text = cells.rendered[static_cast<size_t>(role)];
   if (!(cells.renderedRoles & bit)) {
-    text = symbologyView(*cells.dictionary, cells.featureIndex, role, cells.layerNaming,
-                         cells.renderedText[static_cast<size_t>(role)]);
+    std::string& scratch = cells.renderedText[static_cast<size_t>(role)];
+    text = role == ROLE_COLOUR
+               ? swatchTable(colourValue(*cells.dictionary, cells.featureIndex, cells.layerNaming,
+                                         cells.colourScratch),
+                             scratch)
+               : symbologyView(*cells.dictionary, cells.featureIndex, role, scratch);
     cells.renderedRoles |= bit;
   }
   return text;

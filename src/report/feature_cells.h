@@ -11,6 +11,7 @@
 
 #include "dictionary/dictionary_store.h"
 #include "keyin/keyin_decoders.h"
+#include "keyin/symbology.h"
 
 namespace plotwarden {
 
@@ -22,7 +23,8 @@ struct FeatureCells {
   std::string keyinText;     // the key-in when its quotes had to be removed
   std::array<std::string_view, ROLE_UNKNOWN + 1> rendered;  // into the text or `renderedText`
   std::array<std::string, ROLE_UNKNOWN + 1> renderedText;
-  uint32_t renderedRoles = 0;          // one bit per role already in `rendered`
+  uint32_t renderedRoles = 0;  // one bit per role already in `rendered`
+  ColourScratch colourScratch;
   bool fieldsMayHoldLineFeeds = true;  // featureMayHoldLineFeeds
   std::string classText;
   std::string textWidth;
@@ -40,7 +42,8 @@ struct FeatureCells {
 // everything made for the previous feature (the buffers keep their storage).
 void beginFeature(FeatureCells& cells, const Dictionary& dictionary, int featureIndex);
 
-// renderSymbologyCell of `role`.
+// The cell text of field `role`: symbologyView, or for COLOUR the swatch
+// table of its colourValue.
 std::string_view symbologyText(FeatureCells& cells, FieldRole role);
 
 // decodeClass of the key-in.

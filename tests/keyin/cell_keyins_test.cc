@@ -3,12 +3,9 @@
 #include <string>
 
 #include "keyin/keyin_decoders.h"
-#include "support/dictionary_builder.h"
 
 namespace plotwarden {
 namespace {
-
-using test_support::buildDictionary;
 
 using TextDecoder = void (*)(std::string_view, std::string&);
 
@@ -100,32 +97,6 @@ TEST(DecodeScale, ShowsTheUniformOrThePerAxisScale) {
                                  {"place cell A", ""},
                                  {"", ""},
                              });
-}
-
-TEST(CellKeyins, DictionaryFormsReadTheFieldOfTheRole) {
-  Dictionary d = buildDictionary(
-      {{"NAME", ROLE_FEATURE_NAME}, {"KEY-IN", ROLE_KEY_IN}},
-      {{"North", "\"place cell NORTH;active scale 2.50;active class a;rc=lib;active fill on\""},
-       {"Short"}});
-  std::string out;
-  decodeFill(d, 0, ROLE_KEY_IN, out);
-  EXPECT_EQ(out, "Yes");
-  decodePlacement(d, 0, ROLE_KEY_IN, out);
-  EXPECT_EQ(out, "Place NORTH");
-  decodeClass(d, 0, ROLE_KEY_IN, out);
-  EXPECT_EQ(out, "Class: a");
-  decodeLibrary(d, 0, ROLE_KEY_IN, out);
-  EXPECT_EQ(out, "lib");
-  decodeScale(d, 0, ROLE_KEY_IN, out);
-  EXPECT_EQ(out, "2.5");
-  // A row without the field, and a dictionary without the column, give defaults.
-  decodeScale(d, 1, ROLE_KEY_IN, out);
-  EXPECT_EQ(out, "");
-  Dictionary noKeyin = buildDictionary({{"NAME", ROLE_FEATURE_NAME}}, {{"as=2"}});
-  decodePlacement(noKeyin, 0, ROLE_KEY_IN, out);
-  EXPECT_EQ(out, "");
-  decodeScale(noKeyin, 0, ROLE_KEY_IN, out);
-  EXPECT_EQ(out, "");
 }
 
 }  // namespace

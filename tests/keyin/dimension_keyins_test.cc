@@ -3,14 +3,11 @@
 #include <string>
 
 #include "keyin/keyin_decoders.h"
-#include "support/dictionary_builder.h"
 
 namespace plotwarden {
 namespace {
 
-using test_support::buildDictionary;
-
-using ItemDecoder = void (*)(std::string_view, int, std::string&);
+using ItemDecoder = void (*)(const DimensionPhrases&, int, std::string&);
 
 struct ItemCase {
   const char* keyin;
@@ -20,8 +17,10 @@ struct ItemCase {
 
 void expectDecodes(ItemDecoder decode, std::initializer_list<ItemCase> cases) {
   for (const ItemCase& c : cases) {
+    DimensionPhrases phrases;
+    findDimensionPhrases(c.keyin, phrases);
     std::string out = "stale";
-    decode(c.keyin, c.item, out);
+    decode(phrases, c.item, out);
     EXPECT_EQ(out, c.expected) << c.keyin << " item " << c.item;
   }
 }
@@ -50,26 +49,25 @@ TEST(DecodeExtensionLine, ShowsEachExtensionSetting) {
 }
 
 TEST(DecodeTerminator, ShowsTheArrowAsAWord) {
-  expectDecodes(
-      decodeTerminator,
-      {
-          {"dimension terminator orienthead 2", TERMINATOR_ARROW, "filled"},
-          {"dimension terminator orienthead 1", TERMINATOR_ARROW, "closed"},
-          {"dimension terminator orienthead 2;dimension terminator orientterm 0", TERMINATOR_ARROW,
-           "open"},
-          {"dimension terminator orientterm 0;dimension terminator orienthead 2", TERMINATOR_ARROW,
-           "open"},
-          {"dimension terminator orientterm 7", TERMINATOR_ARROW, "&nbsp"},
-          {"dimension terminator orientterm x", TERMINATOR_ARROW, "open"},
-          {"dimension terminator orientterm ", TERMINATOR_ARROW, "open"},
-          {"dimension terminator orientterm  +1;x", TERMINATOR_ARROW, "closed"},
-          {"dimension terminator orientterm 2mm", TERMINATOR_ARROW, "filled"},
-          {"dimension terminator orientterm -0", TERMINATOR_ARROW, "open"},
-          {"dimension terminator orientterm -1", TERMINATOR_ARROW, "&nbsp"},
-          {"dimension terminator orientterm 99999999999999999999", TERMINATOR_ARROW, "&nbsp"},
-          {"dimension terminator orientterm 00001", TERMINATOR_ARROW, "closed"},
-          {kNoDimension, TERMINATOR_ARROW, "&nbsp"},
-      });
+  expectDecodes(decodeTerminator,
+                {
+                    {"dimension terminator orienthead 2", TERMINATOR_ARROW, "filled"},
+                    {"dimension terminator orienthead 1", TERMINATOR_ARROW, "closed"},
+                    {"dimension terminator orienthead 2;dimension terminator orientterm 0",
+                     TERMINATOR_ARROW, "open"},
+                    {"dimension terminator orientterm 0;dimension terminator orienthead 2",
+                     TERMINATOR_ARROW, "open"},
+                    {"dimension terminator orientterm 7", TERMINATOR_ARROW, ""},
+                    {"dimension terminator orientterm x", TERMINATOR_ARROW, "open"},
+                    {"dimension terminator orientterm ", TERMINATOR_ARROW, "open"},
+                    {"dimension terminator orientterm  +1;x", TERMINATOR_ARROW, "closed"},
+                    {"dimension terminator orientterm 2mm", TERMINATOR_ARROW, "filled"},
+                    {"dimension terminator orientterm -0", TERMINATOR_ARROW, "open"},
+                    {"dimension terminator orientterm -1", TERMINATOR_ARROW, ""},
+                    {"dimension terminator orientterm 99999999999999999999", TERMINATOR_ARROW, ""},
+                    {"dimension terminator orientterm 00001", TERMINATOR_ARROW, "closed"},
+                    {kNoDimension, TERMINATOR_ARROW, ""},
+                });
 }
 
 TEST(DecodeTerminator, ShowsTheTerminatorSizes) {
@@ -106,11 +104,11 @@ TEST(DecodeDimensionText, ShowsEachTextSetting) {
           {"dimension text orient 0", DIMTEXT_ORIENTATION, "Inline"},
           {"dimension text orient 1", DIMTEXT_ORIENTATION, "Above"},
           {"dimension text orient 2", DIMTEXT_ORIENTATION, "Horiz."},
-          {"dimension text orient 3", DIMTEXT_ORIENTATION, "&nbsp"},
-          {"dimension text orient -1", DIMTEXT_ORIENTATION, "&nbsp"},
+          {"dimension text orient 3", DIMTEXT_ORIENTATION, ""},
+          {"dimension text orient -1", DIMTEXT_ORIENTATION, ""},
           {"dimension text orient up", DIMTEXT_ORIENTATION, "Inline"},
-          {"dimension text orient -99999999999999999999", DIMTEXT_ORIENTATION, "&nbsp"},
-          {kNoDimension, DIMTEXT_ORIENTATION, "&nbsp"},
+          {"dimension text orient -99999999999999999999", DIMTEXT_ORIENTATION, ""},
+          {kNoDimension, DIMTEXT_ORIENTATION, ""},
           {kNoDimension, DIMTEXT_WIDTH, ""},
           {kNoDimension, DIMTEXT_HEIGHT, ""},
           {kNoDimension, DIMTEXT_WEIGHT, ""},
@@ -151,28 +149,6 @@ TEST(DimensionKeyins, PhrasesAreFoundWhereverTheyFirstOccur) {
   EXPECT_EQ(out, "3");
   decodeDimensionText(phrases, DIMTEXT_WIDTH, out);
   EXPECT_EQ(out, "");
-}
-
-TEST(DimensionKeyins, DictionaryFormsReadTheFieldOfTheRole) {
-  Dictionary d =
-      buildDictionary({{"KEY-IN", ROLE_KEY_IN}},
-                      {{"dimension extension extent 1.50;dimension terminator orientterm 2;"
-                        "dimension text orient 1"},
-                       {}});
-  std::string out;
-  decodeExtensionLine(d, 0, ROLE_KEY_IN, out, EXTENSION_EXTENT);
-  EXPECT_EQ(out, "1.5");
-  decodeTerminator(d, 0, ROLE_KEY_IN, out, TERMINATOR_ARROW);
-  EXPECT_EQ(out, "filled");
-  decodeDimensionText(d, 0, ROLE_KEY_IN, out, DIMTEXT_ORIENTATION);
-  EXPECT_EQ(out, "Above");
-  // A feature without the field gives empty cells, and "&nbsp" for the coded ones.
-  decodeExtensionLine(d, 1, ROLE_KEY_IN, out, EXTENSION_EXTENT);
-  EXPECT_EQ(out, "");
-  decodeTerminator(d, 1, ROLE_KEY_IN, out, TERMINATOR_ARROW);
-  EXPECT_EQ(out, "&nbsp");
-  decodeDimensionText(d, 1, ROLE_KEY_IN, out, DIMTEXT_ORIENTATION);
-  EXPECT_EQ(out, "&nbsp");
 }
 
 }  // namespace

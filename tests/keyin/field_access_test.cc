@@ -11,6 +11,12 @@ namespace {
 
 using test_support::buildDictionary;
 
+// The field as fieldView fetches it, as a text of its own.
+std::string fieldText(const Dictionary& d, int featureIndex, FieldRole role) {
+  std::string scratch;
+  return std::string(fieldView(d, featureIndex, role, scratch));
+}
+
 struct QuoteCase {
   const char* text;
   char quote;
@@ -63,61 +69,53 @@ TEST(FieldView, GivesTheFieldCutAtAZeroByteAndUnquoted) {
   }
 }
 
-TEST(GetFieldText, FetchesTheFieldOfTheRoleUnquoted) {
+TEST(FieldView, FetchesTheFieldOfTheRoleUnquoted) {
   Dictionary d =
       buildDictionary({{"NAME", ROLE_FEATURE_NAME}, {"LEVEL", ROLE_LEVEL}, {"KEY-IN", ROLE_KEY_IN}},
                       {{"Road", " Roads [2] ", "\"place cell \"\"A\"\"\""}});
-  EXPECT_EQ(getFieldText(d, 0, ROLE_FEATURE_NAME), "Road");
-  EXPECT_EQ(getFieldText(d, 0, ROLE_LEVEL), " Roads [2] ");  // blanks and brackets kept
-  EXPECT_EQ(getFieldText(d, 0, ROLE_KEY_IN), "place cell \"A\"");
+  EXPECT_EQ(fieldText(d, 0, ROLE_FEATURE_NAME), "Road");
+  EXPECT_EQ(fieldText(d, 0, ROLE_LEVEL), " Roads [2] ");  // blanks and brackets kept
+  EXPECT_EQ(fieldText(d, 0, ROLE_KEY_IN), "place cell \"A\"");
 }
 
-TEST(GetFieldText, WithoutAQuoteCharacterKeepsQuotes) {
+TEST(FieldView, WithoutAQuoteCharacterKeepsQuotes) {
   Dictionary d =
       buildDictionary({{"KEY-IN", ROLE_KEY_IN}}, {{"\"as=2\""}}, TextRules{',', '\0', '#'});
-  EXPECT_EQ(getFieldText(d, 0, ROLE_KEY_IN), "\"as=2\"");
+  EXPECT_EQ(fieldText(d, 0, ROLE_KEY_IN), "\"as=2\"");
 }
 
-TEST(GetFieldText, MissingDataGivesEmptyText) {
+TEST(FieldView, MissingDataGivesEmptyText) {
   Dictionary d = buildDictionary({{"NAME", ROLE_FEATURE_NAME}, {"LEVEL", ROLE_LEVEL}},
                                  {{"Road", "1"}, {"Short"}, {}});
-  std::string out = "stale";
-  getFieldText(d, -1, ROLE_FEATURE_NAME, out);
-  EXPECT_EQ(out, "");
-  out = "stale";
-  getFieldText(d, 3, ROLE_FEATURE_NAME, out);
-  EXPECT_EQ(out, "");
-  out = "stale";
-  getFieldText(d, 0, ROLE_KEY_IN, out);  // no such column
-  EXPECT_EQ(out, "");
-  out = "stale";
-  getFieldText(d, 1, ROLE_LEVEL, out);  // row shorter than the header
-  EXPECT_EQ(out, "");
-  EXPECT_EQ(getFieldText(d, 2, ROLE_FEATURE_NAME), "");  // row without fields
-  EXPECT_EQ(getFieldText(Dictionary{}, 0, ROLE_FEATURE_NAME), "");
+  EXPECT_EQ(fieldText(d, -1, ROLE_FEATURE_NAME), "");
+  EXPECT_EQ(fieldText(d, 3, ROLE_FEATURE_NAME), "");
+  EXPECT_EQ(fieldText(d, 0, ROLE_KEY_IN), "");        // no such column
+  EXPECT_EQ(fieldText(d, 1, ROLE_LEVEL), "");         // row shorter than the header
+  EXPECT_EQ(fieldText(d, 2, ROLE_FEATURE_NAME), "");  // row without fields
+  EXPECT_EQ(fieldText(Dictionary{}, 0, ROLE_FEATURE_NAME), "");
 }
 
-TEST(GetFieldText, UsesTheLeftmostColumnOfARole) {
+TEST(FieldView, UsesTheLeftmostColumnOfARole) {
   Dictionary d = buildDictionary({{"NAME", ROLE_FEATURE_NAME},
                                   {"LEVEL", ROLE_LEVEL},
                                   {"ODD", ROLE_UNKNOWN},
                                   {"FEATURE NAME", ROLE_FEATURE_NAME},
                                   {"KEY-IN", ROLE_KEY_IN}},
                                  {{"first", "1", "x", "second", "as=2", "extra"}});
-  EXPECT_EQ(getFieldText(d, 0, ROLE_FEATURE_NAME), "first");
+  EXPECT_EQ(fieldText(d, 0, ROLE_FEATURE_NAME), "first");
   // An unknown column keeps its place, so KEY-IN after it stays in column 4.
-  EXPECT_EQ(getFieldText(d, 0, ROLE_KEY_IN), "as=2");
+  EXPECT_EQ(fieldText(d, 0, ROLE_KEY_IN), "as=2");
 }
 
-TEST(GetFieldText, ANulInsideTheFieldEndsIt) {
+TEST(FieldView, ANulInsideTheFieldEndsIt) {
   Dictionary d = buildDictionary({{"NAME", ROLE_FEATURE_NAME}}, {{std::string_view("ab\0cd", 5)}});
-  EXPECT_EQ(getFieldText(d, 0, ROLE_FEATURE_NAME), "ab");
+  EXPECT_EQ(fieldText(d, 0, ROLE_FEATURE_NAME), "ab");
 }
 
-TEST(GetFieldText, ReturnsALongFieldWhole) {
+TEST(FieldView, ReturnsALongFieldWhole) {
   const std::string longField(6000, 'k');
   Dictionary d = buildDictionary({{"KEY-IN", ROLE_KEY_IN}}, {{longField}});
-  EXPECT_EQ(getFieldText(d, 0, ROLE_KEY_IN), longField);
+  EXPECT_EQ(fieldText(d, 0, ROLE_KEY_IN), longField);
 }
 
 }  // namespace
