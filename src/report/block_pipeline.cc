@@ -56,9 +56,9 @@ struct Slot {
   bool ready = false;  // holds a written block not yet in the report
 };
 
-void moveLibraries(LibraryQueue& from, LibraryQueue& to) {
-  for (LibraryQueueEntry& entry : from.entries) to.entries.push_back(std::move(entry));
-  from.entries.clear();
+void moveLibraries(std::vector<NamedLibrary>& from, std::vector<NamedLibrary>& to) {
+  to.insert(to.end(), std::make_move_iterator(from.begin()), std::make_move_iterator(from.end()));
+  from.clear();
 }
 
 // Workers, the calling thread among them, take blocks in order; block i is

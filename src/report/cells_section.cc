@@ -1,7 +1,6 @@
 // The Cells (Blocks) section and the symbol library tables its library
 // features call for.
 #include "report/column_table.h"
-#include "report/library_queue.h"
 #include "report/library_tables.h"
 #include "report/sections.h"
 #include "report/shared_columns.h"
@@ -38,7 +37,8 @@ void writeCellsSection(OutputStream& out, const Dictionary& dictionary,
                categoryBit(CATEGORY_CELLS), [](TableWriter& w) {
                  writeFeatureRow(w, kCellsColumns);
                  if (w.settings.showImages && isLibraryFeature(w.cells))
-                   appendLibrary(w.libraries, libraryText(w.cells), libraryTitle(w.cells));
+                   w.libraries.push_back(
+                       {std::string(libraryText(w.cells)), std::string(libraryTitle(w.cells))});
                });
   writeLibraryTables(writer.libraries, out, imageFolder, outputPath);
 }

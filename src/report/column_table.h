@@ -15,7 +15,7 @@
 #include "dictionary/dictionary_store.h"
 #include "platform/output_stream.h"
 #include "report/feature_cells.h"
-#include "report/library_queue.h"
+#include "report/library_tables.h"
 #include "report/report_settings.h"
 #include "report/table_primitives.h"
 
@@ -75,7 +75,7 @@ struct TableWriter {
   SectionSettings settings;
   FeatureCells cells;
   std::string cell;  // the text of a cell made for one column only
-  LibraryQueue libraries;
+  std::vector<NamedLibrary> libraries;
   // Heading rows made before, by column table: the dimension sections write
   // the same four for every feature.
   std::vector<std::pair<const ColumnDef*, std::string>> headings;

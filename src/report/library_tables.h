@@ -3,23 +3,29 @@
 // DIR_CONTENTS.csv in the library's picture folder.
 #pragma once
 
+#include <span>
+#include <string>
 #include <string_view>
 
 #include "platform/output_stream.h"
-#include "report/library_queue.h"
 
 namespace plotwarden {
 
-// Empties the queue in order, writing each titled library's block; an entry
-// with an empty title writes nothing.
-void writeLibraryTables(LibraryQueue& queue, OutputStream& out, std::string_view imageFolder,
-                        std::string_view outputPath);
+// A library a cell's key-in names, in the order the features name them.
+struct NamedLibrary {
+  std::string text;   // as the key-in names it, e.g. "C:\cells\symbols.cel"
+  std::string title;  // its file-name part, e.g. "symbols"
+};
 
-// The table of one library's symbols: a row per line of
-// <drive and directory of outputPath><imageFolder><title>\DIR_CONTENTS.csv
-// after its heading line, each with the symbol's name, description and
-// picture. Writes nothing when the listing cannot be read.
-void writeSymbolLibraryTable(const LibraryQueueEntry& entry, OutputStream& out,
-                             std::string_view imageFolder, std::string_view outputPath);
+// Writes each titled library's block; a library with an empty title writes
+// nothing. Each title's listing is read with readLibraryListing.
+void writeLibraryTables(std::span<const NamedLibrary> libraries, OutputStream& out,
+                        std::string_view imageFolder, std::string_view outputPath);
+
+// The table of one library's symbols: a row per symbol of the listing's
+// text, each with its name, description and picture
+// (<imageFolder><libraryTitle>\<picture>).
+void writeSymbolLibraryTable(std::string_view listing, std::string_view libraryTitle,
+                             OutputStream& out, std::string_view imageFolder);
 
 }  // namespace plotwarden

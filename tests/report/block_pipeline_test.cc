@@ -29,12 +29,12 @@ TEST(BlockPipeline, BlocksReachTheStreamInOrderWithTheirLibraries) {
     for (size_t block = 0; block < 500; ++block) expected += std::to_string(block) + "\r\n";
     writeBlocksInOrder(writer, 500, [](TableWriter& blockWriter, size_t block) {
       put(blockWriter.out, std::to_string(block) + "\n");
-      appendLibrary(blockWriter.libraries, std::to_string(block), "");
+      blockWriter.libraries.push_back({std::to_string(block), ""});
     });
     EXPECT_EQ(bufferedText(out), expected) << concurrency.threads;
-    ASSERT_EQ(libraryCount(writer.libraries), 500u);
-    EXPECT_EQ(writer.libraries.entries.front().libraryText, "0");
-    EXPECT_EQ(writer.libraries.entries.back().libraryText, "499");
+    ASSERT_EQ(writer.libraries.size(), 500u);
+    EXPECT_EQ(writer.libraries.front().text, "0");
+    EXPECT_EQ(writer.libraries.back().text, "499");
   }
 }
 

@@ -4,7 +4,9 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
+#include "keyin/library_listing.h"
 #include "support/scratch_folder.h"
 
 namespace plotwarden {
@@ -17,14 +19,19 @@ const char kHeading[] =
     "<TD width='100' class='cfeatureheading colLibTableDesc'>Description</TD>"
     "<TD width='100' class='cfeatureheading csymbolpic'>Cell</TD></TR>\r\n";
 
-const LibraryQueueEntry kSymbols{"C:\\cells\\symbols.cel", "symbols"};
+// The table of library "symbols" as a report in `reportPath` shows it;
+// nothing when its listing cannot be read.
+std::string tableBeside(const std::string& reportPath, std::string_view imageFolder) {
+  OutputStream out;
+  if (const auto listing = readLibraryListing(reportPath, imageFolder, "symbols"))
+    writeSymbolLibraryTable(*listing, "symbols", out, imageFolder);
+  return std::string(bufferedText(out));
+}
 
 std::string tableFor(const ScratchFolder& folder, std::string_view listing,
                      std::string_view imageFolder = "Images\\") {
   folder.write("Images/symbols/DIR_CONTENTS.csv", listing);
-  OutputStream out;
-  writeSymbolLibraryTable(kSymbols, out, imageFolder, (folder.path() / "report.htm").string());
-  return std::string(bufferedText(out));
+  return tableBeside((folder.path() / "report.htm").string(), imageFolder);
 }
 
 TEST(SymbolLibraryTable, AListingWithOnlyItsHeadingGivesTheHeadingRow) {
@@ -35,9 +42,7 @@ TEST(SymbolLibraryTable, AListingWithOnlyItsHeadingGivesTheHeadingRow) {
 
 TEST(SymbolLibraryTable, AMissingListingWritesNothing) {
   ScratchFolder folder;
-  OutputStream out;
-  writeSymbolLibraryTable(kSymbols, out, "Images\\", (folder.path() / "report.htm").string());
-  EXPECT_EQ(bufferedText(out), "");
+  EXPECT_EQ(tableBeside((folder.path() / "report.htm").string(), "Images\\"), "");
 }
 
 TEST(SymbolLibraryTable, LinesWithFewerThanThreeFieldsGiveNoRow) {
@@ -128,18 +133,16 @@ TEST(SymbolLibraryTable, ARelativeReportPathIsTakenFromTheCurrentFolder) {
   folder.write("Images/symbols/DIR_CONTENTS.csv", "heading\n");
   const std::filesystem::path previous = std::filesystem::current_path();
   std::filesystem::current_path(folder.path());
-  OutputStream inOut, here;
-  writeSymbolLibraryTable(kSymbols, inOut, "Images\\", "out\\report.htm");
-  writeSymbolLibraryTable(kSymbols, here, "Images\\", "report.htm");
+  const std::string inOut = tableBeside("out\\report.htm", "Images\\");
+  const std::string here = tableBeside("report.htm", "Images\\");
   std::filesystem::current_path(previous);
-  EXPECT_EQ(bufferedText(inOut),
-            std::string(kHeading) +
-                "<TR class='cfeature'><TD class= 'colLibTableName'>N</TD>"
-                "<TD class= 'colLibTableDesc'>D</TD>"
-                "<TD class= 'csymbolpic'><img src=\"Images\\symbols\\n.png\" "
-                "alt=\"Images\\symbols\\n.png\" class='csymbolpic'/></TD></TR>\r\n"
-                "</TABLE>\r\n");
-  EXPECT_EQ(bufferedText(here), std::string(kHeading) + "</TABLE>\r\n");
+  EXPECT_EQ(inOut, std::string(kHeading) +
+                       "<TR class='cfeature'><TD class= 'colLibTableName'>N</TD>"
+                       "<TD class= 'colLibTableDesc'>D</TD>"
+                       "<TD class= 'csymbolpic'><img src=\"Images\\symbols\\n.png\" "
+                       "alt=\"Images\\symbols\\n.png\" class='csymbolpic'/></TD></TR>\r\n"
+                       "</TABLE>\r\n");
+  EXPECT_EQ(here, std::string(kHeading) + "</TABLE>\r\n");
 }
 
 // The anchor and the two headings of a library's block, before its table.
@@ -151,23 +154,24 @@ std::string libraryBlock(std::string_view title, std::string_view text) {
          "</TD></TR></TABLE>\r\n<TABLE cellspacing='1' class='featuretable'>\r\n";
 }
 
-// The blocks of the queued libraries, with the "symbols" listing given and
+// The blocks of the named libraries, with the "symbols" listing given and
 // no other, in layer mode.
-std::string writtenTables(LibraryQueue& queue, std::string_view symbolsListing) {
+std::string writtenTables(const std::vector<NamedLibrary>& libraries,
+                          std::string_view symbolsListing) {
   ScratchFolder folder;
   folder.write("Images/symbols/DIR_CONTENTS.csv", symbolsListing);
   OutputStream out;
-  writeLibraryTables(queue, out, "Images\\", (folder.path() / "report.htm").string());
-  EXPECT_EQ(libraryCount(queue), 0u);
+  writeLibraryTables(libraries, out, "Images\\", (folder.path() / "report.htm").string());
   return std::string(bufferedText(out));
 }
 
 TEST(LibraryTables, EachTitledLibraryGetsAnAnchorTwoHeadingsAndItsTable) {
-  LibraryQueue queue;
-  appendLibrary(queue, "C:\\cells\\symbols.cel", "symbols");
-  appendLibrary(queue, "D:\\lib\\", "");
-  appendLibrary(queue, "roads.cel", "roads");
-  EXPECT_EQ(writtenTables(queue, "Name,Description,Picture\n"),
+  const std::vector<NamedLibrary> libraries = {
+      {"C:\\cells\\symbols.cel", "symbols"},
+      {"D:\\lib\\", ""},
+      {"roads.cel", "roads"},
+  };
+  EXPECT_EQ(writtenTables(libraries, "Name,Description,Picture\n"),
             libraryBlock("symbols", "C:\\cells\\symbols.cel") + kHeading + "</TABLE>\r\n" +
                 libraryBlock("roads", "roads.cel"));
 }
@@ -176,18 +180,19 @@ TEST(LibraryTables, EachTitledLibraryGetsAnAnchorTwoHeadingsAndItsTable) {
 // block again, its table as the listing gave it the first time; one whose
 // listing cannot be read stays without a table every time.
 TEST(LibraryTables, ALibraryNamedAgainGetsTheSameTable) {
-  LibraryQueue queue;
-  appendLibrary(queue, "C:\\cells\\symbols.cel", "symbols");
-  appendLibrary(queue, "roads.cel", "roads");
-  appendLibrary(queue, "D:\\symbols.cel", "symbols");
-  appendLibrary(queue, "roads.cel", "roads");
+  const std::vector<NamedLibrary> libraries = {
+      {"C:\\cells\\symbols.cel", "symbols"},
+      {"roads.cel", "roads"},
+      {"D:\\symbols.cel", "symbols"},
+      {"roads.cel", "roads"},
+  };
   const std::string table = std::string(kHeading) +
                             "<TR class='cfeature'><TD class= 'colLibTableName'>n</TD>"
                             "<TD class= 'colLibTableDesc'>D</TD>"
                             "<TD class= 'csymbolpic'><img src=\"Images\\symbols\\n.png\" "
                             "alt=\"Images\\symbols\\n.png\" class='csymbolpic'/></TD></TR>\r\n"
                             "</TABLE>\r\n";
-  EXPECT_EQ(writtenTables(queue, "Name,Description,Picture\nn,D,n.png\n"),
+  EXPECT_EQ(writtenTables(libraries, "Name,Description,Picture\nn,D,n.png\n"),
             libraryBlock("symbols", "C:\\cells\\symbols.cel") + table +
                 libraryBlock("roads", "roads.cel") + libraryBlock("symbols", "D:\\symbols.cel") +
                 table + libraryBlock("roads", "roads.cel"));
@@ -195,10 +200,11 @@ TEST(LibraryTables, ALibraryNamedAgainGetsTheSameTable) {
 
 TEST(LibraryTables, ALongTitleIsNotCut) {
   const std::string title(300, 't');
-  LibraryQueue queue;
-  appendLibrary(queue, "x", title);
+  const std::vector<NamedLibrary> libraries = {
+      {"x", title},
+  };
   OutputStream out;
-  writeLibraryTables(queue, out, "Images\\", "nowhere\\report.htm");
+  writeLibraryTables(libraries, out, "Images\\", "nowhere\\report.htm");
   EXPECT_EQ(bufferedText(out),
             "<A id=\"" + title + "\"></A>\r\n" +
                 "<TABLE><TR><TD class='cfeaturetypeheading'>Symbol Library: " + title +
