@@ -82,7 +82,8 @@ static std::string_view producedCell(TableWriter& writer, const ColumnDef& colum
     case CELL_CLASS:
       return classText(cells);
     case CELL_CLASS_OR_FILLER: {
-      // Detail tables keep their Extra cell from collapsing.
+      // Detail tables keep their Extra cell from collapsing; "&nbsp" lacks
+      // its ';' deliberately, as stored reports have it.
       std::string_view text = classText(cells);
       return text.empty() ? std::string_view("&nbsp") : text;
     }

@@ -8,7 +8,9 @@ namespace {
 // instead of ";} "; readers' style sheets may rely on that, so it is kept.
 enum RuleEnding { ORDINARY_ENDING, BRACE_FIRST_ENDING };
 
-// `opening` is everything before "display:".
+// `opening` is everything before "display:". The value stays in quotes,
+// which browsers ignore, deliberately: the default sheet has always had them
+// and readers' pages may depend on every column showing.
 void writeDisplayRule(OutputStream& out, std::string_view opening, bool shown,
                       RuleEnding ending = ORDINARY_ENDING) {
   putAll(out, opening, "display:\"", shown ? "inline" : "none",
@@ -52,6 +54,9 @@ void writeDocumentStart(OutputStream& out) {
   put(out, "<HTML><HEAD><TITLE>CAD Standards Report</TITLE>\n");
 }
 
+// The sheet's oddities are kept deliberately, as stored reports and readers'
+// own sheets have them: the fixed 10 cm page, colours without '#', sizes
+// without units.
 void writeStyleSheet(OutputStream& out, const Dictionary* firstDictionary, bool showImages) {
   put(out,
       "<style>\n"
@@ -79,6 +84,7 @@ void writeStyleSheet(OutputStream& out, const Dictionary* firstDictionary, bool 
   put(out, "</style>\n");
 }
 
+// Deliberately from the first dictionary alone, as the sheet has always been.
 void writeColumnDisplayRules(OutputStream& out, const Dictionary* firstDictionary) {
   for (const ColumnRule& rule : kColumnRules) {
     bool shown = hasColumn(firstDictionary, rule.role);

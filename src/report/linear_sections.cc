@@ -16,7 +16,8 @@ constexpr ColumnDef onlyIn(ColumnPresence presence, ColumnDef column) {
 }
 
 // The style column's heading class differs between the sections and the
-// modes, while its data cells always carry colLineStyle.
+// modes, while its data cells always carry colLineStyle. "colLineEtyle" is
+// deliberate: readers' style sheets select the hatching heading by it.
 constexpr ColumnDef kStyleColumn = {"Style", "Linetype",     "colStyle",     "colLineType",
                                     50,      "colLineStyle", CELL_SYMBOLOGY, ROLE_LINE_STYLE};
 constexpr ColumnDef kHatchStyleColumn = {"Style", "Linetype",     "colLineStyle", "colLineEtyle",

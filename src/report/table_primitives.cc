@@ -13,6 +13,8 @@ void appendColumn(ColumnSet& set, std::string_view label, std::string_view cssCl
 
 void releaseColumns(ColumnSet& set) { set.count = 0; }
 
+// The feature table is left open here; its closing tag comes with the rows
+// (or, after a library heading, never: stored reports are nested that way).
 void openFeatureTable(OutputStream& out, std::string_view title) {
   putAll(out, "<TABLE><TR><TD class='cfeaturetypeheading'>", title, "</TD></TR></TABLE>\n",
          "<TABLE cellspacing='1' class='featuretable'>\n");

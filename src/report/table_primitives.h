@@ -44,7 +44,8 @@ void openRow(PieceWriter& row);
 void addHeadingCell(PieceWriter& row, std::string_view label, std::string_view cssClass,
                     int32_t width);
 inline void openDataRow(PieceWriter& row) { row.add("<TR class='cfeature'>"); }
-// Inline: a data cell is the most often written piece of the report.
+// Inline: a data cell is the most often written piece of the report. The
+// blank in "class= '" is deliberate: stored reports and their readers have it.
 inline void addDataCell(PieceWriter& row, std::string_view cssClass, std::string_view text) {
   row.add("<TD class= '", cssClass, "'>", text, "</TD>");
 }
