@@ -206,6 +206,34 @@ Token nextToken(DictionaryReader& reader) {
 // ends, and its entries are appended through a bare pointer: kept in the
 // Feature and the entry array, they would be read back and written again
 // at every field.
+// Makes room for more entries of the line being read: the storage may move,
+// and the line's pointers into it with it.
+static void growEntries(FieldEntries& starts, uint32_t*& entries, uint32_t*& first,
+                        uint32_t*& room) {
+  const uint32_t* base = starts.storage.data();
+  const auto used = static_cast<size_t>(entries - base);
+  const auto firstAt = static_cast<size_t>(first - base);
+  room = makeRoom(starts, used, 1);
+  entries = starts.storage.data() + used;
+  first = starts.storage.data() + firstAt;
+}
+
+// Stores what the line's loop kept in locals: the entry count, the last
+// Feature's field count and plain marks, and whether a field held a LF.
+static void storeLineFields(Dictionary& dictionary, uint32_t* entries, const uint32_t* first,
+                            uint32_t plainFields, bool lineFeedInField) {
+  FieldEntries& starts = dictionary.fieldStarts;
+  Feature& feature = dictionary.features.back();
+  const auto fields = static_cast<uint32_t>(entries - first);
+  if (fields == 1) --entries;  // only the first field's start: no field
+  starts.count = static_cast<size_t>(entries - starts.storage.data());
+  feature.fieldCount = fields > 1 ? fields - 1 : 0;
+  feature.plainFields = plainFields;
+  if (lineFeedInField)
+    dictionary.featuresWithLineFeeds.push_back(
+        static_cast<uint32_t>(dictionary.features.size() - 1));
+}
+
 template <typename Structure>
 static bool readFeatureFieldsWith(DictionaryReader& reader, Structure structure) {
   Dictionary& dictionary = reader.dictionary;
@@ -250,26 +278,12 @@ static bool readFeatureFieldsWith(DictionaryReader& reader, Structure structure)
     }
     const TakenField taken = takeField(reader, stops, bracket, start);
     cursor = taken.next;
-    if (entries == room) {
-      const uint32_t* base = starts.storage.data();
-      const auto used = static_cast<size_t>(entries - base);
-      const auto firstAt = static_cast<size_t>(first - base);
-      room = makeRoom(starts, used, 1);
-      entries = starts.storage.data() + used;
-      first = starts.storage.data() + firstAt;
-    }
+    if (entries == room) growEntries(starts, entries, first, room);
     *entries++ = taken.end + 1;
     if (taken.plain) plainFields |= plainBit;
     plainBit <<= 1;
   }
-  const auto fields = static_cast<uint32_t>(entries - first);
-  if (fields == 1) --entries;  // only the first field's start: no field
-  starts.count = static_cast<size_t>(entries - starts.storage.data());
-  feature.fieldCount = fields > 1 ? fields - 1 : 0;
-  feature.plainFields = plainFields;
-  if (reader.lineFeedInField)
-    dictionary.featuresWithLineFeeds.push_back(
-        static_cast<uint32_t>(dictionary.features.size() - 1));
+  storeLineFields(dictionary, entries, first, plainFields, reader.lineFeedInField);
   reader.lineFeedInField = reader.lineFeedInField || lineFeedBefore;
   reader.cursor = cursor;
   keepStops(reader, stops);

@@ -65,15 +65,16 @@ void readPart(Part& part, std::string_view text, char separator, char quote, cha
 // Appends a part's rows after the dictionary's and frees what is left of
 // them: its field entries become an entry array of the dictionary's as they
 // are (copying them cost the calling thread more than any other step of
-// joining), its Features point there, and its header cells get their roles,
-// and unknown names their warnings, now, in file order.
+// joining), its Features are copied once, pointing there, and its header
+// cells get their roles now, in file order.
 void appendPart(Dictionary& dictionary, Dictionary& part) {
   dictionary.laterFieldStarts.push_back(std::move(part.fieldStarts));
   const auto entryArray = static_cast<uint32_t>(dictionary.laterFieldStarts.size());
   const size_t firstNew = dictionary.features.size();
-  dictionary.features.insert(dictionary.features.end(), part.features.begin(), part.features.end());
-  for (size_t i = firstNew; i < dictionary.features.size(); ++i)
-    dictionary.features[i].entryArray = entryArray & 0xFFFFFFu;  // below kMostEntryArrays
+  for (Feature feature : part.features) {
+    feature.entryArray = entryArray & 0xFFFFFFu;  // below kMostEntryArrays
+    dictionary.features.push_back(feature);
+  }
   for (uint32_t index : part.featuresWithLineFeeds)
     dictionary.featuresWithLineFeeds.push_back(static_cast<uint32_t>(firstNew + index));
   for (const HeaderCell& cell : part.header)
