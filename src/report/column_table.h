@@ -17,6 +17,7 @@
 #include "report/feature_cells.h"
 #include "report/library_tables.h"
 #include "report/report_settings.h"
+#include "report/section_members.h"
 #include "report/table_primitives.h"
 
 namespace plotwarden {
@@ -86,9 +87,6 @@ void writeHeading(TableWriter& writer, std::span<const ColumnDef> columns);
 
 // One data row of the current feature (see beginFeature).
 void writeFeatureRow(TableWriter& writer, std::span<const ColumnDef> columns);
-
-// Bit of a category in a set of categories.
-constexpr unsigned categoryBit(FeatureCategory category) { return 1u << category; }
 
 // What a section writes for the feature begun in the writer's cells.
 using FeatureWriter = std::function<void(TableWriter& writer)>;
