@@ -18,8 +18,8 @@ constexpr int kRounds = 3;
 
 void measure(const char* shape, bench::FeatureMix mix) {
   Dictionary dictionary;
-  if (loadDictionaryText(dictionary, bench::makeDictionary(mix, kFeatures, 1), ',', '"', '#') !=
-      0) {
+  if (!loadDictionaryText(dictionary, bench::makeDictionary(mix, kFeatures, 1), ',', '"', '#')
+           .ok()) {
     std::fprintf(stderr, "could not load the %s dictionary\n", shape);
     return;
   }

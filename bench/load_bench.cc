@@ -57,9 +57,9 @@ double loadSeconds(const std::string& path) {
     Dictionary dictionary;
     dictionary.filePath = path;
     auto started = std::chrono::steady_clock::now();
-    int result = plotwarden::loadDictionary(dictionary, ',', '"', '#');
+    const plotwarden::Status result = plotwarden::loadDictionary(dictionary, ',', '"', '#');
     std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
-    if (result != 0) {
+    if (!result.ok()) {
       std::fprintf(stderr, "could not load %s\n", path.c_str());
       return 0;
     }

@@ -21,8 +21,9 @@ constexpr int kRounds = 5;
 
 int main() {
   Dictionary dictionary;
-  if (loadDictionaryText(dictionary, bench::makeDictionary(bench::MIX_LINEAR_ONLY, kFeatures, 1),
-                         ',', '"', '#') != 0) {
+  if (!loadDictionaryText(dictionary, bench::makeDictionary(bench::MIX_LINEAR_ONLY, kFeatures, 1),
+                          ',', '"', '#')
+           .ok()) {
     std::fprintf(stderr, "could not load the dictionary\n");
     return 1;
   }

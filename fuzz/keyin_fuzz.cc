@@ -79,10 +79,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const char marker = input.takeByte();
 
   Dictionary dictionary;
-  FUZZ_CHECK(loadDictionaryText(dictionary, input.rest, separator, quote, marker) == 0);
+  FUZZ_CHECK(loadDictionaryText(dictionary, input.rest, separator, quote, marker).ok());
   // Ranges classified side by side must end exactly as one range does.
   Dictionary oneRange;
-  FUZZ_CHECK(loadDictionaryText(oneRange, input.rest, separator, quote, marker) == 0);
+  FUZZ_CHECK(loadDictionaryText(oneRange, input.rest, separator, quote, marker).ok());
   classifyDictionary(dictionary, 1);
   classifyDictionary(oneRange, SIZE_MAX);
   FUZZ_CHECK(passCounts(dictionary) == passCounts(oneRange));

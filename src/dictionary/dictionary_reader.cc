@@ -365,7 +365,7 @@ void skipLine(DictionaryReader& reader) {
 // 32-bit entry index: an entry array longer than that reaches (a file of
 // some 3 GB of short, empty fields) cannot be held, and fails like a file
 // that cannot be read, the dictionary left empty.
-static int splitText(Dictionary& dictionary, char separator, char quote, char marker) {
+static Status splitText(Dictionary& dictionary, char separator, char quote, char marker) {
   reserveRows(dictionary, dictionary.text.size());
   readInParts(dictionary, separator, quote, marker, partStarts(dictionary.text, loadConcurrency()),
               loadConcurrency().threads);
@@ -375,12 +375,22 @@ static int splitText(Dictionary& dictionary, char separator, char quote, char ma
     indexable = indexable && entries.size() <= kMostEntries;
   if (!indexable) {
     clearFileContent(dictionary);
-    return kLoadFailure;
+    return failure("holds more fields than can be indexed (4,294,967,295)");
   }
-  return 0;
+  return {};
 }
 
-int loadDictionary(Dictionary& dictionary, char separator, char quote, char marker) {
+// Why the dictionary's file cannot be read, and where it was looked for.
+static Status unreadable(const Dictionary& dictionary) {
+  const std::string& path = dictionary.filePath;
+  if (path.empty()) return failure("a dictionary line names no file");
+  return failure("cannot be read (tried " + absolutePath(path) + "): " + unreadableReason(path) +
+                 "; a relative path starts at the working folder");
+}
+
+constexpr std::string_view kTooLarge = "is too large to hold (4 GiB or more)";
+
+Status loadDictionary(Dictionary& dictionary, char separator, char quote, char marker) {
   clearFileContent(dictionary);
   dictionary.textRules = {separator, quote, marker};
   // A file that opens but cannot be read whole, or is too large to hold, is
@@ -391,14 +401,15 @@ int loadDictionary(Dictionary& dictionary, char separator, char quote, char mark
     // file or a folder fails here.
     std::string bytes;
     if (readWholeFile(dictionary.filePath, bytes, kLargestHeldFile) != ReadStatus::Ok)
-      return kLoadFailure;
+      return unreadable(dictionary);
     return loadDictionaryText(dictionary, bytes, separator, quote, marker);
   }
-  if (*size > kLargestHeldFile) return kLoadFailure;
+  if (*size > kLargestHeldFile) return failure(std::string(kTooLarge));
   const size_t length = static_cast<size_t>(*size);
   std::unique_ptr<char[]> storage = std::make_unique_for_overwrite<char[]>(length + 1);
   size_t firstZero = length;
-  if (!readFileInParts(dictionary.filePath, storage.get(), length, firstZero)) return kLoadFailure;
+  if (!readFileInParts(dictionary.filePath, storage.get(), length, firstZero))
+    return unreadable(dictionary);
   // A zero byte inside the file ends the text there.
   storage[firstZero] = '\0';
   dictionary.textStorage = std::move(storage);
@@ -406,11 +417,11 @@ int loadDictionary(Dictionary& dictionary, char separator, char quote, char mark
   return splitText(dictionary, separator, quote, marker);
 }
 
-int loadDictionaryText(Dictionary& dictionary, std::string_view bytes, char separator, char quote,
-                       char marker) {
+Status loadDictionaryText(Dictionary& dictionary, std::string_view bytes, char separator,
+                          char quote, char marker) {
   clearFileContent(dictionary);
   dictionary.textRules = {separator, quote, marker};
-  if (bytes.size() > kLargestHeldFile) return kLoadFailure;
+  if (bytes.size() > kLargestHeldFile) return failure(std::string(kTooLarge));
   // A zero byte inside the text ends it there.
   setText(dictionary, withoutByteOrderMark(bytes.substr(0, bytes.find('\0'))));
   return splitText(dictionary, separator, quote, marker);

@@ -9,28 +9,27 @@
 #include "dictionary/dictionary_store.h"
 #include "dictionary/forward_search.h"
 #include "dictionary/stop_bits.h"
+#include "platform/status.h"
 
 namespace plotwarden {
-
-constexpr int kLoadFailure = 0x8000;
 
 // Reads the file at `dictionary.filePath` whole into the dictionary's text
 // (a long file in ranges side by side, up to its first zero byte) and
 // splits it into header cells and one Feature per line; the three
-// characters become the dictionary's textRules. Returns 0, or
-// kLoadFailure (the dictionary left empty) when the file cannot be opened or
-// read whole, or holds too many fields to index (over 2^32 - 1 field
-// entries). Running out of memory throws std::bad_alloc, whichever thread
-// it happens on.
-int loadDictionary(Dictionary& dictionary, char separator, char quote, char marker);
+// characters become the dictionary's textRules. Fails, with the dictionary
+// left empty, when the file cannot be opened or read whole, is too large to
+// hold, or holds too many fields to index (over 2^32 - 1 field entries).
+// Running out of memory throws std::bad_alloc, whichever thread it happens
+// on.
+Status loadDictionary(Dictionary& dictionary, char separator, char quote, char marker);
 
 // The same on bytes already in memory: the dictionary takes a copy of
 // `bytes` (up to the first zero byte) as its text and splits it, a long
-// text in parts on several threads (loadConcurrency()). Returns 0, or
-// kLoadFailure (the dictionary left empty) for a text too long to hold or
-// with too many fields.
-int loadDictionaryText(Dictionary& dictionary, std::string_view bytes, char separator, char quote,
-                       char marker);
+// text in parts on several threads (loadConcurrency()). Fails, with the
+// dictionary left empty, for a text too long to hold or with too many
+// fields.
+Status loadDictionaryText(Dictionary& dictionary, std::string_view bytes, char separator,
+                          char quote, char marker);
 
 // The first '[' or ']' at or after `from` in a text: at `found` (the text's
 // size when there is none), a ']' when `closes`. A reader keeps it in a

@@ -47,12 +47,9 @@ void checkOneDictionary(Dictionary& dictionary, const TextRules& rules,
                         std::vector<TextEncoding>& encodings) {
   const std::string& path = dictionary.filePath;
   const size_t first = findings.size();
-  if (loadDictionary(dictionary, rules.separator, rules.quote, rules.marker) != 0) {
-    findings.push_back({path, 0, 0, Severity::kError, "cannot-read-dictionary",
-                        "cannot read the dictionary file (tried " + absolutePath(path) +
-                            "): " + unreadableReason(path) +
-                            "; a relative path starts at the working folder, not at the "
-                            "configuration's"});
+  if (const Status loaded = loadDictionary(dictionary, rules.separator, rules.quote, rules.marker);
+      !loaded.ok()) {
+    findings.push_back({path, 0, 0, Severity::kError, "cannot-read-dictionary", loaded.error});
     encodings.push_back(TextEncoding::kAscii);
     return;
   }
@@ -98,8 +95,7 @@ int runCheck(const CommandLine& line) {
   std::string raw;
   if (readWholeFile(configurationPath, raw) != ReadStatus::Ok) {
     findings.push_back({configurationPath, 0, 0, Severity::kError, "cannot-read-configuration",
-                        "cannot read the configuration file (tried " +
-                            absolutePath(configurationPath) +
+                        "cannot be read (tried " + absolutePath(configurationPath) +
                             "): " + unreadableReason(configurationPath)});
     return printFindings(line, findings, summaries);
   }
@@ -107,17 +103,17 @@ int runCheck(const CommandLine& line) {
   checkSettingKeys(configurationPath, raw, findings);
   RunSettings settings;
   std::vector<Dictionary> dictionaries;
-  const bool parsed = parseConfigurationText(raw, settings, dictionaries);
-  if (!parsed)
-    findings.push_back({configurationPath, 0, 0, Severity::kError, "configuration-line",
-                        "a line of the configuration is malformed"});
+  const Status parsed = parseConfigurationText(raw, settings, dictionaries);
+  if (!parsed.ok())
+    findings.push_back(
+        {configurationPath, parsed.line, 0, Severity::kError, "configuration-line", parsed.error});
   // A configuration read only up to a malformed line may give its report
   // path and dictionaries after it: their absence is no finding then.
-  if (parsed && !isGiven(settings.outputPath))
+  if (parsed.ok() && !isGiven(settings.outputPath))
     findings.push_back({configurationPath, 0, 0, Severity::kError, "no-output",
                         "no out= line: the report has no file to be written to; add a line "
                         "out=report.html (setting keys are lower case)"});
-  if (parsed && dictionaries.empty())
+  if (parsed.ok() && dictionaries.empty())
     findings.push_back({configurationPath, 0, 0, Severity::kWarning, "no-dictionaries",
                         "no dictionary lines: the report lists no dictionary; a dictionary line "
                         "holds seven fields, NAME,DESCRIPTION,-,-,VERSION,0,PATH"});

@@ -28,14 +28,23 @@ std::string textModeLineEnds(std::string_view raw) {
   return text;
 }
 
+// The separator as a message shows it.
+std::string shown(char separator) {
+  if (separator == '\t') return "a tab";
+  if (separator == ' ') return "a blank";
+  return std::string("'") + separator + "'";
+}
+
 // Seven fields split from the right, so the display name may hold the separator.
-bool parseDictionaryLine(std::string_view line, char separator,
-                         std::vector<Dictionary>& dictionaries) {
+std::string parseDictionaryLine(std::string_view line, char separator,
+                                std::vector<Dictionary>& dictionaries) {
   if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
   std::string_view fields[7];
   for (int i = 6; i >= 1; --i) {
     size_t cut = line.rfind(separator);
-    if (cut == std::string_view::npos) return false;
+    if (cut == std::string_view::npos)
+      return "a dictionary line holds seven fields separated by " + shown(separator) +
+             " (NAME,DESCRIPTION,-,-,VERSION,-,PATH); this one has " + std::to_string(7 - i);
     fields[i] = line.substr(cut + 1);
     line = line.substr(0, cut);
   }
@@ -49,11 +58,12 @@ bool parseDictionaryLine(std::string_view line, char separator,
   dictionary.unusedNumber = leadingInteger(fields[5]);
   dictionary.filePath.assign(fields[6]);
   dictionaries.push_back(std::move(dictionary));
-  return true;
+  return {};
 }
 
-bool handleContentLine(std::string_view line, ContentState& state,
-                       std::vector<Dictionary>& dictionaries) {
+// What is wrong with the line, or "".
+std::string handleContentLine(std::string_view line, ContentState& state,
+                              std::vector<Dictionary>& dictionaries) {
   switch (++state.count) {
     case 1:
       state.separator = line[0];
@@ -66,16 +76,20 @@ bool handleContentLine(std::string_view line, ContentState& state,
       break;
     case 4:
       // Two texts that nothing reads; only their separator is required.
-      if (line.find(state.separator) == std::string_view::npos) return false;
+      if (line.find(state.separator) == std::string_view::npos)
+        return "the fourth content line must hold two texts separated by " +
+               shown(state.separator) +
+               ", the separator the first content line gives (a setting line needs its key in "
+               "lower case with '=' right after it)";
       break;
     default:
       return parseDictionaryLine(line, state.separator, dictionaries);
   }
-  return true;
+  return {};
 }
 
-bool handleLine(std::string_view line, RunSettings& settings, ContentState& state,
-                std::vector<Dictionary>& dictionaries) {
+std::string handleLine(std::string_view line, RunSettings& settings, ContentState& state,
+                       std::vector<Dictionary>& dictionaries) {
   // The line is a C string: a zero byte ends it.
   line = line.substr(0, line.find('\0'));
   if (line.find("out=") != std::string_view::npos) {
@@ -87,7 +101,7 @@ bool handleLine(std::string_view line, RunSettings& settings, ContentState& stat
   } else if (!line.empty() && line[0] != '\n') {
     return handleContentLine(line, state, dictionaries);
   }
-  return true;
+  return {};
 }
 
 }  // namespace
@@ -100,29 +114,32 @@ void takeValue(std::string& setting, std::string_view line) {
   setting.assign(equals == std::string_view::npos ? std::string_view() : line.substr(equals + 1));
 }
 
-bool parseConfigurationText(std::string_view raw, RunSettings& settings,
-                            std::vector<Dictionary>& dictionaries) {
+Status parseConfigurationText(std::string_view raw, RunSettings& settings,
+                              std::vector<Dictionary>& dictionaries) {
   // A byte-order mark would otherwise be read as the separator.
   if (raw.starts_with(kUtf8ByteOrderMark)) raw.remove_prefix(kUtf8ByteOrderMark.size());
   const std::string lines = textModeLineEnds(raw);
   std::string_view text = lines;
   ContentState state;
-  bool ok = true;
-  while (ok && !text.empty()) {
+  Status status;
+  uint32_t lineNumber = 1;
+  while (status.ok() && !text.empty()) {
     size_t end = text.find('\n');
     size_t length = end == std::string_view::npos ? text.size() : end + 1;
     if (length > kLinePiece) length = kLinePiece;
-    ok = handleLine(text.substr(0, length), settings, state, dictionaries);
+    status = failure(handleLine(text.substr(0, length), settings, state, dictionaries), lineNumber);
+    if (text[length - 1] == '\n') ++lineNumber;
     text.remove_prefix(length);
   }
   settings.textRules = {state.separator, state.quote, state.marker};
-  return ok;
+  return status;
 }
 
-bool parseConfiguration(std::string_view path, RunSettings& settings,
-                        std::vector<Dictionary>& dictionaries) {
+Status parseConfiguration(std::string_view path, RunSettings& settings,
+                          std::vector<Dictionary>& dictionaries) {
   std::string raw;
-  if (readWholeFile(path, raw) != ReadStatus::Ok) return false;
+  if (readWholeFile(path, raw) != ReadStatus::Ok)
+    return failure("cannot be read (tried " + absolutePath(path) + "): " + unreadableReason(path));
   return parseConfigurationText(raw, settings, dictionaries);
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "dictionary/dictionary_store.h"
+#include "platform/status.h"
 
 namespace plotwarden {
 
@@ -28,14 +29,14 @@ void takeValue(std::string& setting, std::string_view line);
 
 // Reads the file: fills the settings it gives, the structuring characters
 // among them, and appends one Dictionary per dictionary line to
-// `dictionaries`. Returns false when the file cannot be read or a line is
-// malformed (dictionaries appended before that line stay).
-bool parseConfiguration(std::string_view path, RunSettings& settings,
-                        std::vector<Dictionary>& dictionaries);
+// `dictionaries`. Fails when the file cannot be read or at the first
+// malformed line (dictionaries appended before that line stay).
+Status parseConfiguration(std::string_view path, RunSettings& settings,
+                          std::vector<Dictionary>& dictionaries);
 
 // The same on the file's bytes, already read.
-bool parseConfigurationText(std::string_view raw, RunSettings& settings,
-                            std::vector<Dictionary>& dictionaries);
+Status parseConfigurationText(std::string_view raw, RunSettings& settings,
+                              std::vector<Dictionary>& dictionaries);
 
 // "noimages" anywhere in the image folder turns pictures off; otherwise the
 // folder ("Images\" when not given) is a prefix that ends in '\'.

@@ -33,13 +33,6 @@ bool namesADictionaryFile(std::string_view path, const std::vector<Dictionary>& 
   return false;
 }
 
-// Why a dictionary file cannot be read, with the path the system tried.
-std::string dictionaryReason(const std::string& path) {
-  if (path.empty()) return "a dictionary line names no file";
-  return path + " (tried " + absolutePath(path) + "): " + unreadableReason(path) +
-         "; a relative path starts at the working folder";
-}
-
 // Writes the style block into a style file beside the report, into the
 // report itself, or links the configured sheet. False when the style file
 // was created but could not be written.
@@ -111,8 +104,10 @@ int runPlotwarden(int argc, char** argv) {
 
   RunSettings settings;
   std::vector<Dictionary> dictionaries;
-  if (!parseConfiguration(configurationPath, settings, dictionaries)) {
+  if (const Status parsed = parseConfiguration(configurationPath, settings, dictionaries);
+      !parsed.ok()) {
     printCouldNotOpen(configurationPath);
+    printReason(placedError(configurationPath, parsed));
     return kExitSettings;
   }
   if (!isGiven(settings.outputPath)) {
@@ -121,9 +116,11 @@ int runPlotwarden(int argc, char** argv) {
   }
   const TextRules& rules = settings.textRules;
   for (Dictionary& dictionary : dictionaries) {
-    if (loadDictionary(dictionary, rules.separator, rules.quote, rules.marker) != 0) {
+    if (const Status loaded =
+            loadDictionary(dictionary, rules.separator, rules.quote, rules.marker);
+        !loaded.ok()) {
       printErrorReading(dictionary.filePath);
-      printReason(dictionaryReason(dictionary.filePath));
+      printReason(placedError(dictionary.filePath, loaded));
       return kExitDictionary;
     }
     for (const HeaderCell& cell : dictionary.header)

@@ -145,8 +145,8 @@ TEST(Classification, RangesClassifiedSideBySideGiveTheOutcomeOfOneRange) {
     }
     Dictionary together;
     Dictionary oneRange;
-    ASSERT_EQ(loadDictionaryText(together, text, ',', '"', '#'), 0);
-    ASSERT_EQ(loadDictionaryText(oneRange, text, ',', '"', '#'), 0);
+    ASSERT_TRUE(loadDictionaryText(together, text, ',', '"', '#').ok());
+    ASSERT_TRUE(loadDictionaryText(oneRange, text, ',', '"', '#').ok());
     classifyDictionary(together, 7);  // ranges of at least 7 features
     classifyDictionary(oneRange, size_t{1} << 20);
     EXPECT_EQ(passCounts(together), passCounts(oneRange)) << header;
@@ -168,8 +168,8 @@ TEST(Classification, RememberedAndForgottenTextsClassifyAsInSmallRanges) {
   test_support::LoadConcurrencyGuard guard({4, loadConcurrency().smallestCutText});
   Dictionary whole;
   Dictionary inRanges;
-  ASSERT_EQ(loadDictionaryText(whole, text, ',', '"', '#'), 0);
-  ASSERT_EQ(loadDictionaryText(inRanges, text, ',', '"', '#'), 0);
+  ASSERT_TRUE(loadDictionaryText(whole, text, ',', '"', '#').ok());
+  ASSERT_TRUE(loadDictionaryText(inRanges, text, ',', '"', '#').ok());
   classifyDictionary(whole, size_t{1} << 20);  // one range: one memory of texts
   classifyDictionary(inRanges, 1000);          // many ranges, each with fewer texts than the limit
   EXPECT_EQ(passCounts(whole), passCounts(inRanges));

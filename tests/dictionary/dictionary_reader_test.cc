@@ -19,7 +19,7 @@ using Names = std::vector<std::string>;
 
 struct Loaded {
   Dictionary dictionary;
-  int result = 0;
+  Status result;
 };
 
 Loaded loadBytes(const std::string& bytes, char separator, char quote, char marker) {
@@ -64,7 +64,7 @@ class DictionaryReaderCases : public ::testing::TestWithParam<ReadCase> {};
 TEST_P(DictionaryReaderCases, SplitsHeaderAndFeatures) {
   const ReadCase& c = GetParam();
   Loaded loaded = loadBytes(c.bytes, c.separator, c.quote, c.marker);
-  ASSERT_EQ(loaded.result, 0);
+  ASSERT_TRUE(loaded.result.ok());
   EXPECT_EQ(headerNames(loaded.dictionary), c.header);
   EXPECT_EQ(featureRows(loaded.dictionary), c.rows);
 }
@@ -424,7 +424,7 @@ TEST(DictionaryReader, MissingFileFailsAndLeavesTheDictionaryEmpty) {
   d.text = "stale";
   appendHeaderCell(d, {{0, 5}, ROLE_LEVEL});
   appendFeature(d);
-  EXPECT_EQ(loadDictionary(d, ',', '"', '#'), kLoadFailure);
+  EXPECT_FALSE(loadDictionary(d, ',', '"', '#').ok());
   EXPECT_TRUE(d.text.empty());
   EXPECT_TRUE(d.header.empty());
   EXPECT_TRUE(d.features.empty());
@@ -436,7 +436,7 @@ TEST(DictionaryReader, FolderFails) {
   testing::ScratchFolder folder;
   Dictionary d;
   d.filePath = folder.path().string();
-  EXPECT_EQ(loadDictionary(d, ',', '"', '#'), kLoadFailure);
+  EXPECT_FALSE(loadDictionary(d, ',', '"', '#').ok());
   EXPECT_TRUE(d.text.empty());
 }
 
@@ -448,7 +448,7 @@ TEST(DictionaryReader, FileTooLargeForPositionsFails) {
   if (error) GTEST_SKIP() << "no sparse file here: " << error.message();
   Dictionary d;
   d.filePath = path;
-  EXPECT_EQ(loadDictionary(d, ',', '"', '#'), kLoadFailure);
+  EXPECT_FALSE(loadDictionary(d, ',', '"', '#').ok());
   EXPECT_TRUE(d.text.empty());
 }
 
@@ -458,7 +458,7 @@ TEST(DictionaryReader, BackslashesInPathWork) {
   folder.write("sub/d.csv", "NAME\na");
   Dictionary d;
   d.filePath = folder.path().string() + "\\sub\\d.csv";
-  EXPECT_EQ(loadDictionary(d, ',', '"', '#'), 0);
+  EXPECT_TRUE(loadDictionary(d, ',', '"', '#').ok());
   EXPECT_EQ(featureRows(d), (Rows{{"a"}}));
 }
 
@@ -466,8 +466,8 @@ TEST(DictionaryReader, LoadingAgainStartsAfresh) {
   testing::ScratchFolder folder;
   Dictionary d;
   d.filePath = folder.write("d.csv", "NAME,LEVEL\na,b\n");
-  ASSERT_EQ(loadDictionary(d, ',', '"', '#'), 0);
-  ASSERT_EQ(loadDictionary(d, ',', '"', '#'), 0);
+  ASSERT_TRUE(loadDictionary(d, ',', '"', '#').ok());
+  ASSERT_TRUE(loadDictionary(d, ',', '"', '#').ok());
   EXPECT_EQ(headerNames(d), (Names{"NAME", "LEVEL"}));
   EXPECT_EQ(featureRows(d), (Rows{{"a", "b"}, {}}));
   EXPECT_EQ(d.text, "NAME,LEVEL\na,b\n");
@@ -478,7 +478,7 @@ TEST(DictionaryReader, TextInMemoryLoadsLikeAFile) {
   Loaded fromFile = loadBytes(bytes, ';', '\'', '!');
   Dictionary fromText;
   fromText.text = "stale";
-  ASSERT_EQ(loadDictionaryText(fromText, bytes, ';', '\'', '!'), 0);
+  ASSERT_TRUE(loadDictionaryText(fromText, bytes, ';', '\'', '!').ok());
   EXPECT_EQ(headerNames(fromText), headerNames(fromFile.dictionary));
   EXPECT_EQ(featureRows(fromText), featureRows(fromFile.dictionary));
   EXPECT_EQ(fromText.text, fromFile.dictionary.text);
@@ -497,7 +497,7 @@ TEST(DictionaryReader, SkipsAByteOrderMarkAtTheStart) {
   EXPECT_EQ(findFieldColumn(fromFile.dictionary, ROLE_FEATURE_NAME), 0);
   EXPECT_EQ(fromFile.dictionary.text, bytes.substr(3));
   Dictionary fromText;
-  ASSERT_EQ(loadDictionaryText(fromText, bytes, ',', '"', '#'), 0);
+  ASSERT_TRUE(loadDictionaryText(fromText, bytes, ',', '"', '#').ok());
   EXPECT_EQ(fromText.text, bytes.substr(3));
   EXPECT_EQ(featureRows(fromText), featureRows(fromFile.dictionary));
 }

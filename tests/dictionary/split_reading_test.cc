@@ -137,7 +137,7 @@ TEST_P(SplitReadingTexts, LoadingWithAnyThreadCountReadsAsOnePart) {
   for (int threads = 1; threads <= 8; ++threads) {
     LoadConcurrencyGuard guard({threads, 0});
     Dictionary d;
-    ASSERT_EQ(loadDictionaryText(d, c.text, c.separator, c.quote, c.marker), 0);
+    ASSERT_TRUE(loadDictionaryText(d, c.text, c.separator, c.quote, c.marker).ok());
     EXPECT_EQ(resultOf(d), whole) << threads << " threads";
   }
 }

@@ -16,7 +16,8 @@ class Configuration : public ::testing::Test {
 };
 
 TEST_F(Configuration, SettingLinesOnlyGiveNoDictionaryAndZeroCharacters) {
-  ASSERT_TRUE(parseConfigurationText("out=r.html\nimg=pics\ncss=embed\n", settings, dictionaries));
+  ASSERT_TRUE(
+      parseConfigurationText("out=r.html\nimg=pics\ncss=embed\n", settings, dictionaries).ok());
   EXPECT_EQ(settings.outputPath, "r.html");
   EXPECT_EQ(settings.imageFolder, "pics");
   EXPECT_EQ(settings.styleSheet, "embed");
@@ -45,13 +46,13 @@ TEST_F(Configuration, SettingValuesAreTakenAfterTheFirstEquals) {
   for (const Case& c : cases) {
     RunSettings fresh;
     dictionaries.clear();
-    ASSERT_TRUE(parseConfigurationText(c.text, fresh, dictionaries)) << c.text;
+    ASSERT_TRUE(parseConfigurationText(c.text, fresh, dictionaries).ok()) << c.text;
     EXPECT_EQ(fresh.outputPath, c.output) << c.text;
   }
 }
 
 TEST_F(Configuration, TheFirstKeyInTestOrderDecidesTheSetting) {
-  ASSERT_TRUE(parseConfigurationText("css=x img=y out=z\n", settings, dictionaries));
+  ASSERT_TRUE(parseConfigurationText("css=x img=y out=z\n", settings, dictionaries).ok());
   EXPECT_EQ(settings.outputPath, "x img=y out=z");
   EXPECT_EQ(settings.imageFolder, "0");
   EXPECT_EQ(settings.styleSheet, "0");
@@ -74,7 +75,7 @@ TEST_F(Configuration, ContentLinesSetCharactersAndDictionaries) {
       "left,right\n"
       "Roads,Road features,a,b,2.1,7,C:\\dict\\roads.csv\n"
       "Name,with,commas,Desc,c,d,v,12x,x.csv\n";
-  ASSERT_TRUE(parseConfigurationText(text, settings, dictionaries));
+  ASSERT_TRUE(parseConfigurationText(text, settings, dictionaries).ok());
   EXPECT_EQ(settings.textRules.separator, ',');
   EXPECT_EQ(settings.textRules.marker, '#');
   EXPECT_EQ(settings.textRules.quote, '"');
@@ -93,32 +94,39 @@ TEST_F(Configuration, ContentLinesSetCharactersAndDictionaries) {
 }
 
 TEST_F(Configuration, AByteOrderMarkAtTheStartIsNoSeparator) {
-  ASSERT_TRUE(parseConfigurationText("\xEF\xBB\xBF;\r\n!\r\n'\r\nx;y\r\n", settings, dictionaries));
+  ASSERT_TRUE(
+      parseConfigurationText("\xEF\xBB\xBF;\r\n!\r\n'\r\nx;y\r\n", settings, dictionaries).ok());
   EXPECT_EQ(settings.textRules.separator, ';');
   EXPECT_EQ(settings.textRules.marker, '!');
 }
 
 TEST_F(Configuration, BlankOrTabFirstCharacterIsTheSetting) {
-  ASSERT_TRUE(parseConfigurationText("\t\n \n   \n", settings, dictionaries));
+  ASSERT_TRUE(parseConfigurationText("\t\n \n   \n", settings, dictionaries).ok());
   EXPECT_EQ(settings.textRules.separator, '\t');
   EXPECT_EQ(settings.textRules.marker, ' ');
   EXPECT_EQ(settings.textRules.quote, ' ');
 }
 
-TEST_F(Configuration, MalformedLinesFail) {
-  // A fourth content line without the separator.
-  EXPECT_FALSE(parseConfigurationText(",\n#\n\"\nnoseparator\n", settings, dictionaries));
-  dictionaries.clear();
+TEST_F(Configuration, MalformedLinesFailAtTheirLine) {
+  // A fourth content line without the separator; line ends count in any form.
+  Status status = parseConfigurationText(",\r\n#\n\"\n\nnoseparator\n", settings, dictionaries);
+  EXPECT_EQ(status.line, 5u);
+  EXPECT_NE(status.error.find("separated by ','"), std::string::npos) << status.error;
   // A dictionary line of six fields fails; the one before it stays.
-  EXPECT_FALSE(parseConfigurationText(",\n#\n\"\na,b\nn,d,3,4,v,6,p\nn,d,3,4,v,p\nn,d,3,4,v,6,q\n",
-                                      settings, dictionaries));
+  dictionaries.clear();
+  status = parseConfigurationText(";\n#\n\"\na;b\nn;d;3;4;v;6;p\nn;d;3;4;v;p\nn;d;3;4;v;6;q\n",
+                                  settings, dictionaries);
+  EXPECT_EQ(placedError("p.cfg", status),
+            "p.cfg:6: a dictionary line holds seven fields separated by ';' "
+            "(NAME,DESCRIPTION,-,-,VERSION,-,PATH); this one has 6");
   ASSERT_EQ(dictionaries.size(), 1u);
   EXPECT_EQ(dictionaries[0].filePath, "p");
 }
 
 TEST_F(Configuration, SettingLinesDoNotCountAsContentLines) {
   ASSERT_TRUE(parseConfigurationText(";\nout=a\n!\nimg=b\n'\n\nx;y\ncss=c\nn;d;3;4;v;6;p\n",
-                                     settings, dictionaries));
+                                     settings, dictionaries)
+                  .ok());
   EXPECT_EQ(settings.textRules.separator, ';');
   EXPECT_EQ(settings.textRules.marker, '!');
   EXPECT_EQ(settings.textRules.quote, '\'');
@@ -130,15 +138,18 @@ TEST_F(Configuration, LongLinesArriveInPiecesOf4095Characters) {
   // The first piece ends inside the value; the rest is a line of its own,
   // here the first content line.
   std::string longValue(5000, 'v');
-  ASSERT_TRUE(parseConfigurationText("out=" + longValue + "\n", settings, dictionaries));
+  ASSERT_TRUE(parseConfigurationText("out=" + longValue + "\n", settings, dictionaries).ok());
   EXPECT_EQ(settings.outputPath, std::string(4091, 'v'));
   EXPECT_EQ(settings.textRules.separator, 'v');
 }
 
 TEST_F(Configuration, UnreadableFilesFail) {
-  EXPECT_FALSE(parseConfiguration("/nonexistent/plotwarden.cfg", settings, dictionaries));
+  const Status missing = parseConfiguration("/nonexistent/plotwarden.cfg", settings, dictionaries);
+  EXPECT_EQ(missing.line, 0u);
+  EXPECT_EQ(missing.error,
+            "cannot be read (tried /nonexistent/plotwarden.cfg): No such file or directory");
   EXPECT_FALSE(
-      parseConfiguration("/", settings, dictionaries));  // a folder opens but cannot be read
+      parseConfiguration("/", settings, dictionaries).ok());  // a folder opens but cannot be read
 }
 
 }  // namespace

@@ -184,10 +184,10 @@ TEST(LinearSections, HatchingHasAFillColumnInBothModesAndItsOwnStyleHeadingClass
 // are written without the search.
 TEST(LinearSections, LineFeedsInsideFieldsBecomeCrLf) {
   Dictionary dictionary;
-  ASSERT_EQ(
-      loadDictionaryText(dictionary, "FEATURE NAME,LEVEL\nKerb,L1\n\"Road\nside\",\"L2 [a\nb]\"\n",
-                         ',', '"', '#'),
-      0);
+  ASSERT_TRUE(loadDictionaryText(dictionary,
+                                 "FEATURE NAME,LEVEL\nKerb,L1\n\"Road\nside\",\"L2 [a\nb]\"\n", ',',
+                                 '"', '#')
+                  .ok());
   dictionary = categorized(std::move(dictionary), {CATEGORY_SOLIDS, CATEGORY_SOLIDS});
   OutputStream out;
   writeSolidsSection(out, dictionary, ReportSettings{});
