@@ -52,16 +52,4 @@ void checkSettingKeys(std::string_view path, std::string_view text, Findings& fi
   }
 }
 
-std::string malformedLineHint(std::string_view line, char separator) {
-  line = withoutBlanks(line);
-  if (!meantKey(line).empty()) return "setting keys are lower case with '=' right after them";
-  if (line.starts_with('#') || line.starts_with(';') || line.starts_with("//") ||
-      line.starts_with("REM"))
-    return "a configuration has no comment lines";
-  const auto separators = std::count(line.begin(), line.end(), separator);
-  return concat({"it has ", std::to_string(separators), " of the six '",
-                 std::string_view(&separator, 1),
-                 "' a dictionary line needs: NAME,DESCRIPTION,-,-,VERSION,0,PATH"});
-}
-
 }  // namespace plotwarden

@@ -15,9 +15,4 @@ namespace plotwarden {
 // '=') but is not one to the parser: "OUT=", "Out =", " out= x".
 void checkSettingKeys(std::string_view path, std::string_view text, Findings& findings);
 
-// What a malformed line most likely is, for its finding: a comment, a
-// setting key in capitals, or a dictionary line short of separators; ""
-// when nothing more can be said.
-std::string malformedLineHint(std::string_view line, char separator);
-
 }  // namespace plotwarden

@@ -104,9 +104,17 @@ int runCheck(const CommandLine& line) {
   RunSettings settings;
   std::vector<Dictionary> dictionaries;
   const Status parsed = parseConfigurationText(raw, settings, dictionaries);
-  if (!parsed.ok())
-    findings.push_back(
-        {configurationPath, parsed.line, 0, Severity::kError, "configuration-line", parsed.error});
+  if (!parsed.ok()) {
+    // A setting read as a content line shifts every line after it: only the
+    // first malformed line is worth reading then.
+    const bool shifted = std::any_of(findings.begin(), findings.end(),
+                                     [](const Finding& f) { return f.code == "setting-key"; });
+    std::vector<Status> malformed = malformedConfigurationLines(raw);
+    if (shifted) malformed.resize(1);
+    for (const Status& bad : malformed)
+      findings.push_back(
+          {configurationPath, bad.line, 0, Severity::kError, "configuration-line", bad.error});
+  }
   // A configuration read only up to a malformed line may give its report
   // path and dictionaries after it: their absence is no finding then.
   if (parsed.ok() && !isGiven(settings.outputPath))

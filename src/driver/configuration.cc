@@ -44,7 +44,8 @@ std::string parseDictionaryLine(std::string_view line, char separator,
     size_t cut = line.rfind(separator);
     if (cut == std::string_view::npos)
       return "a dictionary line holds seven fields separated by " + shown(separator) +
-             " (NAME,DESCRIPTION,-,-,VERSION,-,PATH); this one has " + std::to_string(7 - i);
+             " (NAME,DESCRIPTION,-,-,VERSION,-,PATH); this one has " + std::to_string(7 - i) +
+             (line.starts_with('#') ? " (a configuration has no comment lines)" : "");
     fields[i] = line.substr(cut + 1);
     line = line.substr(0, cut);
   }
@@ -114,25 +115,53 @@ void takeValue(std::string& setting, std::string_view line) {
   setting.assign(equals == std::string_view::npos ? std::string_view() : line.substr(equals + 1));
 }
 
-Status parseConfigurationText(std::string_view raw, RunSettings& settings,
-                              std::vector<Dictionary>& dictionaries) {
+namespace {
+
+// Reads the lines in order; each malformed one's Status goes to
+// `readOnAfter`, which says whether to read on.
+template <typename ReadOnAfter>
+void readLines(std::string_view raw, RunSettings& settings, std::vector<Dictionary>& dictionaries,
+               ReadOnAfter readOnAfter) {
   // A byte-order mark would otherwise be read as the separator.
   if (raw.starts_with(kUtf8ByteOrderMark)) raw.remove_prefix(kUtf8ByteOrderMark.size());
   const std::string lines = textModeLineEnds(raw);
   std::string_view text = lines;
   ContentState state;
-  Status status;
   uint32_t lineNumber = 1;
-  while (status.ok() && !text.empty()) {
+  bool more = true;
+  while (more && !text.empty()) {
     size_t end = text.find('\n');
     size_t length = end == std::string_view::npos ? text.size() : end + 1;
     if (length > kLinePiece) length = kLinePiece;
-    status = failure(handleLine(text.substr(0, length), settings, state, dictionaries), lineNumber);
+    std::string error = handleLine(text.substr(0, length), settings, state, dictionaries);
+    if (!error.empty()) more = readOnAfter(failure(std::move(error), lineNumber));
     if (text[length - 1] == '\n') ++lineNumber;
     text.remove_prefix(length);
   }
   settings.textRules = {state.separator, state.quote, state.marker};
-  return status;
+}
+
+}  // namespace
+
+Status parseConfigurationText(std::string_view raw, RunSettings& settings,
+                              std::vector<Dictionary>& dictionaries) {
+  Status first;
+  readLines(raw, settings, dictionaries, [&first](Status malformed) {
+    first = std::move(malformed);
+    return false;
+  });
+  return first;
+}
+
+std::vector<Status> malformedConfigurationLines(std::string_view raw) {
+  RunSettings settings;
+  std::vector<Dictionary> dictionaries;
+  std::vector<Status> malformed;
+  readLines(raw, settings, dictionaries, [&malformed](Status line) {
+    malformed.push_back(std::move(line));
+    return true;
+  });
+  return malformed;
 }
 
 Status parseConfiguration(std::string_view path, RunSettings& settings,

@@ -38,6 +38,10 @@ Status parseConfiguration(std::string_view path, RunSettings& settings,
 Status parseConfigurationText(std::string_view raw, RunSettings& settings,
                               std::vector<Dictionary>& dictionaries);
 
+// Every malformed line of the file's bytes, where a run stops at the first:
+// each line is read as if the ones before it were well formed.
+std::vector<Status> malformedConfigurationLines(std::string_view raw);
+
 // "noimages" anywhere in the image folder turns pictures off; otherwise the
 // folder ("Images\" when not given) is a prefix that ends in '\'.
 void settleImages(RunSettings& settings);

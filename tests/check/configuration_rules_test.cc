@@ -26,14 +26,5 @@ TEST(ConfigurationRules, SettingKeysTheParserDoesNotKnowAreNamed) {
   EXPECT_EQ(findings[2].line, 4u);
 }
 
-TEST(ConfigurationRules, HintsForMalformedLines) {
-  EXPECT_EQ(malformedLineHint("# civil works\r", ','), "a configuration has no comment lines");
-  EXPECT_EQ(malformedLineHint("Out=r.html", ','),
-            "setting keys are lower case with '=' right after them");
-  EXPECT_EQ(malformedLineHint("Streets,Fixture,a,1.0,0,streets.csv", ','),
-            "it has 5 of the six ',' a dictionary line needs: "
-            "NAME,DESCRIPTION,-,-,VERSION,0,PATH");
-}
-
 }  // namespace
 }  // namespace plotwarden

@@ -123,6 +123,18 @@ TEST_F(Configuration, MalformedLinesFailAtTheirLine) {
   EXPECT_EQ(dictionaries[0].filePath, "p");
 }
 
+TEST(MalformedConfigurationLines, NamesEveryOneWithItsLine) {
+  const std::vector<Status> malformed = malformedConfigurationLines(
+      "out=r.html\n,\n#\n\"\nx,y\n# civil\nA,a,-,-,1,-,a.csv\nB,b,-,-,1,b.csv\n");
+  ASSERT_EQ(malformed.size(), 2u);
+  EXPECT_EQ(placedError("p.cfg", malformed[0]),
+            "p.cfg:6: a dictionary line holds seven fields separated by ',' "
+            "(NAME,DESCRIPTION,-,-,VERSION,-,PATH); this one has 1 (a configuration has no "
+            "comment lines)");
+  EXPECT_EQ(malformed[1].line, 8u);
+  EXPECT_TRUE(malformedConfigurationLines("out=r.html\n,\n#\n\"\nx,y\n").empty());
+}
+
 TEST_F(Configuration, SettingLinesDoNotCountAsContentLines) {
   ASSERT_TRUE(parseConfigurationText(";\nout=a\n!\nimg=b\n'\n\nx;y\ncss=c\nn;d;3;4;v;6;p\n",
                                      settings, dictionaries)
