@@ -1,6 +1,7 @@
 #include "check/value_rules.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <deque>
 #include <string>
@@ -8,6 +9,7 @@
 
 #include "keyin/field_access.h"
 #include "platform/ascii_case.h"
+#include "platform/prefetch.h"
 
 namespace plotwarden {
 
@@ -28,77 +30,104 @@ bool startsWithWord(std::string_view text, std::string_view word) {
 }
 
 // The features seen so far by name: open addressing in one array of
-// indexes, found by a hash of the name's bytes, with no node per name.
+// slots, each a feature's index and the top half of its name's hash. Names
+// are compared, by way of `nameOf`, only where the hashes agree; nothing
+// is kept per feature but its slot.
 class NameTable {
  public:
-  struct Entry {
-    std::string_view name;
-    std::string_view level;
-    uint32_t offset;
-  };
+  explicit NameTable(size_t most) : slots_(std::bit_ceil(2 * most + 2)) {}
 
-  explicit NameTable(size_t most) : slots_(std::bit_ceil(2 * most + 2), kFree) {
-    entries_.reserve(most);
+  // FNV-1a: names are short.
+  static uint64_t hashOf(std::string_view text) {
+    uint64_t hash = 0xcbf29ce484222325u;
+    for (char c : text) hash = (hash ^ static_cast<uint8_t>(c)) * 0x100000001b3u;
+    return hash ^ (hash >> 29);
   }
 
-  // The entry of an earlier feature of that name, or null after adding it.
-  const Entry* findOrAdd(const Entry& entry) {
+  // Starts fetching the slot a name of `hash` is looked for in first.
+  PLOTWARDEN_PREFETCHING void prefetch(uint64_t hash) const {
+    prefetchMemory(&slots_[hash & (slots_.size() - 1)]);
+  }
+
+  // The index of an earlier feature named `name`, or -1 after adding
+  // feature `index` under it.
+  template <typename NameOf>
+  int findOrAdd(std::string_view name, uint64_t hash, int index, const NameOf& nameOf) {
     const size_t mask = slots_.size() - 1;
-    for (size_t at = hashOf(entry.name) & mask;; at = (at + 1) & mask) {
-      if (slots_[at] == kFree) {
-        slots_[at] = static_cast<uint32_t>(entries_.size());
-        entries_.push_back(entry);
-        return nullptr;
+    const auto tag = static_cast<uint32_t>(hash >> 32);
+    for (size_t at = hash & mask;; at = (at + 1) & mask) {
+      Slot& slot = slots_[at];
+      if (slot.index < 0) {
+        slot = {index, tag};
+        return -1;
       }
-      if (entries_[slots_[at]].name == entry.name) return &entries_[slots_[at]];
+      if (slot.tag == tag && nameOf(slot.index) == name) return slot.index;
     }
   }
 
  private:
-  static constexpr uint32_t kFree = UINT32_MAX;
-  // FNV-1a: names are short.
-  static size_t hashOf(std::string_view text) {
-    uint64_t hash = 0xcbf29ce484222325u;
-    for (char c : text) hash = (hash ^ static_cast<uint8_t>(c)) * 0x100000001b3u;
-    return static_cast<size_t>(hash ^ (hash >> 32));
-  }
-
-  std::vector<uint32_t> slots_;
-  std::vector<Entry> entries_;
+  struct Slot {
+    int index = -1;
+    uint32_t tag = 0;
+  };
+  std::vector<Slot> slots_;
 };
 
 // Feature names given twice. The same name on another level is how many
 // standards name one object in several disciplines: counted, not listed.
+// The table is far larger than the processor's caches: each feature's slot
+// is asked for a few features before it is probed.
 void checkNames(const CheckedFile& file, Findings& findings) {
   const Dictionary& d = file.dictionary;
   if (findFieldColumn(d, ROLE_FEATURE_NAME) < 0) return;
   NameTable seen(d.features.size());
-  std::deque<std::string> unquoted;  // names and levels that needed their quotes removed
+  std::deque<std::string> unquoted;  // names that needed their quotes removed
   std::string scratch;
-  auto fetch = [&](int index, FieldRole role) {
-    std::string_view value = fieldView(d, index, role, scratch);
+  auto nameOf = [&](int index) {
+    std::string_view value = fieldView(d, index, ROLE_FEATURE_NAME, scratch);
     if (value.data() == scratch.data()) value = unquoted.emplace_back(value);
     return trimmed(value);
   };
+  std::string earlierScratch;
+  auto earlierNameOf = [&](int index) {
+    return trimmed(fieldView(d, index, ROLE_FEATURE_NAME, earlierScratch));
+  };
+  std::string levelScratch;
+  std::string earlierLevelScratch;
+  struct Ahead {
+    std::string_view name;
+    uint64_t hash;
+  };
+  constexpr int kAhead = 8;  // a power of two
+  std::array<Ahead, kAhead> ahead;
+  auto look = [&](int index) {
+    Ahead& next = ahead[static_cast<size_t>(index % kAhead)];
+    next.name = index < d.featureCount() ? nameOf(index) : std::string_view();
+    next.hash = NameTable::hashOf(next.name);
+    seen.prefetch(next.hash);
+  };
+  for (int index = 0; index < kAhead; ++index) look(index);
   uint64_t onOtherLevels = 0;
   uint32_t firstOther = 0;
   std::string otherName;
   for (int index = 0; index < d.featureCount(); ++index) {
-    const Feature& feature = d.features[static_cast<size_t>(index)];
-    const std::string_view name = fetch(index, ROLE_FEATURE_NAME);
-    if (name.empty()) continue;
-    const std::string_view level = fetch(index, ROLE_LEVEL);
-    const uint32_t offset = featureStart(d, feature);
-    const NameTable::Entry* earlier = seen.findOrAdd({name, level, offset});
-    if (!earlier) continue;
-    if (earlier->level == level) {
+    const Ahead current = ahead[static_cast<size_t>(index % kAhead)];
+    look(index + kAhead);
+    if (current.name.empty()) continue;
+    const int earlier = seen.findOrAdd(current.name, current.hash, index, earlierNameOf);
+    if (earlier < 0) continue;
+    const uint32_t offset = featureStart(d, d.features[static_cast<size_t>(index)]);
+    if (trimmed(fieldView(d, index, ROLE_LEVEL, levelScratch)) ==
+        trimmed(fieldView(d, earlier, ROLE_LEVEL, earlierLevelScratch))) {
+      const uint32_t earlierOffset = featureStart(d, d.features[static_cast<size_t>(earlier)]);
       findings.push_back(findingAt(file, offset, Severity::kWarning, "duplicate-feature",
-                                   "feature " + quotedText(name) + " is already defined on line " +
-                                       std::to_string(lineAt(file.lines, earlier->offset)) +
+                                   "feature " + quotedText(current.name) +
+                                       " is already defined on line " +
+                                       std::to_string(lineAt(file.lines, earlierOffset)) +
                                        " with the same level; the report lists both"));
     } else if (onOtherLevels++ == 0) {
       firstOther = offset;
-      otherName = name;
+      otherName = current.name;
     }
   }
   if (onOtherLevels != 0)
