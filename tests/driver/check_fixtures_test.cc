@@ -16,6 +16,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/case_folders.h"
 #include "support/program_run.h"
 
 namespace plotwarden::testing {
@@ -33,24 +34,9 @@ struct CheckCase {
 };
 
 CheckCase readCase(const fs::path& file) {
-  CheckCase c;
-  std::istringstream lines(readFileBytes(file));
-  std::string line;
-  while (std::getline(lines, line)) {
-    std::istringstream words(line);
-    std::string key;
-    words >> key;
-    if (key == "args:") {
-      for (std::string word; words >> word;) c.arguments.push_back(word);
-    } else if (key == "status:") {
-      words >> c.status;
-    } else if (key == "check-status:") {
-      words >> c.checkStatus;
-    } else if (key == "about:") {
-      std::getline(words >> std::ws, c.about);
-    }
-  }
-  return c;
+  std::map<std::string, std::string> fields = readCaseFile(file);
+  return {wordsOf(fields["args"]), std::atoi(fields["status"].c_str()),
+          std::atoi(fields["check-status"].c_str()), fields["about"]};
 }
 
 void writeCase(const fs::path& file, const CheckCase& c) {
@@ -61,24 +47,11 @@ void writeCase(const fs::path& file, const CheckCase& c) {
   std::ofstream(file, std::ios::binary) << text;
 }
 
-std::vector<std::string> caseNames() {
-  std::vector<std::string> names;
-  for (const fs::directory_entry& entry : fs::directory_iterator(kCasesFolder))
-    if (entry.is_directory()) names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 std::string withoutFolder(std::string text, const fs::path& folder) {
   const std::string path = folder.string();
   for (size_t at = text.find(path); at != std::string::npos; at = text.find(path, at))
     text.replace(at, path.size(), "<DIR>");
   return text;
-}
-
-void writeBytes(const fs::path& file, const std::string& bytes) {
-  fs::create_directories(file.parent_path());
-  std::ofstream(file, std::ios::binary) << bytes;
 }
 
 // The bytes of an expected file; a file that is not there expects nothing.
@@ -141,7 +114,7 @@ TEST_P(CheckFixture, NormalRunKeepsItsOutputReportAndStatus) {
   compare("report.html", report);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, CheckFixture, ::testing::ValuesIn(caseNames()),
+INSTANTIATE_TEST_SUITE_P(Cases, CheckFixture, ::testing::ValuesIn(caseNames(kCasesFolder)),
                          [](const ::testing::TestParamInfo<std::string>& param) {
                            std::string name = param.param;
                            for (char& c : name)

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/case_folders.h"
 #include "support/program_run.h"
 
 namespace plotwarden::testing {
@@ -28,33 +29,8 @@ struct GoldenCase {
 };
 
 GoldenCase readCase(const fs::path& file) {
-  GoldenCase golden;
-  std::istringstream lines(readFileBytes(file));
-  std::string line;
-  while (std::getline(lines, line)) {
-    std::istringstream words(line);
-    std::string key;
-    words >> key;
-    if (key == "args:") {
-      for (std::string word; words >> word;) golden.arguments.push_back(word);
-    } else if (key == "status:") {
-      words >> golden.status;
-    }
-  }
-  return golden;
-}
-
-std::vector<std::string> caseNames() {
-  std::vector<std::string> names;
-  for (const fs::directory_entry& entry : fs::directory_iterator(kCasesFolder))
-    if (entry.is_directory()) names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
-void writeBytes(const fs::path& file, const std::string& bytes) {
-  fs::create_directories(file.parent_path());
-  std::ofstream(file, std::ios::binary) << bytes;
+  std::map<std::string, std::string> fields = readCaseFile(file);
+  return {wordsOf(fields["args"]), std::atoi(fields["status"].c_str())};
 }
 
 class GoldenReport : public ::testing::TestWithParam<std::string> {};
@@ -104,7 +80,7 @@ TEST_P(GoldenReport, LeavesExactlyTheExpectedFiles) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, GoldenReport, ::testing::ValuesIn(caseNames()),
+INSTANTIATE_TEST_SUITE_P(Cases, GoldenReport, ::testing::ValuesIn(caseNames(kCasesFolder)),
                          [](const ::testing::TestParamInfo<std::string>& param) {
                            std::string name = param.param;
                            for (char& c : name)
