@@ -1,0 +1,62 @@
+#!/usr/bin/python3
+"""Writes the small DXF drawings of tests/data/dxf/ with ezdxf (python3-ezdxf).
+
+Each version gets one drawing of the same content: two layers with colours,
+line types and weights, a block with an attribute, and entities of model and
+paper space. Run from the repository's top folder; the output is committed.
+"""
+import os
+import ezdxf
+
+OUT = os.path.join("tests", "data", "dxf")
+VERSIONS = ["R12", "R2000", "R2004", "R2007", "R2010", "R2013", "R2018"]
+
+
+def make(version, special_layer):
+    doc = ezdxf.new(version, setup=["linetypes"])
+    doc.header["$HANDSEED"] = "FFFF"
+    doc.layers.add("Walls", color=1, linetype="DASHED", lineweight=50)
+    hidden = doc.layers.add("Hidden", color=3)
+    hidden.off()
+    doc.layers.add(special_layer, color=200)
+    doc.styles.add("Notes", font="arial.ttf")
+    door = doc.blocks.new("Door")
+    door.add_line((0, 0), (1, 0), dxfattribs={"layer": "Walls"})
+    door.add_arc((0, 0), 1, 0, 90)
+    door.add_attdef("TAG", (0, 0))
+    msp = doc.modelspace()
+    msp.add_line((0, 0), (10, 0), dxfattribs={"layer": "Walls", "color": 5, "lineweight": 35})
+    msp.add_circle((0, 0), 3, dxfattribs={"layer": "Hidden", "linetype": "BYBLOCK", "color": 0})
+    if version == "R12":
+        msp.add_polyline2d([(0, 0), (1, 0), (1, 1)], close=True, dxfattribs={"layer": "Walls"})
+    else:
+        msp.add_lwpolyline([(0, 0), (1, 0), (1, 1)], close=True, dxfattribs={"layer": "Walls"})
+    msp.add_polyline2d([(0, 0), (2, 0)], dxfattribs={"layer": special_layer})
+    msp.add_text("Hello", dxfattribs={"style": "Notes", "layer": special_layer})
+    insert = msp.add_blockref("Door", (5, 5), dxfattribs={"layer": "Walls"})
+    insert.add_auto_attribs({"TAG": "D1"})
+    mesh = msp.add_polymesh((2, 2))
+    for m in range(2):
+        for n in range(2):
+            mesh.set_mesh_vertex((m, n), (m, n, 0))
+    if version != "R12":
+        msp.add_mtext("Note", dxfattribs={"style": "Notes"})
+        face = msp.add_polyface()
+        face.append_face([(0, 0, 0), (1, 0, 0), (1, 1, 0)])
+    dim = msp.add_linear_dim(base=(0, 2), p1=(0, 0), p2=(10, 0), dimstyle="EZDXF")
+    dim.render()
+    doc.layouts.get("Layout1").add_line((0, 0), (1, 1), dxfattribs={"layer": "Walls"})
+    return doc
+
+
+def main():
+    os.makedirs(OUT, exist_ok=True)
+    for version in VERSIONS:
+        name = "Straße-Ø" if version in ("R12", "R2000") else "Grün-名前"
+        doc = make(version, name)
+        doc.saveas(os.path.join(OUT, version.lower() + ".dxf"))
+    make("R2010", "Plain").saveas(os.path.join(OUT, "binary.dxf"), fmt="bin")
+
+
+if __name__ == "__main__":
+    main()
