@@ -13,7 +13,7 @@ VERSIONS = ["R12", "R2000", "R2004", "R2007", "R2010", "R2013", "R2018"]
 
 
 def make(version, special_layer):
-    doc = ezdxf.new(version, setup=["linetypes"])
+    doc = ezdxf.new(version, setup=["linetypes", "dimstyles"])
     doc.header["$HANDSEED"] = "FFFF"
     doc.layers.add("Walls", color=1, linetype="DASHED", lineweight=50)
     hidden = doc.layers.add("Hidden", color=3)

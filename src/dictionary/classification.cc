@@ -19,7 +19,6 @@ namespace {
 constexpr long kFieldCut = 511;
 // Every list test starts from these bounds.
 constexpr int32_t kLowestElementType = 0;
-constexpr int32_t kHighestElementType = 110;
 
 // A rule with its element type numbers already written as decimal text.
 struct PreparedRule {
@@ -282,6 +281,29 @@ std::array<int, kPassCount> passCounts(const Dictionary& dictionary) {
   for (size_t pass = 0; pass < kPassCount; ++pass)
     counts[pass] = matchesOfPass(dictionary, kPassOrder[pass]);
   return counts;
+}
+
+ElementTypes allowedElementTypes(const Dictionary& dictionary, int featureIndex) {
+  ElementTypes allowed;
+  FieldReading reading;
+  reading.rules = dictionary.textRules;
+  const int column = classificationColumn(dictionary, reading.byElementTypes);
+  if (column < 0 || featureIndex < 0 || featureIndex >= dictionary.featureCount()) return allowed;
+  const Feature& feature = dictionary.features[static_cast<size_t>(featureIndex)];
+  if (feature.fieldCount < static_cast<uint32_t>(column) + 1) return allowed;
+  readField(reading, featureField(dictionary, feature, column));
+  if (!reading.byElementTypes) {
+    const int32_t code = leadingInteger(reading.field);
+    for (FeatureCategory category : kPassOrder) {
+      const CategoryRule rule = categoryRule(category);
+      if (rule.featureTypeValue != code) continue;
+      for (int32_t type : rule.elementTypes) allowed.set(static_cast<size_t>(type));
+    }
+    return allowed;
+  }
+  for (int32_t type = kLowestElementType; type <= kHighestElementType; ++type)
+    if (elementTypeFits(reading, std::to_string(type))) allowed.set(static_cast<size_t>(type));
+  return allowed;
 }
 
 }  // namespace plotwarden

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <iterator>
 #include <string>
@@ -40,6 +41,16 @@ int findFeatureTypeColumn(const Dictionary& dictionary);
 // several per thread, are classified side by side on as many threads as a
 // long text is read with.
 void classifyDictionary(Dictionary& dictionary, size_t fewestPerThread = 1 << 16);
+
+// The element type numbers a list may name: 0 to 110.
+constexpr int32_t kHighestElementType = 110;
+using ElementTypes = std::bitset<kHighestElementType + 1>;
+
+// The element types feature `featureIndex` allows, judged as the passes
+// judge a type: in ELEMENT TYPES a name equal to the number or a bracketed
+// list that accepts it; without that column, those of the pass whose
+// FEATURE TYPE code the feature has. None when the row has no such field.
+ElementTypes allowedElementTypes(const Dictionary& dictionary, int featureIndex);
 
 // The match counts classifyDictionary set, in pass order.
 std::array<int, kPassCount> passCounts(const Dictionary& dictionary);

@@ -177,5 +177,24 @@ TEST(Classification, RememberedAndForgottenTextsClassifyAsInSmallRanges) {
     ASSERT_EQ(whole.features[i].category, inRanges.features[i].category) << i;
 }
 
+// What an audit judges a drawing's element type by: the same matching.
+TEST(Classification, AllowedElementTypesFollowTheLists) {
+  Dictionary byLists = buildDictionary({{"ELEMENT TYPES", ROLE_ELEMENT_TYPES}},
+                                       {{"[3,4,11-16]"}, {"17"}, {"Text[1?]"}, {""}, {}});
+  const std::vector<size_t> kExpected[] = {
+      {3, 4, 11, 12, 13, 14, 15, 16}, {17}, {10, 11, 12, 13, 14, 15, 16, 17, 18, 19}, {}, {}};
+  for (int index = 0; index < 5; ++index) {
+    std::vector<size_t> allowed;
+    const ElementTypes types = allowedElementTypes(byLists, index);
+    for (size_t type = 0; type < types.size(); ++type)
+      if (types[type]) allowed.push_back(type);
+    EXPECT_EQ(allowed, kExpected[index]) << index;
+  }
+  Dictionary byCodes = buildDictionary({{"FEATURE TYPE", ROLE_FEATURE_TYPE}}, {{"3"}, {"7"}});
+  EXPECT_TRUE(allowedElementTypes(byCodes, 0)[17]);
+  EXPECT_EQ(allowedElementTypes(byCodes, 0).count(), 3u);  // 7, 17 and 37
+  EXPECT_TRUE(allowedElementTypes(byCodes, 1).none());     // leaders name no element type
+}
+
 }  // namespace
 }  // namespace plotwarden
