@@ -26,9 +26,9 @@ constexpr int kColourByLayer = 256;
 
 struct Layer {
   std::string_view name;
-  int colour = 7;         // the absolute ACI of group 62
-  bool off = false;       // group 62 was negative
-  int trueColour = -1;    // group 420 as 0xRRGGBB, or -1
+  int colour = 7;       // the absolute ACI of group 62
+  bool off = false;     // group 62 was negative
+  int trueColour = -1;  // group 420 as 0xRRGGBB, or -1
   std::string_view lineType;
   int lineWeight = kLineWeightDefault;
   uint32_t line = 0;
@@ -51,10 +51,10 @@ struct Entity {
   int colour = kColourByLayer;
   int lineWeight = kLineWeightByLayer;
   uint32_t line = 0;
-  bool closed = false;        // LWPOLYLINE and POLYLINE, flag 1 of group 70
-  bool polyface = false;      // POLYLINE, flag 64
-  bool polygonMesh = false;   // POLYLINE, flag 16
-  bool paperSpace = false;    // group 67, or kept in a *Paper_Space block
+  bool closed = false;       // LWPOLYLINE and POLYLINE, flag 1 of group 70
+  bool polyface = false;     // POLYLINE, flag 64
+  bool polygonMesh = false;  // POLYLINE, flag 16
+  bool paperSpace = false;   // group 67, or kept in a *Paper_Space block
 };
 
 // A block definition; the layout blocks *Model_Space and *Paper_Space* are
@@ -68,8 +68,8 @@ struct Block {
 struct Drawing {
   std::unique_ptr<const std::string> text;  // the file's bytes, which names view
   std::deque<std::string> decodedNames;
-  std::string_view version;   // $ACADVER, e.g. AC1009 or AC1032; empty without a header
-  std::string_view codePage;  // $DWGCODEPAGE, e.g. ANSI_1252
+  std::string_view version;        // $ACADVER, e.g. AC1009 or AC1032; empty without a header
+  std::string_view codePage;       // $DWGCODEPAGE, e.g. ANSI_1252
   bool storesLineWeights = false;  // AC1015 (R2000) and later
   // Some names of a file older than AC1021 are in a code page other than
   // ANSI_1252 or Latin-1, and were kept as the file's bytes.

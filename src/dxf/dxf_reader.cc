@@ -1,6 +1,5 @@
 #include "dxf/dxf_reader.h"
 
-#include <cerrno>
 #include <cstring>
 #include <utility>
 
@@ -60,17 +59,17 @@ class PairReader {
   // The number of lines taken so far.
   uint32_t linesRead() const { return nextLine_ - 1; }
 
-  bool next(ReadStatus& fault) {
+  bool next(Status& fault) {
     for (;;) {
       if (p_ == end_) return false;
       line = nextLine_;
       std::string_view codeText = takeLine();
       if (!parseGroupCode(codeText, code)) {
-        fault = {line, "a group code must be a whole number"};
+        fault = failure("a group code must be a whole number", line);
         return false;
       }
       if (p_ == end_ && !lastLineEnded_) {
-        fault = {line, "group code " + std::to_string(code) + " has no value line"};
+        fault = failure("group code " + std::to_string(code) + " has no value line", line);
         return false;
       }
       value = takeLine();
@@ -116,10 +115,10 @@ class Parser {
  public:
   Parser(Drawing& drawing, std::string_view text) : d_(drawing), r_(text) {}
 
-  ReadStatus run() {
+  Status run() {
     for (;;) {
       if (!advance())
-        return fault_.ok() ? ReadStatus{r_.linesRead(), "the drawing ends without EOF"} : fault_;
+        return fault_.ok() ? failure("the drawing ends without EOF", r_.linesRead()) : fault_;
       // Groups between sections, such as header variables that some writers
       // leave after the header's ENDSEC (and a second ENDSEC), belong to no
       // section and are passed over.
@@ -127,7 +126,7 @@ class Parser {
       if (!isRecord("SECTION")) continue;
       const uint32_t start = r_.line;
       if (!advance() || r_.code != 2)
-        return fault_.ok() ? ReadStatus{start, "SECTION has no name"} : fault_;
+        return fault_.ok() ? failure("SECTION has no name", start) : fault_;
       const std::string name(trimmed(r_.value));
       if (!advance()) return unendedSection(name, start);
       if (name == "HEADER")
@@ -149,7 +148,7 @@ class Parser {
  private:
   Drawing& d_;
   PairReader r_;
-  ReadStatus fault_;
+  Status fault_;
   bool atEnd_ = false;
   CodePage codePage_ = CodePage::Windows1252;
 
@@ -166,15 +165,17 @@ class Parser {
   // At the group code 0 that ends a record, or at the end of the text.
   bool recordDone() const { return atEnd_ || r_.code == 0; }
   // True at a record that closes the section around it.
-  bool atSectionEnd() const { return atEnd_ || isRecord("ENDSEC") || isRecord("EOF") || isRecord("SECTION"); }
+  bool atSectionEnd() const {
+    return atEnd_ || isRecord("ENDSEC") || isRecord("EOF") || isRecord("SECTION");
+  }
 
-  ReadStatus unendedSection(const std::string& name, uint32_t start) {
+  Status unendedSection(const std::string& name, uint32_t start) {
     if (failed()) return fault_;
-    return {start, "section " + name + " has no ENDSEC"};
+    return failure("section " + name + " has no ENDSEC", start);
   }
 
   void fail(std::string message) {
-    if (!failed()) fault_ = {r_.line, std::move(message)};
+    if (!failed()) fault_ = failure(std::move(message), r_.line);
     atEnd_ = true;
   }
 
@@ -301,7 +302,7 @@ class Parser {
       readEntities(modelSpace || paperSpace ? d_.entities : block.entities, paperSpace);
       if (failed()) return;
       if (!isRecord("ENDBLK")) {
-        fault_ = {block.line, "block " + std::string(block.name) + " has no ENDBLK"};
+        fault_ = failure("block " + std::string(block.name) + " has no ENDBLK", block.line);
         atEnd_ = true;
         return;
       }
@@ -388,24 +389,24 @@ class Parser {
   }
 };
 
-ReadStatus refuseNonAscii(std::string_view text) {
+Status refuseNonAscii(std::string_view text) {
   if (text.starts_with("AutoCAD Binary DXF"))
-    return {0, "this is a binary DXF file; " + std::string(kSaveAsAscii)};
+    return failure("this is a binary DXF file; " + std::string(kSaveAsAscii), 0);
   if (text.starts_with("AC1") || text.starts_with("AC2"))
-    return {0, "this is a DWG drawing, not DXF; " + std::string(kSaveAsAscii)};
-  if (text.empty()) return {0, "the file is empty; a DXF drawing was expected"};
+    return failure("this is a DWG drawing, not DXF; " + std::string(kSaveAsAscii), 0);
+  if (text.empty()) return failure("the file is empty; a DXF drawing was expected", 0);
   return {};
 }
 
 }  // namespace
 
-ReadStatus readDxfText(std::string text, Drawing& out) {
+Status readDxfText(std::string text, Drawing& out) {
   out = Drawing{};
   out.text = std::make_unique<const std::string>(std::move(text));
   std::string_view view = *out.text;
-  if (ReadStatus refused = refuseNonAscii(view); !refused.ok()) return refused;
+  if (Status refused = refuseNonAscii(view); !refused.ok()) return refused;
   if (view.starts_with("\xEF\xBB\xBF")) view.remove_prefix(3);
-  ReadStatus status = Parser(out, view).run();
+  Status status = Parser(out, view).run();
   if (!status.ok()) {
     out = Drawing{};
     return status;
@@ -413,15 +414,10 @@ ReadStatus readDxfText(std::string text, Drawing& out) {
   return status;
 }
 
-ReadStatus readDxfFile(std::string_view path, Drawing& out) {
+Status readDxfFile(std::string_view path, Drawing& out) {
   std::string text;
-  errno = 0;
-  const plotwarden::ReadStatus read = readWholeFile(path, text);
-  if (read == plotwarden::ReadStatus::CannotOpen)
-    return {0, "cannot open the drawing: " + std::string(std::strerror(errno))};
-  if (read == plotwarden::ReadStatus::CannotRead)
-    return {0, "cannot read the drawing" +
-                   (errno != 0 ? ": " + std::string(std::strerror(errno)) : std::string())};
+  if (readWholeFile(path, text) != plotwarden::ReadStatus::Ok)
+    return failure("cannot be read (tried " + absolutePath(path) + "): " + unreadableReason(path));
   return readDxfText(std::move(text), out);
 }
 

@@ -6,24 +6,17 @@
 #include <string_view>
 
 #include "dxf/drawing.h"
+#include "platform/status.h"
 
 namespace plotwarden::dxf {
 
-// Why a drawing could not be read: the 1-based line (0 when the whole file
-// is at fault) and a message. An empty message means the drawing was read.
-struct ReadStatus {
-  uint32_t line = 0;
-  std::string message;
-
-  bool ok() const { return message.empty(); }
-};
-
-// Reads the DXF text into `out`, which keeps the text. Binary DXF, DWG,
+// Reads the DXF text into `out`, which keeps the text. A failure names the
+// 1-based line at fault (0: the whole file). Binary DXF, DWG,
 // truncated and malformed files return their fault, never a partial read.
-ReadStatus readDxfText(std::string text, Drawing& out);
+Status readDxfText(std::string text, Drawing& out);
 
 // Reads the DXF file at `path`; a file that cannot be opened or read gives
 // the system's reason.
-ReadStatus readDxfFile(std::string_view path, Drawing& out);
+Status readDxfFile(std::string_view path, Drawing& out);
 
 }  // namespace plotwarden::dxf

@@ -28,7 +28,9 @@ INSTANTIATE_TEST_SUITE_P(
                       DecodeCase{"AC1018", "ISO8859-1", "\x80\xE9", "\xC2\x80é"},
                       DecodeCase{"AC1018", "ANSI_1251", "\xCF", "\xCF"},
                       DecodeCase{"AC1032", "ANSI_1252", "Grün", "Grün"},
-                      DecodeCase{"AC1032", "ANSI_1252", "\\U+540D\\U+1F600", "名\xE1\xBD\xA0" "0"},
+                      DecodeCase{"AC1032", "ANSI_1252", "\\U+540D\\U+1F600",
+                                 "名\xE1\xBD\xA0"
+                                 "0"},
                       DecodeCase{"AC1009", "ANSI_1252", "A\\U+00e9\\U+00", "Aé\\U+00"},
                       DecodeCase{"AC1009", "ANSI_1252", "back\\slash", "back\\slash"}));
 

@@ -10,12 +10,12 @@ namespace {
 
 // A small R12-style drawing: line 1 is the first group code.
 constexpr std::string_view kSmall =
-    "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1009\n0\nENDSEC\n"    // lines 1-10
-    "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n70\n1\n"            // 11-20
-    "0\nLAYER\n2\nA\\U+00E9\n62\n-4\n6\nCONTINUOUS\n0\nENDTAB\n"    // 21-30
-    "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nLINE\n8\nA\\U+00E9\n"   // 31-40
-    "62\n256\n0\nPOLYLINE\n8\n0\n70\n1\n0\nVERTEX\n"                // 41-50
-    "8\n0\n0\nSEQEND\n0\nENDSEC\n0\nEOF\n";                         // 51-58
+    "0\nSECTION\n2\nHEADER\n9\n$ACADVER\n1\nAC1009\n0\nENDSEC\n"   // lines 1-10
+    "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n70\n1\n"           // 11-20
+    "0\nLAYER\n2\nA\\U+00E9\n62\n-4\n6\nCONTINUOUS\n0\nENDTAB\n"   // 21-30
+    "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nLINE\n8\nA\\U+00E9\n"  // 31-40
+    "62\n256\n0\nPOLYLINE\n8\n0\n70\n1\n0\nVERTEX\n"               // 41-50
+    "8\n0\n0\nSEQEND\n0\nENDSEC\n0\nEOF\n";                        // 51-58
 
 TEST(DxfReader, ReadsAnR12TextWithLinesAndEscapes) {
   Drawing d;
@@ -51,8 +51,8 @@ TEST(DxfReader, TakesCrLfBlanksAndComments) {
     at += 5;
   }
   Drawing d;
-  const ReadStatus status = readDxfText(text, d);
-  ASSERT_TRUE(status.ok()) << status.message;
+  const Status status = readDxfText(text, d);
+  ASSERT_TRUE(status.ok()) << status.error;
   ASSERT_EQ(d.entities.size(), 2u);
   EXPECT_EQ(d.entities[0].line, 39u);
   EXPECT_EQ(d.entities[0].layer, "Aé");
@@ -60,7 +60,9 @@ TEST(DxfReader, TakesCrLfBlanksAndComments) {
 
 TEST(DxfReader, ConvertsWindows1252NamesOfOldFiles) {
   std::string text(kSmall);
-  text.replace(text.find("A\\U+00E9"), 8, "Stra\xDF" "e\x80");
+  text.replace(text.find("A\\U+00E9"), 8,
+               "Stra\xDF"
+               "e\x80");
   Drawing d;
   ASSERT_TRUE(readDxfText(text, d).ok());
   EXPECT_EQ(d.layers[0].name, "Straße€");
@@ -87,9 +89,9 @@ class DxfFaults : public ::testing::TestWithParam<FaultCase> {};
 
 TEST_P(DxfFaults, GiveTheLineAndReason) {
   Drawing d;
-  const ReadStatus status = readDxfText(std::string(GetParam().text), d);
+  const Status status = readDxfText(std::string(GetParam().text), d);
   EXPECT_EQ(status.line, GetParam().line);
-  EXPECT_EQ(status.message, GetParam().message);
+  EXPECT_EQ(status.error, GetParam().message);
   EXPECT_TRUE(d.entities.empty());
 }
 
@@ -115,11 +117,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DxfReader, PassesOverGroupsBetweenSections) {
   Drawing d;
-  const ReadStatus status = readDxfText(
+  const Status status = readDxfText(
       "0\nSECTION\n2\nHEADER\n0\nENDSEC\n9\n$DIMASZ\n40\n2.5\n0\nENDSEC\n"
       "0\nSECTION\n2\nENTITIES\n0\nARC\n0\nENDSEC\n0\nEOF\n",
       d);
-  ASSERT_TRUE(status.ok()) << status.message;
+  ASSERT_TRUE(status.ok()) << status.error;
   ASSERT_EQ(d.entities.size(), 1u);
   EXPECT_EQ(d.entities[0].line, 17u);
 }
@@ -127,7 +129,7 @@ TEST(DxfReader, PassesOverGroupsBetweenSections) {
 TEST(DxfReader, EveryTruncationIsAFault) {
   for (size_t cut = 0; cut + 4 < kSmall.size(); ++cut) {
     Drawing d;
-    const ReadStatus status = readDxfText(std::string(kSmall.substr(0, cut)), d);
+    const Status status = readDxfText(std::string(kSmall.substr(0, cut)), d);
     EXPECT_FALSE(status.ok()) << "cut at " << cut;
     EXPECT_LE(status.line, 58u);
   }

@@ -20,8 +20,8 @@ TEST(LibreCadLibrary, EveryDrawingReads) {
   for (const auto& entry : std::filesystem::recursive_directory_iterator(library, error)) {
     if (entry.path().extension() != ".dxf") continue;
     Drawing d;
-    const ReadStatus status = readDxfFile(entry.path().string(), d);
-    EXPECT_TRUE(status.ok()) << entry.path() << ":" << status.line << ": " << status.message;
+    const Status status = readDxfFile(entry.path().string(), d);
+    EXPECT_TRUE(status.ok()) << entry.path() << ":" << status.line << ": " << status.error;
     empty += d.entities.empty() && d.blocks.empty();
     ++drawings;
   }
