@@ -22,7 +22,6 @@ struct CheckedFile {
   char quote;
 };
 
-using Findings = std::vector<Finding>;
 
 // A finding at the character at `offset` of the dictionary's text.
 inline Finding findingAt(const CheckedFile& file, uint32_t offset, Severity severity,

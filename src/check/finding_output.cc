@@ -47,10 +47,8 @@ std::string summaryLine(const DictionarySummary& summary) {
   return line;
 }
 
-std::string findingsJson(const std::vector<Finding>& findings,
-                         const std::vector<DictionarySummary>& summaries) {
-  nlohmann::ordered_json document;
-  nlohmann::ordered_json& list = document["findings"] = nlohmann::ordered_json::array();
+nlohmann::ordered_json findingsArray(const std::vector<Finding>& findings) {
+  nlohmann::ordered_json list = nlohmann::ordered_json::array();
   for (const Finding& finding : findings)
     list.push_back({{"path", finding.path},
                     {"line", finding.line},
@@ -58,6 +56,17 @@ std::string findingsJson(const std::vector<Finding>& findings,
                     {"severity", severityWord(finding.severity)},
                     {"code", finding.code},
                     {"message", finding.message}});
+  return list;
+}
+
+std::string jsonText(const nlohmann::ordered_json& document) {
+  return document.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+}
+
+std::string findingsJson(const std::vector<Finding>& findings,
+                         const std::vector<DictionarySummary>& summaries) {
+  nlohmann::ordered_json document;
+  document["findings"] = findingsArray(findings);
   nlohmann::ordered_json& dictionaries = document["dictionaries"] = nlohmann::ordered_json::array();
   for (const DictionarySummary& summary : summaries) {
     nlohmann::ordered_json entry = {{"path", summary.path}, {"features", summary.features}};
@@ -66,9 +75,7 @@ std::string findingsJson(const std::vector<Finding>& findings,
     entry["noTable"] = summary.inNoTable;
     dictionaries.push_back(entry);
   }
-  // Text that is not UTF-8 (a Windows-1252 name) goes out with U+FFFD in
-  // its place rather than stopping the output.
-  return document.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+  return jsonText(document);
 }
 
 }  // namespace plotwarden

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,14 @@ std::string findingLine(const Finding& finding);
 
 // "PATH: 5,346 features: 0 cells, 5,328 linear, ...; 18 in no table\n".
 std::string summaryLine(const DictionarySummary& summary);
+
+// The findings as a JSON array of {"path", "line", "column", "severity",
+// "code", "message"} objects.
+nlohmann::ordered_json findingsArray(const std::vector<Finding>& findings);
+
+// A JSON document as text; text that is not UTF-8 (a Windows-1252 name)
+// goes out with U+FFFD in its place rather than stopping the output.
+std::string jsonText(const nlohmann::ordered_json& document);
 
 // The findings and summaries as one JSON document:
 // {"findings": [{"path", "line", "column", "severity", "code", "message"}...],

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace plotwarden {
 
@@ -17,5 +18,7 @@ struct Finding {
   std::string code;
   std::string message;
 };
+
+using Findings = std::vector<Finding>;
 
 }  // namespace plotwarden

@@ -10,6 +10,7 @@
 #include "dictionary/classification.h"
 #include "dictionary/dictionary_reader.h"
 #include "dictionary/dictionary_store.h"
+#include "driver/audit_run.h"
 #include "driver/check_run.h"
 #include "driver/configuration.h"
 #include "driver/messages.h"
@@ -92,6 +93,7 @@ int runPlotwarden(int argc, char** argv) {
   if (line.command == Command::kHelp) return printToStandardOutput(helpText()), kExitOk;
   if (line.command == Command::kVersion) return printToStandardOutput(versionText()), kExitOk;
   if (line.command == Command::kCheck) return runCheck(line);
+  if (line.command == Command::kAudit) return runAudit(line);
   if (line.command != Command::kReport || line.modern) {
     printUsageError("this option is not available yet", usageText());
     return kExitUsage;
