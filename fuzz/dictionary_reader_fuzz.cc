@@ -15,6 +15,7 @@
 #include "dictionary/dictionary_store.h"
 #include "dictionary/split_reading.h"
 #include "fuzz_support.h"
+#include "platform/utf8_text.h"
 
 using namespace plotwarden;
 
@@ -216,8 +217,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   FUZZ_CHECK(nextField == dictionary.fieldStarts.size());
 
+  // A byte-order mark at the start is no part of the text.
+  std::string_view source = bytes;
+  if (source.starts_with(kUtf8ByteOrderMark)) source.remove_prefix(kUtf8ByteOrderMark.size());
+  FUZZ_CHECK(dictionary.text == source.substr(0, textSize));
   const PlainResult plain =
-      PlainReader(std::string_view(bytes).substr(0, textSize), separator, quote, marker).read();
+      PlainReader(source.substr(0, textSize), separator, quote, marker).read();
   // The load tells whether any field holds a LF, exactly, and each
   // Feature whether its own may.
   bool lineFeedInField = false;
