@@ -49,8 +49,59 @@ def make(version, special_layer):
     return doc
 
 
+def make_audit(version):
+    """One drawing with each audit rule once kept and once broken, against
+    tests/data/audit/input/standard.csv and codes.csv."""
+    doc = ezdxf.new(version, setup=["linetypes", "dimstyles"])
+    doc.header["$HANDSEED"] = "FFFF"
+    doc.layers.add("WALLS", color=1, linetype="Continuous", lineweight=50)
+    doc.layers.add("Walls_Hidden", color=8)
+    doc.layers.add("DOORS", color=3)
+    doc.layers.add("NOTES", color=2)
+    doc.layers.add("DIMS", color=3)
+    doc.layers.add("FENCE_NORTH", color=2, linetype="DASHED")  # the standard says 4
+    doc.layers.add("LEADERS", color=2)
+    doc.layers.add("HATCH", color=9)
+    doc.layers.add("SKETCH", color=7)
+    doc.styles.add("NOTES", font="arial.ttf")
+    doc.dimstyles.new("DIMS")
+    door = doc.blocks.new("DOOR")
+    door.add_line((0, 0), (1, 0), dxfattribs={"layer": "0", "color": 0})  # takes the INSERT's
+    door.add_line((0, 0), (0, 1), dxfattribs={"layer": "WALLS", "color": 5})  # wrong colour
+    doc.blocks.new("WINDOW").add_line((0, 0), (1, 0))
+    msp = doc.modelspace()
+    weight = {} if version == "R12" else {"lineweight": 50}
+    msp.add_line((0, 0), (1, 0), dxfattribs={"layer": "WALLS", "color": 1, **weight})
+    msp.add_line((0, 1), (1, 1), dxfattribs={"layer": "WALLS", "color": 5})
+    msp.add_line((0, 2), (1, 2), dxfattribs={"layer": "WALLS", "color": 1, "linetype": "DASHED"})
+    msp.add_line((0, 3), (1, 3), dxfattribs={"layer": "WALLS", "color": 1, "lineweight": 35})
+    msp.add_circle((0, 0), 1, dxfattribs={"layer": "WALLS", "color": 1})
+    msp.add_line((0, 4), (1, 4), dxfattribs={"layer": "Walls_Hidden"})
+    msp.add_line((0, 5), (1, 5), dxfattribs={"layer": "WALLS_HIDDEN", "color": 8})
+    msp.add_blockref("DOOR", (5, 5), dxfattribs={"layer": "DOORS"})
+    msp.add_blockref("WINDOW", (6, 5), dxfattribs={"layer": "DOORS"})
+    msp.add_text("Right", dxfattribs={"layer": "NOTES", "style": "NOTES", "color": 2})
+    msp.add_text("Wrong", dxfattribs={"layer": "NOTES", "style": "Standard", "color": 2})
+    msp.add_linear_dim(base=(0, 2), p1=(0, 0), p2=(10, 0), dimstyle="DIMS",
+                       dxfattribs={"layer": "DIMS", "color": 3}).render()
+    msp.add_linear_dim(base=(0, 3), p1=(0, 0), p2=(10, 0), dimstyle="EZDXF",
+                       dxfattribs={"layer": "DIMS", "color": 3}).render()
+    msp.add_line((0, 6), (1, 6), dxfattribs={"layer": "FENCE_NORTH", "color": 4})
+    msp.add_line((0, 7), (1, 7), dxfattribs={"layer": "SKETCH"})
+    if version != "R12":
+        msp.add_leader([(0, 0), (1, 1)], dxfattribs={"layer": "LEADERS", "color": 2})
+        msp.add_leader([(0, 0), (1, 1)], dxfattribs={"layer": "NOTES", "color": 2})
+        hatch = msp.add_hatch(color=9, dxfattribs={"layer": "HATCH"})
+        hatch.paths.add_polyline_path([(0, 0), (1, 0), (1, 1)], is_closed=True)
+    return doc
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
+    audit = os.path.join("tests", "data", "audit", "input")
+    os.makedirs(audit, exist_ok=True)
+    make_audit("R2018").saveas(os.path.join(audit, "site.dxf"))
+    make_audit("R12").saveas(os.path.join(audit, "site-r12.dxf"))
     for version in VERSIONS:
         name = "Straße-Ø" if version in ("R12", "R2000") else "Grün-名前"
         doc = make(version, name)

@@ -119,6 +119,8 @@ class Judge {
     }
     noteUnknownLayers();
     judgeLayerEntries();
+    std::stable_sort(audit_.findings.begin(), audit_.findings.end(),
+                     [](const Finding& a, const Finding& b) { return a.line < b.line; });
   }
 
  private:
@@ -268,10 +270,14 @@ class Judge {
     };
     if (e.type == "INSERT")
       judge(e.blockName, &StandardFeature::cellName, "block-name", words_.block);
+    // A style a drawing leaves out is the one named STANDARD.
+    auto orStandard = [](std::string_view style) {
+      return style.empty() ? std::string_view("STANDARD") : style;
+    };
     if (e.type == "TEXT" || e.type == "MTEXT")
-      judge(e.textStyle, &StandardFeature::textStyle, "text-style", "text style");
+      judge(orStandard(e.textStyle), &StandardFeature::textStyle, "text-style", "text style");
     if (e.type == "DIMENSION")
-      judge(e.dimensionStyle, &StandardFeature::dimensionStyle, "dimension-style",
+      judge(orStandard(e.dimensionStyle), &StandardFeature::dimensionStyle, "dimension-style",
             "dimension style");
   }
 

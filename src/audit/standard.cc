@@ -16,13 +16,17 @@ namespace plotwarden::audit {
 
 namespace {
 
-// The main text of a field, without its bracket, in upper case.
+// The main text of a field, without its bracket.
 std::string mainText(const Dictionary& d, int index, FieldRole role) {
   std::string scratch;
   std::string cleaned;
   BracketedParts parts;
   splitBracketedParts(fieldView(d, index, role, scratch), d.textRules.quote, cleaned, parts);
-  return upperCase(parts.main);
+  return std::string(parts.main);
+}
+
+std::string upperText(const Dictionary& d, int index, FieldRole role) {
+  return upperCase(mainText(d, index, role));
 }
 
 // The demand of a by-level, by-layer, by-cell or by-block form, if the
@@ -110,7 +114,7 @@ Standard buildStandard(const std::vector<Dictionary>& dictionaries, Findings& fi
     Unreadable colours, weights;
     auto read = [&](auto reader, const std::string& text, Unreadable& unreadable,
                     const Feature& feature) {
-      if (auto property = reader(text)) return *property;
+      if (auto property = reader(upperCase(text))) return *property;
       if (unreadable.count++ == 0) {
         unreadable.firstOffset = featureStart(d, feature);
         unreadable.first = text;
@@ -119,7 +123,7 @@ Standard buildStandard(const std::vector<Dictionary>& dictionaries, Findings& fi
     };
     for (int index = 0; index < d.featureCount(); ++index) {
       const Feature& feature = d.features[static_cast<size_t>(index)];
-      std::string level = mainText(d, index, ROLE_LEVEL);
+      std::string level = upperText(d, index, ROLE_LEVEL);
       if (level.empty()) continue;
       StandardFeature f;
       std::string scratch;
@@ -127,11 +131,11 @@ Standard buildStandard(const std::vector<Dictionary>& dictionaries, Findings& fi
       f.category = feature.category;
       f.elementTypes = allowedElementTypes(d, index);
       f.colour = read(readColour, mainText(d, index, ROLE_COLOUR), colours, feature);
-      f.lineStyle = readLineStyle(mainText(d, index, ROLE_LINE_STYLE));
+      f.lineStyle = readLineStyle(upperText(d, index, ROLE_LINE_STYLE));
       f.weight = read(readWeight, mainText(d, index, ROLE_WEIGHT), weights, feature);
-      f.cellName = mainText(d, index, ROLE_CELL_NAME);
-      f.textStyle = mainText(d, index, ROLE_TEXT_STYLE);
-      f.dimensionStyle = mainText(d, index, ROLE_DIM_STYLE);
+      f.cellName = upperText(d, index, ROLE_CELL_NAME);
+      f.textStyle = upperText(d, index, ROLE_TEXT_STYLE);
+      f.dimensionStyle = upperText(d, index, ROLE_DIM_STYLE);
       const auto featureIndex = static_cast<uint32_t>(standard.features.size());
       standard.features.push_back(std::move(f));
       if (level.find_first_of("*?") == std::string::npos) {
