@@ -96,8 +96,41 @@ def make_audit(version):
     return doc
 
 
+def make_example():
+    """A site plan drawn on the bundled example's civil works levels, with a
+    few deliberate faults for its audit."""
+    doc = ezdxf.new("R2018", setup=["linetypes"])
+    doc.header["$HANDSEED"] = "FFFF"
+    doc.layers.add("RD_CL", color=1, linetype="DASHDOT", lineweight=200)
+    doc.layers.add("RD_EDGE", color=3, linetype="Continuous", lineweight=100)
+    doc.layers.add("RD_KERB", color=2, linetype="Continuous", lineweight=200)  # the standard says 7
+    doc.layers.add("RD_TEXT", color=4, linetype="Continuous", lineweight=100)
+    doc.layers.add("ST_LAMP", color=7)
+    doc.layers.add("SURVEY_TEMP", color=7)
+    doc.styles.add("Road Names", font="arial.ttf")
+    lamp = doc.blocks.new("LAMP")
+    lamp.add_circle((0, 0), 0.3, dxfattribs={"layer": "0", "color": 0})
+    doc.blocks.new("BOLLARD").add_circle((0, 0), 0.1, dxfattribs={"layer": "0", "color": 0})
+    msp = doc.modelspace()
+    msp.add_line((0, 5), (60, 5), dxfattribs={"layer": "RD_CL"})
+    msp.add_line((0, 0), (60, 0), dxfattribs={"layer": "RD_EDGE"})
+    msp.add_line((0, 10), (60, 10), dxfattribs={"layer": "RD_EDGE"})
+    msp.add_arc((60, 5), 5, -90, 90, dxfattribs={"layer": "RD_EDGE"})
+    msp.add_lwpolyline([(0, -1), (30, -1), (60, -1)], dxfattribs={"layer": "RD_KERB", "color": 7})
+    msp.add_lwpolyline([(0, 11), (60, 11)], dxfattribs={"layer": "RD_KERB", "color": 2})
+    msp.add_text("High Street", dxfattribs={"layer": "RD_TEXT", "style": "Road Names"})
+    msp.add_text("Mill Lane", dxfattribs={"layer": "RD_TEXT"})
+    for x in (10, 30, 50):
+        msp.add_blockref("LAMP", (x, 12), dxfattribs={"layer": "ST_LAMP", "color": 0})
+    msp.add_blockref("BOLLARD", (20, 12), dxfattribs={"layer": "ST_LAMP", "color": 0})
+    msp.add_circle((25, 25), 1, dxfattribs={"layer": "SURVEY_TEMP"})
+    return doc
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
+    os.makedirs(os.path.join("examples", "drawings"), exist_ok=True)
+    make_example().saveas(os.path.join("examples", "drawings", "site-plan.dxf"))
     audit = os.path.join("tests", "data", "audit", "input")
     os.makedirs(audit, exist_ok=True)
     make_audit("R2018").saveas(os.path.join(audit, "site.dxf"))

@@ -51,9 +51,13 @@ std::optional<Property> readColour(const std::string& text) {
   return std::nullopt;
 }
 
+// A numbered style is a level-mode line code: 0 is the solid line DXF
+// calls CONTINUOUS; the dashed codes 1 to 7 have no DXF name to compare.
 Property readLineStyle(const std::string& text) {
   if (text.empty()) return Property{};
   if (auto by = byForm(text)) return Property{*by, 0, {}};
+  if (isWholeNumber(text))
+    return text == "0" ? Property{Demand::kValue, 0, "CONTINUOUS"} : Property{};
   return Property{Demand::kValue, 0, text};
 }
 

@@ -67,6 +67,20 @@ TEST_F(AuditRun, WritesAnHtmlAuditReport) {
   EXPECT_NE(html.find("cell &#39;WINDOW&#39;"), std::string::npos);
 }
 
+// The bundled example's drawing, with its few deliberate faults, as the
+// README shows its audit.
+TEST(AuditExample, FindsTheDeliberateFaults) {
+  ScratchFolder scratch;
+  fs::copy(fs::path(PLOTWARDEN_SOURCE_DIR) / "examples", scratch.path(),
+           fs::copy_options::recursive);
+  const ProgramResult result =
+      runProgram(scratch.path(), {"--audit", "plotwarden.cfg", "0", "drawings/site-plan.dxf"});
+  EXPECT_EQ(result.status, 1);
+  const fs::path expected = kFolder / "expected" / "example.txt";
+  if (std::getenv("PLOTWARDEN_UPDATE_GOLDEN")) writeBytes(expected, result.output);
+  EXPECT_EQ(result.output, readFileBytes(expected));
+}
+
 struct Unreadable {
   const char* file;
   const char* bytes;
