@@ -15,7 +15,7 @@ namespace {
 
 bool viewsDrawing(const Drawing& d, std::string_view name) {
   if (name.empty()) return true;
-  const std::string& text = *d.text;
+  const std::string_view text = d.text;
   if (name.data() >= text.data() && name.data() + name.size() <= text.data() + text.size())
     return true;
   for (const std::string& decoded : d.decodedNames)
@@ -43,8 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const Entity& e : entities) {
       FUZZ_CHECK(e.line >= 1 && e.line <= lines);
       FUZZ_CHECK(viewsDrawing(d, e.type) && viewsDrawing(d, e.layer) &&
-                 viewsDrawing(d, e.lineType) && viewsDrawing(d, e.textStyle) &&
-                 viewsDrawing(d, e.dimensionStyle) && viewsDrawing(d, e.blockName));
+                 viewsDrawing(d, e.lineType) && viewsDrawing(d, e.name));
     }
   };
   checkEntities(d.entities);

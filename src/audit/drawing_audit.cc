@@ -268,16 +268,15 @@ class Judge {
           described(e, on) + ": " + std::string(what) + " " + quotedText(value) +
               "; the standard allows " + allowed);
     };
-    if (e.type == "INSERT")
-      judge(e.blockName, &StandardFeature::cellName, "block-name", words_.block);
+    if (e.type == "INSERT") judge(e.name, &StandardFeature::cellName, "block-name", words_.block);
     // A style a drawing leaves out is the one named STANDARD.
     auto orStandard = [](std::string_view style) {
       return style.empty() ? std::string_view("STANDARD") : style;
     };
     if (e.type == "TEXT" || e.type == "MTEXT")
-      judge(orStandard(e.textStyle), &StandardFeature::textStyle, "text-style", "text style");
+      judge(orStandard(e.name), &StandardFeature::textStyle, "text-style", "text style");
     if (e.type == "DIMENSION")
-      judge(orStandard(e.dimensionStyle), &StandardFeature::dimensionStyle, "dimension-style",
+      judge(orStandard(e.name), &StandardFeature::dimensionStyle, "dimension-style",
             "dimension style");
   }
 
@@ -285,11 +284,10 @@ class Judge {
   // INSERT's layer and values, as CAD programs draw them; on another layer
   // they are judged on that layer's values.
   void judgeParts(const dxf::Entity& insert, const Look& outer, int depth) {
-    auto block = blocks_.find(upperCase(insert.blockName));
+    auto block = blocks_.find(upperCase(insert.name));
     if (block == blocks_.end() || depth > 8) return;
-    const std::string within = " (in " + std::string(words_.block) + " " +
-                               quotedText(insert.blockName) + " inserted at line " +
-                               std::to_string(insert.line) + ")";
+    const std::string within = " (in " + std::string(words_.block) + " " + quotedText(insert.name) +
+                               " inserted at line " + std::to_string(insert.line) + ")";
     for (const dxf::Entity& part : block->second->entities) {
       Look look{part.layer == "0" ? outer.layer : part.layer, part.colour, part.lineType,
                 part.lineWeight};

@@ -44,10 +44,10 @@ struct Entity {
   std::string_view type;  // as written: LINE, LWPOLYLINE, INSERT, ACAD_PROXY_ENTITY, ...
   std::string_view handle;
   std::string_view layer;
-  std::string_view lineType;        // empty when absent (BYLAYER)
-  std::string_view textStyle;       // TEXT and MTEXT (group 7)
-  std::string_view dimensionStyle;  // DIMENSION (group 3)
-  std::string_view blockName;       // INSERT (group 2)
+  std::string_view lineType;  // empty when absent (BYLAYER)
+  // The text style of a TEXT or MTEXT (group 7), the dimension style of a
+  // DIMENSION (group 3), the block of an INSERT (group 2).
+  std::string_view name;
   int colour = kColourByLayer;
   int lineWeight = kLineWeightByLayer;
   uint32_t line = 0;
@@ -66,7 +66,8 @@ struct Block {
 };
 
 struct Drawing {
-  std::unique_ptr<const std::string> text;  // the file's bytes, which names view
+  std::unique_ptr<char[]> storage;  // the file's bytes, which names view
+  std::string_view text;
   std::deque<std::string> decodedNames;
   std::string_view version;        // $ACADVER, e.g. AC1009 or AC1032; empty without a header
   std::string_view codePage;       // $DWGCODEPAGE, e.g. ANSI_1252

@@ -1,6 +1,10 @@
 #include "dxf/dxf_reader.h"
 
+#include <algorithm>
 #include <cstring>
+#include <limits>
+#include <memory>
+#include <optional>
 #include <utility>
 
 #include "dxf/code_page.h"
@@ -367,13 +371,13 @@ class Parser {
           if (first(32)) e.paperSpace = paperSpace || integerValue() == 1;
           break;
         case 7:
-          if (text && first(64)) e.textStyle = name(r_.value);
+          if (text && first(64)) e.name = name(r_.value);
           break;
         case 3:
-          if (dimension && first(128)) e.dimensionStyle = name(r_.value);
+          if (dimension && first(128)) e.name = name(r_.value);
           break;
         case 2:
-          if (insert && first(256)) e.blockName = name(r_.value);
+          if (insert && first(256)) e.name = name(r_.value);
           break;
         case 70:
           if (polyline && first(512)) {
@@ -398,27 +402,51 @@ Status refuseNonAscii(std::string_view text) {
   return {};
 }
 
-}  // namespace
-
-Status readDxfText(std::string text, Drawing& out) {
-  out = Drawing{};
-  out.text = std::make_unique<const std::string>(std::move(text));
-  std::string_view view = *out.text;
-  if (Status refused = refuseNonAscii(view); !refused.ok()) return refused;
-  if (view.starts_with("\xEF\xBB\xBF")) view.remove_prefix(3);
-  Status status = Parser(out, view).run();
-  if (!status.ok()) {
+// Parses the text the drawing holds; on a fault the drawing is left empty.
+Status parse(Drawing& out) {
+  std::string_view view = out.text;
+  if (Status refused = refuseNonAscii(view); !refused.ok()) {
     out = Drawing{};
-    return status;
+    return refused;
   }
+  if (view.starts_with("\xEF\xBB\xBF")) view.remove_prefix(3);
+  // Room for the entities of a drawing of short ones, so that a large
+  // drawing's list is not copied as it grows; pages never written cost no
+  // memory.
+  out.entities.reserve(view.size() / 48);
+  Status status = Parser(out, view).run();
+  if (!status.ok()) out = Drawing{};
   return status;
 }
 
+}  // namespace
+
+Status readDxfText(std::string_view text, Drawing& out) {
+  out = Drawing{};
+  out.storage = std::make_unique_for_overwrite<char[]>(text.size());
+  std::copy(text.begin(), text.end(), out.storage.get());
+  out.text = std::string_view(out.storage.get(), text.size());
+  return parse(out);
+}
+
 Status readDxfFile(std::string_view path, Drawing& out) {
-  std::string text;
-  if (readWholeFile(path, text) != plotwarden::ReadStatus::Ok)
-    return failure("cannot be read (tried " + absolutePath(path) + "): " + unreadableReason(path));
-  return readDxfText(std::move(text), out);
+  out = Drawing{};
+  const std::optional<uintmax_t> size = regularFileSize(path);
+  if (!size) {
+    // A pipe or a device is read to its end.
+    std::string text;
+    if (readWholeFile(path, text) == plotwarden::ReadStatus::Ok) return readDxfText(text, out);
+  } else if (*size <= std::numeric_limits<uint32_t>::max()) {
+    // Straight into memory nothing clears first.
+    const auto length = static_cast<size_t>(*size);
+    out.storage = std::make_unique_for_overwrite<char[]>(length);
+    if (readFileRange(path, 0, out.storage.get(), length)) {
+      out.text = std::string_view(out.storage.get(), length);
+      return parse(out);
+    }
+  }
+  out = Drawing{};
+  return failure("cannot be read (tried " + absolutePath(path) + "): " + unreadableReason(path));
 }
 
 }  // namespace plotwarden::dxf

@@ -80,8 +80,8 @@ TEST_P(DrawingVersions, ReadsTheSameDrawing) {
   EXPECT_FALSE(walls->off);
   EXPECT_EQ(walls->lineType, "DASHED");
   EXPECT_EQ(walls->lineWeight, r12 ? kLineWeightDefault : 50);
-  EXPECT_EQ(lineOf(*d.text, walls->line), "0");
-  EXPECT_EQ(lineOf(*d.text, walls->line + 1), "LAYER");
+  EXPECT_EQ(lineOf(d.text, walls->line), "0");
+  EXPECT_EQ(lineOf(d.text, walls->line + 1), "LAYER");
   const Layer* hidden = findLayer(d, "Hidden");
   ASSERT_NE(hidden, nullptr);
   EXPECT_EQ(hidden->colour, 3);
@@ -99,8 +99,8 @@ TEST_P(DrawingVersions, ReadsTheSameDrawing) {
     EXPECT_NE(e.type, "VERTEX");
     EXPECT_NE(e.type, "SEQEND");
     EXPECT_NE(e.type, "ATTRIB");
-    EXPECT_EQ(lineOf(*d.text, e.line), "0") << e.type;
-    EXPECT_EQ(lineOf(*d.text, e.line + 1), e.type);
+    EXPECT_EQ(lineOf(d.text, e.line), "0") << e.type;
+    EXPECT_EQ(lineOf(d.text, e.line + 1), e.type);
     EXPECT_FALSE(e.handle.empty()) << e.type;
   }
   for (size_t i = 1; i < d.entities.size(); ++i)
@@ -138,25 +138,24 @@ TEST_P(DrawingVersions, ReadsTheSameDrawing) {
 
   const auto texts = ofType(d.entities, "TEXT");
   ASSERT_EQ(texts.size(), 1u);
-  EXPECT_EQ(texts[0]->textStyle, "Notes");
+  EXPECT_EQ(texts[0]->name, "Notes");
   EXPECT_EQ(texts[0]->layer, c.specialLayer);
   if (!r12) {
     const auto mtexts = ofType(d.entities, "MTEXT");
     ASSERT_EQ(mtexts.size(), 1u);
-    EXPECT_EQ(mtexts[0]->textStyle, "Notes");
+    EXPECT_EQ(mtexts[0]->name, "Notes");
   }
   const auto inserts = ofType(d.entities, "INSERT");
   ASSERT_EQ(inserts.size(), 1u);
-  EXPECT_EQ(inserts[0]->blockName, "Door");
-  EXPECT_EQ(inserts[0]->textStyle, "");
+  EXPECT_EQ(inserts[0]->name, "Door");
   const auto dimensions = ofType(d.entities, "DIMENSION");
   ASSERT_EQ(dimensions.size(), 1u);
-  EXPECT_EQ(dimensions[0]->dimensionStyle, "EZDXF");
+  EXPECT_EQ(dimensions[0]->name, "EZDXF");
 
   const auto door = std::find_if(d.blocks.begin(), d.blocks.end(),
                                  [](const Block& b) { return b.name == "Door"; });
   ASSERT_NE(door, d.blocks.end());
-  EXPECT_EQ(lineOf(*d.text, door->line + 1), "BLOCK");
+  EXPECT_EQ(lineOf(d.text, door->line + 1), "BLOCK");
   ASSERT_EQ(door->entities.size(), 3u);
   EXPECT_EQ(door->entities[0].type, "LINE");
   EXPECT_EQ(door->entities[0].layer, "Walls");
