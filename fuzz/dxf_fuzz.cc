@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string text(reinterpret_cast<const char*>(data), size);
   const uint32_t lines = static_cast<uint32_t>(std::count(text.begin(), text.end(), '\n')) + 1;
   Drawing d;
-  const Status status = readDxfText(std::move(text), d);
+  const plotwarden::Status status = readDxfText(text, d);
   FUZZ_CHECK(status.line <= lines);
   if (!status.ok()) {
     FUZZ_CHECK(d.entities.empty() && d.layers.empty() && d.blocks.empty());
