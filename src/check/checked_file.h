@@ -22,7 +22,6 @@ struct CheckedFile {
   char quote;
 };
 
-
 // A finding at the character at `offset` of the dictionary's text.
 inline Finding findingAt(const CheckedFile& file, uint32_t offset, Severity severity,
                          std::string_view code, std::string message) {
