@@ -92,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (bool layerMode : {false, true}) {
     for (int feature = -1; feature <= dictionary.featureCount(); ++feature)
       decodeEveryCell(dictionary, feature, layerMode);
-    writeEverySection(dictionary, ReportSettings{layerMode});
+    writeEverySection(dictionary, ReportSettings{layerMode, false, {}});
   }
   return 0;
 }

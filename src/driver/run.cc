@@ -20,7 +20,9 @@
 #include "platform/file_io.h"
 #include "platform/path_split.h"
 #include "platform/standard_streams.h"
+#include "platform/utf8_text.h"
 #include "report/document_frame.h"
+#include "report/modern_document.h"
 #include "report/sections.h"
 #include "report/summary_table.h"
 
@@ -67,10 +69,9 @@ bool settleStyleSheet(OutputStream& report, const RunSettings& settings,
   return true;
 }
 
-void writeDictionarySections(OutputStream& report, const Dictionary& dictionary,
-                             const RunSettings& settings, const ReportSettings& words) {
-  writeDictionaryBreak(report);
-  writeTitleBlock(report, dictionary.name, dictionary.description, dictionary.version);
+// The dictionary's category sections, those it has features for.
+void writeSections(OutputStream& report, const Dictionary& dictionary, const RunSettings& settings,
+                   const ReportSettings& words) {
   if (dictionary.linearCount > 0) writeLinearSection(report, dictionary, words);
   if (dictionary.textCount > 0) writeAnnotationSection(report, dictionary, words);
   if (dictionary.dimensionCount > 0) writeDimensionsSection(report, dictionary, words);
@@ -80,6 +81,49 @@ void writeDictionarySections(OutputStream& report, const Dictionary& dictionary,
   if (dictionary.solidCount > 0) writeSolidsSection(report, dictionary, words);
   if (dictionary.hatchCount > 0) writeHatchingSection(report, dictionary, words);
   if (dictionary.leaderCount > 0) writeLeadersSection(report, dictionary, words);
+}
+
+// The report's head, summary and every dictionary's part.
+bool writeReport(OutputStream& report, const RunSettings& settings,
+                 const std::vector<Dictionary>& dictionaries, const ReportSettings& words) {
+  writeDocumentStart(report);
+  if (!settleStyleSheet(report, settings, dictionaries)) return false;
+  writeHeadEnd(report);
+  writeTitleBlock(report, "Plotwarden Dictionary Report",
+                  currentCalendarTimeText() + "<br>Produced By Plotwarden", std::nullopt);
+  writeSummaryTable(report, dictionaries, words);
+  for (const Dictionary& dictionary : dictionaries) {
+    writeDictionaryBreak(report);
+    writeTitleBlock(report, dictionary.name, dictionary.description, dictionary.version);
+    writeSections(report, dictionary, settings, words);
+  }
+  writeDocumentEnd(report);
+  return true;
+}
+
+// The same content in the modern document, which carries its own style.
+void writeModernReport(OutputStream& report, const RunSettings& settings,
+                       const std::vector<Dictionary>& dictionaries, const ReportSettings& words) {
+  const std::vector<std::string> anchors = dictionaryAnchors(dictionaries);
+  writeModernStart(report, dictionaries, anchors, words.layerNaming, currentIsoTimeText());
+  for (size_t i = 0; i < dictionaries.size(); ++i) {
+    ReportSettings modern = words;
+    modern.modern = true;
+    modern.anchor = anchors[i];
+    openModernDictionary(report, dictionaries[i], anchors[i]);
+    writeSections(report, dictionaries[i], settings, modern);
+    closeModernDictionary(report);
+  }
+  writeModernEnd(report);
+}
+
+// A dictionary that is not UTF-8 is read as Windows-1252 and converted, so
+// that one modern report never mixes encodings.
+Status asUtf8(Dictionary& dictionary) {
+  if (isValidUtf8(dictionary.text)) return {};
+  const std::string converted = windows1252ToUtf8(dictionary.text);
+  const TextRules rules = dictionary.textRules;
+  return loadDictionaryText(dictionary, converted, rules.separator, rules.quote, rules.marker);
 }
 
 }  // namespace
@@ -94,10 +138,6 @@ int runPlotwarden(int argc, char** argv) {
   if (line.command == Command::kVersion) return printToStandardOutput(versionText()), kExitOk;
   if (line.command == Command::kCheck) return runCheck(line);
   if (line.command == Command::kAudit) return runAudit(line);
-  if (line.command != Command::kReport || line.modern) {
-    printUsageError("this option is not available yet", usageText());
-    return kExitUsage;
-  }
   const NamingMode mode = parseNamingMode(line.modeText);
   if (!mode.understood) printModeNotUnderstood(line.modeText);
   ReportSettings words;
@@ -118,9 +158,9 @@ int runPlotwarden(int argc, char** argv) {
   }
   const TextRules& rules = settings.textRules;
   for (Dictionary& dictionary : dictionaries) {
-    if (const Status loaded =
-            loadDictionary(dictionary, rules.separator, rules.quote, rules.marker);
-        !loaded.ok()) {
+    Status loaded = loadDictionary(dictionary, rules.separator, rules.quote, rules.marker);
+    if (loaded.ok() && line.modern) loaded = asUtf8(dictionary);
+    if (!loaded.ok()) {
       printErrorReading(dictionary.filePath);
       printReason(placedError(dictionary.filePath, loaded));
       return kExitDictionary;
@@ -144,15 +184,10 @@ int runPlotwarden(int argc, char** argv) {
     return kExitSettings;
   }
   settleImages(settings);
-  writeDocumentStart(report);
-  if (!settleStyleSheet(report, settings, dictionaries)) return kExitSettings;
-  writeHeadEnd(report);
-  writeTitleBlock(report, "Plotwarden Dictionary Report",
-                  currentCalendarTimeText() + "<br>Produced By Plotwarden", std::nullopt);
-  writeSummaryTable(report, dictionaries, words);
-  for (const Dictionary& dictionary : dictionaries)
-    writeDictionarySections(report, dictionary, settings, words);
-  writeDocumentEnd(report);
+  if (line.modern)
+    writeModernReport(report, settings, dictionaries, words);
+  else if (!writeReport(report, settings, dictionaries, words))
+    return kExitSettings;
   if (!closeStream(report)) {
     printCouldNotWrite(settings.outputPath);
     return kExitSettings;

@@ -16,15 +16,38 @@ std::string calendarTimeText(const std::tm& local) {
   return text;
 }
 
-std::string currentCalendarTimeText() {
-  std::time_t now = std::time(nullptr);
+static std::tm localTime(std::time_t when) {
   std::tm local{};
 #ifdef _WIN32
-  localtime_s(&local, &now);
+  localtime_s(&local, &when);
 #else
-  localtime_r(&now, &local);
+  localtime_r(&when, &local);
 #endif
-  return calendarTimeText(local);
+  return local;
+}
+
+std::string currentCalendarTimeText() { return calendarTimeText(localTime(std::time(nullptr))); }
+
+std::string currentIsoTimeText() {
+  const std::time_t now = std::time(nullptr);
+  const std::tm local = localTime(now);
+  std::tm utc{};
+#ifdef _WIN32
+  gmtime_s(&utc, &now);
+#else
+  gmtime_r(&now, &utc);
+#endif
+  // The offset is the local time read as if it were UTC, less the moment.
+  utc.tm_isdst = 0;
+  std::tm localAsUtc = local;
+  localAsUtc.tm_isdst = 0;
+  const long offset = static_cast<long>(std::difftime(std::mktime(&localAsUtc), std::mktime(&utc)));
+  const long minutes = (offset < 0 ? -offset : offset) / 60;
+  char text[96];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d%c%02ld:%02ld",
+                1900 + local.tm_year, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
+                local.tm_sec, offset < 0 ? '-' : '+', minutes / 60, minutes % 60);
+  return text;
 }
 
 }  // namespace plotwarden

@@ -13,4 +13,8 @@ std::string calendarTimeText(const std::tm& local);
 // calendarTimeText of the current local time.
 std::string currentCalendarTimeText();
 
+// The current local time in ISO 8601 with its offset from UTC:
+// "2026-12-09T14:05:31+01:00".
+std::string currentIsoTimeText();
+
 }  // namespace plotwarden

@@ -40,7 +40,7 @@ void writeCellsSection(OutputStream& out, const Dictionary& dictionary,
                    w.libraries.push_back(
                        {std::string(libraryText(w.cells)), std::string(libraryTitle(w.cells))});
                });
-  writeLibraryTables(writer.libraries, out, imageFolder, outputPath);
+  writeLibraryTables(writer.libraries, out, imageFolder, outputPath, report.modern);
 }
 
 }  // namespace plotwarden

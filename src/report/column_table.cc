@@ -8,13 +8,16 @@
 #include "report/block_pipeline.h"
 #include "report/cell_preview.h"
 #include "report/feature_loop.h"
+#include "report/html_text.h"
+#include "report/modern_markup.h"
 #include "report/section_members.h"
 
 namespace plotwarden {
 
 TableWriter::TableWriter(OutputStream& stream, const ReportSettings& report, bool showImages,
                          std::string_view imageFolder)
-    : TableWriter(stream, SectionSettings{report.layerNaming, showImages, imageFolder}) {}
+    : TableWriter(stream, SectionSettings{report.layerNaming, showImages, imageFolder,
+                                          report.modern, report.anchor}) {}
 
 TableWriter::TableWriter(OutputStream& stream, const SectionSettings& sectionSettings)
     : out(stream), settings(sectionSettings) {
@@ -37,6 +40,8 @@ static std::string_view labelOf(const ColumnDef& column, const SectionSettings& 
   return settings.layerMode ? column.layerLabel : column.levelLabel;
 }
 
+static std::string modernHeading(const TableWriter& writer, std::span<const ColumnDef> columns);
+
 void writeHeading(TableWriter& writer, std::span<const ColumnDef> columns) {
   for (const auto& [table, text] : writer.headings) {
     if (table == columns.data()) {
@@ -45,7 +50,9 @@ void writeHeading(TableWriter& writer, std::span<const ColumnDef> columns) {
     }
   }
   OutputStream heading;
-  {
+  if (writer.settings.modern) {
+    put(heading, modernHeading(writer, columns));
+  } else {
     PieceWriter row(heading);
     openRow(row);
     for (const ColumnDef& column : columns) {
@@ -134,7 +141,87 @@ static bool cellsMayHoldLineFeeds(const TableWriter& writer) {
          writer.settings.imageFolder.find('\n') != std::string_view::npos;
 }
 
+// The modern form of a cell: dictionary text escaped, pictures, links and
+// swatches as mark-up of the program's own.
+static void appendModernCell(TableWriter& writer, const ColumnDef& column, std::string& html) {
+  FeatureCells& cells = writer.cells;
+  switch (column.source) {
+    case CELL_SYMBOLOGY:
+      if (column.argument != ROLE_COLOUR) break;
+      appendSwatchCell(html, colourValue(*cells.dictionary, cells.featureIndex, cells.layerNaming,
+                                         cells.colourScratch));
+      return;
+    case CELL_BOLD_NAME:
+      html += "<b>";
+      appendEscaped(html, symbologyText(cells, ROLE_FEATURE_NAME));
+      html += "</b>";
+      return;
+    case CELL_CLASS_OR_FILLER:
+      appendEscaped(html, classText(cells));
+      return;
+    case CELL_TERMINATOR:
+      decodeTerminator(dimensionPhrases(cells), column.argument, writer.cell);
+      appendEscaped(html, writer.cell);
+      return;
+    case CELL_DIMENSION_TEXT:
+      decodeDimensionText(dimensionPhrases(cells), column.argument, writer.cell);
+      appendEscaped(html, writer.cell);
+      return;
+    case CELL_PREVIEW:
+      appendPreviewCell(html, symbologyText(cells, ROLE_CELL_NAME), libraryTitle(cells),
+                        isLibraryFeature(cells), writer.settings.imageFolder);
+      return;
+    case CELL_FEATURE_OR_LIBRARY_LINK:
+      if (!writer.settings.showImages || !isLibraryFeature(cells)) break;
+      appendLibraryLink(html, libraryTitle(cells));
+      return;
+    default:
+      break;
+  }
+  appendEscaped(html, producedCell(writer, column));
+}
+
+// The CSS class a modern cell of `column` carries: the data class, which
+// names the column in both forms.
+static std::string_view modernClass(const ColumnDef& column, const SectionSettings& settings) {
+  if (!column.dataClass.empty()) return column.dataClass;
+  return settings.layerMode ? column.layerHeadingClass : column.levelHeadingClass;
+}
+
+static std::string modernHeading(const TableWriter& writer, std::span<const ColumnDef> columns) {
+  std::string html = "<thead><tr>";
+  for (const ColumnDef& column : columns) {
+    if (!isPresent(column, writer.settings)) continue;
+    appendModernTag(html, "th", modernClass(column, writer.settings));
+    // One spelling per naming mode, where the default report has both.
+    std::string label(labelOf(column, writer.settings));
+    const std::string_view other = writer.settings.layerMode ? "Colour" : "Color";
+    if (label == other) label = writer.settings.layerMode ? "Color" : "Colour";
+    appendEscaped(html, label);
+    html += "</th>";
+  }
+  html += "</tr></thead>\n<tbody>\n";
+  return html;
+}
+
+static void writeModernRow(TableWriter& writer, std::span<const ColumnDef> columns) {
+  std::string& html = writer.row;
+  html.assign("<tr>");
+  for (const ColumnDef& column : columns) {
+    if (!isPresent(column, writer.settings)) continue;
+    appendModernTag(html, "td", modernClass(column, writer.settings));
+    appendModernCell(writer, column, html);
+    html += "</td>";
+  }
+  html += "</tr>\n";
+  put(writer.out, html);
+}
+
 void writeFeatureRow(TableWriter& writer, std::span<const ColumnDef> columns) {
+  if (writer.settings.modern) {
+    writeModernRow(writer, columns);
+    return;
+  }
   PieceWriter row(writer.out, cellsMayHoldLineFeeds(writer));
   openDataRow(row);
   for (const ColumnDef& column : columns)
@@ -146,7 +233,10 @@ void writeFeatureRow(TableWriter& writer, std::span<const ColumnDef> columns) {
 void writeSection(TableWriter& writer, const Dictionary& dictionary, std::string_view title,
                   std::span<const ColumnDef> heading, unsigned categories,
                   const FeatureWriter& writeFeature) {
-  openFeatureTable(writer.out, title);
+  if (writer.settings.modern)
+    openModernSection(writer.out, writer.settings.anchor, title);
+  else
+    openFeatureTable(writer.out, title);
   writeHeading(writer, heading);
   std::unique_ptr<int[]> storage;
   const std::span<const int> members = sectionMembers(dictionary, categories, storage);
@@ -158,7 +248,10 @@ void writeSection(TableWriter& writer, const Dictionary& dictionary, std::string
     writeFeatures(blockWriter, dictionary,
                   members.subspan(first, std::min(perBlock, members.size() - first)), writeFeature);
   });
-  closeTable(writer.out);
+  if (writer.settings.modern)
+    closeModernSection(writer.out);
+  else
+    closeTable(writer.out);
 }
 
 void writeRowPerFeatureSection(OutputStream& out, const Dictionary& dictionary,

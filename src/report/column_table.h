@@ -61,6 +61,8 @@ struct SectionSettings {
   bool layerMode = false;
   bool showImages = false;
   std::string_view imageFolder;
+  bool modern = false;
+  std::string_view anchor;  // of the dictionary, in the modern document
 };
 
 // What a section writer works with: the stream, the run's settings, the
@@ -76,6 +78,7 @@ struct TableWriter {
   SectionSettings settings;
   FeatureCells cells;
   std::string cell;  // the text of a cell made for one column only
+  std::string row;   // a modern row, made whole before it is written
   std::vector<NamedLibrary> libraries;
   // Heading rows made before, by column table: the dimension sections write
   // the same four for every feature.

@@ -3,6 +3,7 @@
 // heading row and one data row. Only the Text group differs between them.
 #include "keyin/keyin_decoders.h"
 #include "report/column_table.h"
+#include "report/modern_markup.h"
 #include "report/sections.h"
 #include "report/shared_columns.h"
 
@@ -89,6 +90,16 @@ constexpr DetailGroup kLeaderText = {"Text", "", kLeaderTextColumns};
 // The group's label row, whose second cell opens the nested table, then the
 // nested table's heading row, data row and end.
 void writeDetailGroup(TableWriter& writer, const DetailGroup& group) {
+  if (writer.settings.modern) {
+    std::string html = "<tr class=\"group\">";
+    appendModernTag(html, "td", group.rowClass);
+    html.append(group.label).append("</td><td><table class=\"detail\">\n");
+    put(writer.out, html);
+    writeHeading(writer, group.columns);
+    writeFeatureRow(writer, group.columns);
+    put(writer.out, "</tbody></table></td></tr>\n");
+    return;
+  }
   {
     // Every text of this row is the program's own; none holds a LF.
     PieceWriter row(writer.out, false);

@@ -7,6 +7,8 @@
 
 #include "keyin/library_listing.h"
 #include "report/column_table.h"
+#include "report/html_text.h"
+#include "report/modern_markup.h"
 
 namespace plotwarden {
 
@@ -23,6 +25,52 @@ void makePictureMarkup(std::string& out, std::string_view pictureFolder, std::st
   out.assign("<img src=\"").append(pictureFolder).append(picture);
   out.append("\" alt=\"").append(pictureFolder).append(picture);
   out.append("\" class='csymbolpic'/>");
+}
+
+// The modern table of a library's symbols: a heading row, a row per symbol.
+std::string modernSymbolTable(std::string_view listing, std::string_view pictureFolder) {
+  std::string html =
+      "<div class=\"scroll\"><table>\n<thead><tr><th>Name</th><th>Description</th>"
+      "<th>Cell</th></tr></thead>\n<tbody>\n";
+  for (const ListedSymbol& symbol : parseLibraryListing(listing)) {
+    html += "<tr><td>";
+    appendEscaped(html, symbol.name);
+    html += "</td><td>";
+    appendEscaped(html, symbol.description);
+    html += "</td><td><img src=\"";
+    std::string path = std::string(pictureFolder) + std::string(symbol.picture);
+    std::replace(path.begin(), path.end(), '\\', '/');
+    appendEscaped(html, path);
+    html += "\" alt=\"";
+    appendEscaped(html, symbol.name);
+    html += "\" loading=\"lazy\"></td></tr>\n";
+  }
+  return html + "</tbody></table></div>\n";
+}
+
+// The modern block of each titled library: a section with its title, the
+// text that names it and its symbols; a library named again repeats its
+// block without the id, which names the first.
+void writeModernLibraryTables(std::span<const NamedLibrary> libraries, OutputStream& out,
+                              std::string_view imageFolder, std::string_view outputPath) {
+  std::map<std::string, std::string, std::less<>> tables;
+  for (const NamedLibrary& library : libraries) {
+    if (library.title.empty()) continue;
+    auto [table, isNew] = tables.try_emplace(library.title);
+    if (isNew) {
+      if (const auto listing = readLibraryListing(outputPath, imageFolder, library.title))
+        table->second =
+            modernSymbolTable(*listing, std::string(imageFolder) + library.title + "\\");
+    }
+    std::string html = "<section class=\"part library\"";
+    if (isNew) html += " id=\"" + libraryAnchor(library.title) + "\"";
+    html += ">\n<h3>Symbol Library: ";
+    appendEscaped(html, library.title);
+    html += "</h3>\n<p class=\"source\">";
+    appendEscaped(html, library.text);
+    html += "</p>\n" + table->second + "</section>\n";
+    put(out, html);
+  }
 }
 
 }  // namespace
@@ -47,7 +95,11 @@ void writeSymbolLibraryTable(std::string_view listing, std::string_view libraryT
 }
 
 void writeLibraryTables(std::span<const NamedLibrary> libraries, OutputStream& out,
-                        std::string_view imageFolder, std::string_view outputPath) {
+                        std::string_view imageFolder, std::string_view outputPath, bool modern) {
+  if (modern) {
+    writeModernLibraryTables(libraries, out, imageFolder, outputPath);
+    return;
+  }
   std::string heading;
   // A library's table depends on its title alone, and the features of a
   // dictionary name a few libraries over and over: each title's listing is

@@ -17,10 +17,12 @@ struct NamedLibrary {
   std::string title;  // its file-name part, e.g. "symbols"
 };
 
-// Writes each titled library's block; a library with an empty title writes
-// nothing. Each title's listing is read with readLibraryListing.
+// Writes each titled library's block, in the modern document's form where
+// asked; a library with an empty title writes nothing. Each title's listing
+// is read with readLibraryListing.
 void writeLibraryTables(std::span<const NamedLibrary> libraries, OutputStream& out,
-                        std::string_view imageFolder, std::string_view outputPath);
+                        std::string_view imageFolder, std::string_view outputPath,
+                        bool modern = false);
 
 // The table of one library's symbols: a row per symbol of the listing's
 // text, each with its name, description and picture

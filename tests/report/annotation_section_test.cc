@@ -33,7 +33,7 @@ Dictionary annotationDictionary() {
 
 std::string written(const Dictionary& dictionary, bool layerMode) {
   OutputStream out;
-  writeAnnotationSection(out, dictionary, ReportSettings{layerMode});
+  writeAnnotationSection(out, dictionary, ReportSettings{layerMode, false, {}});
   return std::string(bufferedText(out));
 }
 

@@ -42,7 +42,8 @@ Dictionary cellsDictionary() {
 std::string written(const Dictionary& dictionary, bool layerMode, bool showImages,
                     const std::string& outputPath) {
   OutputStream out;
-  writeCellsSection(out, dictionary, ReportSettings{layerMode}, showImages, "Images\\", outputPath);
+  writeCellsSection(out, dictionary, ReportSettings{layerMode, false, {}}, showImages, "Images\\",
+                    outputPath);
   return std::string(bufferedText(out));
 }
 

@@ -41,7 +41,7 @@ std::string written(void (*writer)(OutputStream&, const Dictionary&, const Repor
                     bool layerMode) {
   const Dictionary dictionary = dimensionDictionary();
   OutputStream out;
-  writer(out, dictionary, ReportSettings{layerMode});
+  writer(out, dictionary, ReportSettings{layerMode, false, {}});
   return std::string(bufferedText(out));
 }
 
@@ -166,7 +166,7 @@ TEST(DimensionSections, LayerModeChangesOnlyTheLevelAndStyleHeadings) {
                       {{"D", "dimension text orient 2;dimension terminator orientterm 1"}}),
       {CATEGORY_DIMENSIONS});
   OutputStream out;
-  writeDimensionsSection(out, dictionary, ReportSettings{true});
+  writeDimensionsSection(out, dictionary, ReportSettings{true, false, {}});
   EXPECT_EQ(
       bufferedText(out),
       "<TABLE><TR><TD class='cfeaturetypeheading'>Dimensions</TD></TR></TABLE>\r\n"

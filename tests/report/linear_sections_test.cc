@@ -38,7 +38,7 @@ template <typename Writer>
 std::string written(Writer writer, bool layerMode) {
   const Dictionary dictionary = linearDictionary();
   OutputStream out;
-  writer(out, dictionary, ReportSettings{layerMode});
+  writer(out, dictionary, ReportSettings{layerMode, false, {}});
   return std::string(bufferedText(out));
 }
 

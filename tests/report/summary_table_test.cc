@@ -51,7 +51,7 @@ TEST(SummaryTable, WritesTheCountsOfEveryPass) {
 
   for (Dictionary& dictionary : dictionaries) classifyDictionary(dictionary);
   OutputStream out;
-  writeSummaryTable(out, dictionaries, ReportSettings{true});
+  writeSummaryTable(out, dictionaries, ReportSettings{true, false, {}});
   const std::string rows =
       "<TR class='cfeature'><TD class= ''>Civil <b></TD><TD class= ''>not set</TD>"
       "<TD class= ''>2</TD><TD class= ''>1</TD><TD class= ''>1</TD><TD class= ''>1</TD>"
