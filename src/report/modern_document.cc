@@ -23,6 +23,7 @@ nav.contents ul{margin:.3rem 0;padding-left:1.2rem}nav.contents li{margin:.1rem 
 .filter{margin:.8rem 0;display:flex;gap:.6rem;align-items:center;flex-wrap:wrap}
 .filter input{font:inherit;padding:.3rem .5rem;min-width:16rem;max-width:100%}
 .scroll{overflow-x:auto;max-width:100%}
+section.part>.scroll{content-visibility:auto;contain-intrinsic-size:auto 20rem}
 table{border-collapse:collapse;font-size:.85rem;margin:.2rem 0}
 th,td{border:1px solid var(--line);padding:.15rem .4rem;text-align:left;vertical-align:top}
 th{background:var(--head);font-weight:600;white-space:nowrap}
@@ -32,7 +33,7 @@ table.detail{font-size:.8rem;margin:0}
 td img{max-height:4rem;max-width:6rem}
 tr.group>td:first-child{font-style:italic}
 @page{size:A4;margin:12mm}
-@media print{body{max-width:none;padding:0;font-size:9pt}.filter,nav.contents{display:none}h2,h3{break-after:avoid}
+@media print{body{max-width:none;padding:0;font-size:9pt}section.part>.scroll{content-visibility:visible}.filter,nav.contents{display:none}h2,h3{break-after:avoid}
 thead{display:table-header-group}tr{break-inside:avoid}.scroll{overflow:visible}
 *{-webkit-print-color-adjust:exact;print-color-adjust:exact}}
 )";
@@ -52,6 +53,7 @@ constexpr std::string_view kScript = R"(<script>
     return rows;
   }
   function apply() {
+    var started = performance.now();
     var wanted = box.value.trim().toLowerCase(), shown = 0, list = allRows();
     for (var i = 0; i < list.length; i++) {
       var show = !wanted || list[i][1].indexOf(wanted) >= 0;
@@ -59,6 +61,7 @@ constexpr std::string_view kScript = R"(<script>
       if (show) shown++;
     }
     count.textContent = wanted ? shown + " of " + list.length + " rows" : list.length + " rows";
+    count.dataset.ms = Math.round(performance.now() - started);
   }
   var timer = 0;
   box.addEventListener("input", function () {
