@@ -15,17 +15,6 @@ constexpr std::string_view kCountKeys[kPassCount] = {"cells",    "linear",  "tex
 
 }  // namespace
 
-std::string_view severityWord(Severity severity) {
-  switch (severity) {
-    case Severity::kError:
-      return "error";
-    case Severity::kWarning:
-      return "warning";
-    default:
-      return "note";
-  }
-}
-
 std::string findingLine(const Finding& finding) {
   std::string line = finding.path;
   if (finding.line != 0) line.append(":").append(std::to_string(finding.line));

@@ -23,8 +23,6 @@ struct DictionarySummary {
   uint64_t inNoTable = 0;
 };
 
-std::string_view severityWord(Severity severity);
-
 // "PATH:LINE:COLUMN: severity: message [code]\n"; the line and column are
 // left out where they are 0.
 std::string findingLine(const Finding& finding);

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace plotwarden {
@@ -20,5 +21,17 @@ struct Finding {
 };
 
 using Findings = std::vector<Finding>;
+
+// "error", "warning" or "note".
+inline std::string_view severityWord(Severity severity) {
+  switch (severity) {
+    case Severity::kError:
+      return "error";
+    case Severity::kWarning:
+      return "warning";
+    default:
+      return "note";
+  }
+}
 
 }  // namespace plotwarden

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "audit/audit_output.h"
-#include "check/finding_output.h"
 #include "report/html_text.h"
 
 namespace plotwarden {
