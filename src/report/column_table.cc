@@ -213,8 +213,14 @@ static void writeModernRow(TableWriter& writer, std::span<const ColumnDef> colum
     appendModernCell(writer, column, html);
     html += "</td>";
   }
-  html += "</tr>\n";
-  put(writer.out, html);
+  // Only a row whose fields may hold a LF is searched for line ends.
+  if (cellsMayHoldLineFeeds(writer)) {
+    html += "</tr>\n";
+    put(writer.out, html);
+  } else {
+    html += "</tr>\r\n";
+    putConverted(writer.out, html);
+  }
 }
 
 void writeFeatureRow(TableWriter& writer, std::span<const ColumnDef> columns) {

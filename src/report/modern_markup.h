@@ -14,7 +14,7 @@ namespace plotwarden {
 // other run of characters one '-'; "x" for a name with none.
 std::string anchorOf(std::string_view name);
 
-// "<tag>" or "<tag class=\"cssClass\">".
+// "<tag>" or "<tag class=\"cssClass\">"; the class is one of the program's own names.
 void appendModernTag(std::string& html, std::string_view tag, std::string_view cssClass);
 
 // A colour's text beside a bordered square painted in its swatch colour
