@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
+#include <string>
+#include <utility>
+
 namespace plotwarden {
 namespace {
 
@@ -31,6 +36,30 @@ TEST(CalendarTime, CurrentTimeHasTheSameShape) {
   EXPECT_EQ(text[13], ':');
   EXPECT_EQ(text[16], ':');
 }
+
+#ifndef _WIN32
+// The offset follows the time zone, with its sign and a colon.
+TEST(CalendarTime, IsoTimeCarriesTheZonesOffset) {
+  const char* saved = std::getenv("TZ");
+  const std::string previous = saved ? saved : "";
+  const std::pair<const char*, const char*> zones[] = {
+      {"UTC0", "+00:00"}, {"XYZ-05:30", "+05:30"}, {"ABC3", "-03:00"}};
+  for (const auto& [zone, offset] : zones) {
+    setenv("TZ", zone, 1);
+    tzset();
+    const std::string text = currentIsoTimeText();
+    ASSERT_EQ(text.size(), 25u) << text;
+    EXPECT_EQ(text[4], '-');
+    EXPECT_EQ(text[10], 'T');
+    EXPECT_EQ(text.substr(19), offset) << zone;
+  }
+  if (saved)
+    setenv("TZ", previous.c_str(), 1);
+  else
+    unsetenv("TZ");
+  tzset();
+}
+#endif
 
 }  // namespace
 }  // namespace plotwarden
