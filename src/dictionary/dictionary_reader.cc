@@ -176,23 +176,6 @@ void reserveRows(Dictionary& dictionary, size_t textSize) {
   dictionary.features.reserve(textSize / 32 + 1);
 }
 
-Token nextToken(DictionaryReader& reader) {
-  const char* chars = reader.text.data();
-  const uint32_t start = reader.cursor;
-  if (chars[start] == '\0') return {TOKEN_END_OF_TEXT, {}};
-  if (const uint32_t lineEnd = lineEndLength(chars, start)) {
-    reader.cursor = start + lineEnd;
-    return {TOKEN_END_OF_LINE, {}};
-  }
-  auto stops = takeStops(reader, givenStructure(reader));
-  NextBracket bracket = reader.nextBracket;
-  const TakenField taken = takeField(reader, stops, bracket, start);
-  keepStops(reader, stops);
-  reader.nextBracket = bracket;
-  reader.cursor = taken.next;
-  return {TOKEN_FIELD, {start, taken.end - start}};
-}
-
 // Makes room for `more` entries after the first `used` of `starts`, and
 // gives the new end of the room.
 [[gnu::noinline]] static uint32_t* makeRoom(FieldEntries& starts, size_t used, size_t more) {

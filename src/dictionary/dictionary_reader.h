@@ -68,26 +68,12 @@ struct DictionaryReader {
   // A part of a text starts at a line start after the header's first line:
   // its lines are never read as that first line.
   bool startsPastHeader = false;
-  // Whether header names get their roles (and unknown names their warning)
-  // as they are read. A part read on another thread leaves them role-less,
+  // Whether header names get their roles as they are read. A part read on another thread leaves them role-less,
   // for whoever joins the parts to name in file order.
   bool namesRoles = true;
   // Set once a field read holds a LF.
   bool lineFeedInField = false;
 };
-
-enum TokenKind { TOKEN_FIELD, TOKEN_END_OF_LINE, TOKEN_END_OF_TEXT };
-
-struct Token {
-  TokenKind kind;
-  FieldCell field;  // set for TOKEN_FIELD only
-};
-
-// Takes one field, line end or the end of the text at the cursor. A field
-// leaves the cursor past the separator that ended it, or on the line end
-// that ended it; a line end (LF or CR LF) leaves it past the line end; the
-// end of the text leaves it where it is.
-Token nextToken(DictionaryReader& reader);
 
 enum FieldDestination { DESTINATION_HEADER, DESTINATION_FEATURE };
 

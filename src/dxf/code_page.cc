@@ -2,44 +2,11 @@
 
 #include <cstdint>
 
+#include "platform/ascii_case.h"
+#include "platform/utf8_text.h"
+
 namespace plotwarden::dxf {
 namespace {
-
-// Windows-1252's 0x80..0x9F; the five bytes it leaves undefined map to the
-// C1 controls, as Windows converts them.
-constexpr char16_t kWindows1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
-    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
-    if (x != y) return false;
-  }
-  return true;
-}
-
-void appendUtf8(std::string& out, uint32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
 
 int hexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -84,16 +51,16 @@ std::string decodeName(std::string_view name, CodePage page) {
     const unsigned char c = static_cast<unsigned char>(name[i]);
     const int32_t escaped = c == '\\' ? escapedCodePoint(name.substr(i)) : -1;
     if (escaped >= 0) {
-      appendUtf8(out, static_cast<uint32_t>(escaped));
+      appendCodePoint(out, static_cast<uint32_t>(escaped));
       i += 7;
       continue;
     }
     if (c < 0x80 || page == CodePage::Utf8 || page == CodePage::Unknown)
       out += static_cast<char>(c);
-    else if (page == CodePage::Windows1252 && c < 0xA0)
-      appendUtf8(out, kWindows1252High[c - 0x80]);
+    else if (page == CodePage::Windows1252)
+      appendCodePoint(out, windows1252CodePoint(c));
     else
-      appendUtf8(out, c);
+      appendCodePoint(out, c);
     ++i;
   }
   return out;

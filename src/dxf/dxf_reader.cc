@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "dxf/code_page.h"
+#include "platform/ascii_case.h"
 #include "platform/file_io.h"
 
 namespace plotwarden::dxf {
@@ -16,13 +17,7 @@ namespace {
 constexpr std::string_view kSaveAsAscii = "save the drawing as ASCII DXF";
 
 bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-  if (text.size() < prefix.size()) return false;
-  for (size_t i = 0; i < prefix.size(); ++i) {
-    char c = text[i];
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    if (c != prefix[i]) return false;
-  }
-  return true;
+  return text.size() >= prefix.size() && equalsIgnoringCase(text.substr(0, prefix.size()), prefix);
 }
 
 std::string_view trimmed(std::string_view s) {

@@ -13,20 +13,29 @@ constexpr uint16_t kHighControls[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+}  // namespace
+
 void appendCodePoint(std::string& out, uint32_t code) {
   if (code < 0x80) {
     out.push_back(static_cast<char>(code));
   } else if (code < 0x800) {
     out.push_back(static_cast<char>(0xC0 | (code >> 6)));
     out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-  } else {
+  } else if (code < 0x10000) {
     out.push_back(static_cast<char>(0xE0 | (code >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (code >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
     out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
     out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
   }
 }
 
-}  // namespace
+uint32_t windows1252CodePoint(unsigned char byte) {
+  return byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte;
+}
 
 size_t firstInvalidUtf8(std::string_view text) {
   const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
@@ -65,8 +74,7 @@ std::string windows1252ToUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size() + text.size() / 8);
   for (char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    appendCodePoint(out, byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte);
+    appendCodePoint(out, windows1252CodePoint(static_cast<unsigned char>(c)));
   }
   return out;
 }

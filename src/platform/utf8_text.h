@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,12 @@ namespace plotwarden {
 size_t firstInvalidUtf8(std::string_view text);
 
 inline bool isValidUtf8(std::string_view text) { return firstInvalidUtf8(text) == text.size(); }
+
+// Appends a code point (below 0x110000) in UTF-8.
+void appendCodePoint(std::string& out, uint32_t code);
+
+// The code point of a Windows-1252 byte.
+uint32_t windows1252CodePoint(unsigned char byte);
 
 // The text read as Windows-1252, in UTF-8. The five bytes that code page
 // leaves undefined are read as the C1 controls of the same value.

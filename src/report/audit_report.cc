@@ -4,6 +4,7 @@
 #include <string>
 
 #include "audit/audit_output.h"
+#include "platform/ascii_case.h"
 #include "report/html_text.h"
 
 namespace plotwarden {
@@ -48,7 +49,7 @@ void writeDrawing(std::string& html, const audit::DrawingAudit& audit,
           std::to_string(audit.clean) + " with no finding (" +
           audit::compliance(audit.clean, audit.entities) + ").</p>\n";
   std::string layerWord(words.layer);
-  layerWord[0] = static_cast<char>(layerWord[0] - 'a' + 'A');
+  layerWord[0] = asciiUpper(layerWord[0]);
   html += "<h3>By " + std::string(words.layer) +
           "</h3>\n<div class=\"scroll\"><table><thead><tr><th>" + layerWord +
           "</th><th>Entities</th><th>With findings</th><th>Compliance</th></tr></thead><tbody>\n";

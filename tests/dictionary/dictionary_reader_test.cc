@@ -622,55 +622,6 @@ TEST(DictionaryReader, FieldsEndingNearTheEndOfTheText) {
   }
 }
 
-struct TokenStep {
-  TokenKind kind;
-  uint32_t start;
-  uint32_t length;
-  uint32_t cursorAfter;
-};
-
-void expectTokens(const std::string& text, char separator, const std::vector<TokenStep>& steps) {
-  Dictionary d;
-  d.text = text;
-  DictionaryReader reader{d, separator, '"', '#'};
-  for (size_t i = 0; i < steps.size(); ++i) {
-    SCOPED_TRACE(i);
-    Token token = nextToken(reader);
-    EXPECT_EQ(token.kind, steps[i].kind);
-    if (token.kind == TOKEN_FIELD) {
-      EXPECT_EQ(token.field.start, steps[i].start);
-      EXPECT_EQ(token.field.length, steps[i].length);
-    }
-    EXPECT_EQ(reader.cursor, steps[i].cursorAfter);
-  }
-}
-
-TEST(NextToken, CursorStopsOnLineEndsAndPassesSeparators) {
-  expectTokens("ab,cd\r\nx", ',',
-               {{TOKEN_FIELD, 0, 2, 3},
-                {TOKEN_FIELD, 3, 2, 5},
-                {TOKEN_END_OF_LINE, 0, 0, 7},
-                {TOKEN_FIELD, 7, 1, 8},
-                {TOKEN_END_OF_TEXT, 0, 0, 8},
-                {TOKEN_END_OF_TEXT, 0, 0, 8}});
-}
-
-TEST(NextToken, EmptyFieldStartsAtItsSeparator) {
-  expectTokens(";;a\n", ';',
-               {{TOKEN_FIELD, 0, 0, 1},
-                {TOKEN_FIELD, 1, 0, 2},
-                {TOKEN_FIELD, 2, 1, 3},
-                {TOKEN_END_OF_LINE, 0, 0, 4}});
-}
-
-TEST(NextToken, JoinedFieldLeavesCursorPastTheLaterComma) {
-  expectTokens("a,b]\nc,d", ',', {{TOKEN_FIELD, 0, 6, 7}, {TOKEN_FIELD, 7, 1, 8}});
-}
-
-TEST(NextToken, UnclosedQuoteLeavesCursorOnTheTerminator) {
-  expectTokens("\"a\nb", ',', {{TOKEN_FIELD, 0, 4, 4}, {TOKEN_END_OF_TEXT, 0, 0, 4}});
-}
-
 TEST(SkipLine, MovesPastTheNextLineEnd) {
   struct Case {
     std::string text;
