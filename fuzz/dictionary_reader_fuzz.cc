@@ -150,8 +150,8 @@ class PlainReader {
 void checkSplitReadingAgrees(const Dictionary& whole, const std::string& bytes, char separator,
                              char quote, char marker) {
   Dictionary split;
-  setLoadConcurrency({2 + static_cast<int>(bytes.size() % 7), 0});
-  FUZZ_CHECK(loadDictionaryText(split, bytes, separator, quote, marker).ok());
+  const LoadConcurrency parts = {2 + static_cast<int>(bytes.size() % 7), 0};
+  FUZZ_CHECK(loadDictionaryText(split, bytes, separator, quote, marker, parts).ok());
   FUZZ_CHECK(split.text == whole.text);
   FUZZ_CHECK(split.header.size() == whole.header.size());
   for (size_t i = 0; i < whole.header.size(); ++i) {
@@ -190,8 +190,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes(input.rest);
 
   Dictionary dictionary;
-  setLoadConcurrency({1, 0});
-  FUZZ_CHECK(loadDictionaryText(dictionary, bytes, separator, quote, marker).ok());
+  FUZZ_CHECK(loadDictionaryText(dictionary, bytes, separator, quote, marker, {1, 0}).ok());
   checkSplitReadingAgrees(dictionary, bytes, separator, quote, marker);
 
   // Every cell lies inside the text. Each Feature's field entries follow the

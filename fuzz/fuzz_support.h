@@ -8,17 +8,15 @@
 #include <string_view>
 
 #include "dictionary/split_reading.h"
-#include "report/block_pipeline.h"
+#include "report/report_settings.h"
 
 namespace plotwarden::fuzz {
 
 // Reads texts of a few hundred bytes in parts and writes sections in blocks
 // of a few features, on several threads, so that inputs of fuzzing size take
 // the paths the program takes on large dictionaries.
-inline void useSmallThresholds() {
-  plotwarden::setLoadConcurrency({3, 256});
-  plotwarden::setBlockConcurrency({3, 4});
-}
+constexpr LoadConcurrency kSmallParts = {3, 256};
+constexpr BlockConcurrency kSmallBlocks = {3, 4};
 
 // The fuzzer's bytes, consumed from the front.
 struct FuzzInput {

@@ -67,11 +67,6 @@ void writeEverySection(const Dictionary& dictionary, const ReportSettings& words
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  fuzz::useSmallThresholds();
-  return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::FuzzInput input(data, size);
   const char separator = input.takeByte();
@@ -79,12 +74,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const char marker = input.takeByte();
 
   Dictionary dictionary;
-  FUZZ_CHECK(loadDictionaryText(dictionary, input.rest, separator, quote, marker).ok());
+  FUZZ_CHECK(
+      loadDictionaryText(dictionary, input.rest, separator, quote, marker, fuzz::kSmallParts).ok());
   // Ranges classified side by side must end exactly as one range does.
   Dictionary oneRange;
-  FUZZ_CHECK(loadDictionaryText(oneRange, input.rest, separator, quote, marker).ok());
-  classifyDictionary(dictionary, 1);
-  classifyDictionary(oneRange, SIZE_MAX);
+  FUZZ_CHECK(
+      loadDictionaryText(oneRange, input.rest, separator, quote, marker, fuzz::kSmallParts).ok());
+  classifyDictionary(dictionary, fuzz::kSmallParts, 1);
+  classifyDictionary(oneRange, fuzz::kSmallParts, SIZE_MAX);
   FUZZ_CHECK(passCounts(dictionary) == passCounts(oneRange));
   for (size_t feature = 0; feature < dictionary.features.size(); ++feature)
     FUZZ_CHECK(dictionary.features[feature].category == oneRange.features[feature].category);
@@ -92,7 +89,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (bool layerMode : {false, true}) {
     for (int feature = -1; feature <= dictionary.featureCount(); ++feature)
       decodeEveryCell(dictionary, feature, layerMode);
-    writeEverySection(dictionary, ReportSettings{layerMode, false, {}});
+    ReportSettings words;
+    words.layerNaming = layerMode;
+    words.blocks = fuzz::kSmallBlocks;
+    writeEverySection(dictionary, words);
   }
   return 0;
 }

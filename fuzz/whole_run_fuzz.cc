@@ -79,11 +79,6 @@ ScratchRun scratchRun;
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  fuzz::useSmallThresholds();
-  return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::FuzzInput input(data, size);
   std::string mode(input.takePart());
@@ -103,7 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string configurationPath = "c.cfg";
   char* argv[] = {program.data(), configurationPath.data(), mode.data(), nullptr};
   fs::current_path(folder);
-  const int status = runPlotwarden(3, argv);
+  const int status = runPlotwarden(3, argv, {fuzz::kSmallParts, fuzz::kSmallBlocks});
   FUZZ_CHECK(status == 0 || status == -1 || status == -2);
   if (status == 0) {
     const std::string report = readFileBytes(nativePath(settings.outputPath));

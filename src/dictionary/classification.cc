@@ -246,7 +246,8 @@ int findFeatureTypeColumn(const Dictionary& dictionary) {
   return findFieldColumn(dictionary, ROLE_FEATURE_TYPE);
 }
 
-void classifyDictionary(Dictionary& dictionary, size_t fewestPerThread) {
+void classifyDictionary(Dictionary& dictionary, const LoadConcurrency& concurrency,
+                        size_t fewestPerThread) {
   std::array<PreparedRule, kPassCount> rules;
   for (size_t pass = 0; pass < kPassCount; ++pass)
     rules[pass] = prepare(categoryRule(kPassOrder[pass]));
@@ -255,7 +256,7 @@ void classifyDictionary(Dictionary& dictionary, size_t fewestPerThread) {
   // features are classified side by side, each with its own buffers, and
   // then grouped by category side by side too, several ranges per thread.
   const size_t features = dictionary.features.size();
-  const auto threads = static_cast<size_t>(loadConcurrency().threads);
+  const auto threads = static_cast<size_t>(threadsOf(concurrency));
   const size_t ranges = std::clamp<size_t>(features / std::max<size_t>(fewestPerThread, 1), 1,
                                            threads * kPartsPerThread);
   auto first = [&](size_t range) { return features * range / ranges; };

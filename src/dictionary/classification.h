@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "dictionary/dictionary_store.h"
+#include "dictionary/split_reading.h"
 
 namespace plotwarden {
 
@@ -38,9 +39,11 @@ int findFeatureTypeColumn(const Dictionary& dictionary);
 // rule matches it. Sets the dictionary's count of each pass's matches (a
 // feature matched by two passes counts in both) and groups the features by
 // category (groupByCategory). Ranges of at least `fewestPerThread` features,
-// several per thread, are classified side by side on as many threads as a
-// long text is read with.
-void classifyDictionary(Dictionary& dictionary, size_t fewestPerThread = 1 << 16);
+// several per thread, are classified side by side on the threads of
+// `concurrency`.
+void classifyDictionary(Dictionary& dictionary,
+                        const LoadConcurrency& concurrency = defaultLoadConcurrency(),
+                        size_t fewestPerThread = 1 << 16);
 
 // The element type numbers a list may name: 0 to 110.
 constexpr int32_t kHighestElementType = 110;

@@ -348,10 +348,11 @@ void skipLine(DictionaryReader& reader) {
 // 32-bit entry index: an entry array longer than that reaches (a file of
 // some 3 GB of short, empty fields) cannot be held, and fails like a file
 // that cannot be read, the dictionary left empty.
-static Status splitText(Dictionary& dictionary, char separator, char quote, char marker) {
+static Status splitText(Dictionary& dictionary, char separator, char quote, char marker,
+                        const LoadConcurrency& concurrency) {
   reserveRows(dictionary, dictionary.text.size());
-  readInParts(dictionary, separator, quote, marker, partStarts(dictionary.text, loadConcurrency()),
-              loadConcurrency().threads);
+  readInParts(dictionary, separator, quote, marker, partStarts(dictionary.text, concurrency),
+              threadsOf(concurrency));
   constexpr size_t kMostEntries = std::numeric_limits<uint32_t>::max();
   bool indexable = dictionary.fieldStarts.size() <= kMostEntries;
   for (const FieldEntries& entries : dictionary.laterFieldStarts)
@@ -373,7 +374,8 @@ static Status unreadable(const Dictionary& dictionary) {
 
 constexpr std::string_view kTooLarge = "is too large to hold (4 GiB or more)";
 
-Status loadDictionary(Dictionary& dictionary, char separator, char quote, char marker) {
+Status loadDictionary(Dictionary& dictionary, char separator, char quote, char marker,
+                      const LoadConcurrency& concurrency) {
   clearFileContent(dictionary);
   dictionary.textRules = {separator, quote, marker};
   // A file that opens but cannot be read whole, or is too large to hold, is
@@ -385,29 +387,29 @@ Status loadDictionary(Dictionary& dictionary, char separator, char quote, char m
     std::string bytes;
     if (readWholeFile(dictionary.filePath, bytes, kLargestHeldFile) != ReadStatus::Ok)
       return unreadable(dictionary);
-    return loadDictionaryText(dictionary, bytes, separator, quote, marker);
+    return loadDictionaryText(dictionary, bytes, separator, quote, marker, concurrency);
   }
   if (*size > kLargestHeldFile) return failure(std::string(kTooLarge));
   const size_t length = static_cast<size_t>(*size);
   std::unique_ptr<char[]> storage = std::make_unique_for_overwrite<char[]>(length + 1);
   size_t firstZero = length;
-  if (!readFileInParts(dictionary.filePath, storage.get(), length, firstZero))
+  if (!readFileInParts(dictionary.filePath, storage.get(), length, firstZero, concurrency))
     return unreadable(dictionary);
   // A zero byte inside the file ends the text there.
   storage[firstZero] = '\0';
   dictionary.textStorage = std::move(storage);
   dictionary.text = withoutByteOrderMark(std::string_view(dictionary.textStorage.get(), firstZero));
-  return splitText(dictionary, separator, quote, marker);
+  return splitText(dictionary, separator, quote, marker, concurrency);
 }
 
 Status loadDictionaryText(Dictionary& dictionary, std::string_view bytes, char separator,
-                          char quote, char marker) {
+                          char quote, char marker, const LoadConcurrency& concurrency) {
   clearFileContent(dictionary);
   dictionary.textRules = {separator, quote, marker};
   if (bytes.size() > kLargestHeldFile) return failure(std::string(kTooLarge));
   // A zero byte inside the text ends it there.
   setText(dictionary, withoutByteOrderMark(bytes.substr(0, bytes.find('\0'))));
-  return splitText(dictionary, separator, quote, marker);
+  return splitText(dictionary, separator, quote, marker, concurrency);
 }
 
 }  // namespace plotwarden

@@ -8,6 +8,7 @@
 
 #include "dictionary/dictionary_store.h"
 #include "dictionary/forward_search.h"
+#include "dictionary/split_reading.h"
 #include "dictionary/stop_bits.h"
 #include "platform/status.h"
 
@@ -21,15 +22,17 @@ namespace plotwarden {
 // hold, or holds too many fields to index (over 2^32 - 1 field entries).
 // Running out of memory throws std::bad_alloc, whichever thread it happens
 // on.
-Status loadDictionary(Dictionary& dictionary, char separator, char quote, char marker);
+Status loadDictionary(Dictionary& dictionary, char separator, char quote, char marker,
+                      const LoadConcurrency& concurrency = defaultLoadConcurrency());
 
 // The same on bytes already in memory: the dictionary takes a copy of
 // `bytes` (up to the first zero byte) as its text and splits it, a long
-// text in parts on several threads (loadConcurrency()). Fails, with the
+// text in parts on several threads (`concurrency`). Fails, with the
 // dictionary left empty, for a text too long to hold or with too many
 // fields.
 Status loadDictionaryText(Dictionary& dictionary, std::string_view bytes, char separator,
-                          char quote, char marker);
+                          char quote, char marker,
+                          const LoadConcurrency& concurrency = defaultLoadConcurrency());
 
 // The first '[' or ']' at or after `from` in a text: at `found` (the text's
 // size when there is none), a ']' when `closes`. A reader keeps it in a
@@ -68,8 +71,8 @@ struct DictionaryReader {
   // A part of a text starts at a line start after the header's first line:
   // its lines are never read as that first line.
   bool startsPastHeader = false;
-  // Whether header names get their roles as they are read. A part read on another thread leaves them role-less,
-  // for whoever joins the parts to name in file order.
+  // Whether header names get their roles as they are read. A part read on another thread leaves
+  // them role-less, for whoever joins the parts to name in file order.
   bool namesRoles = true;
   // Set once a field read holds a LF.
   bool lineFeedInField = false;

@@ -18,11 +18,6 @@ namespace {
 constexpr int kMostThreads = 8;
 constexpr uint32_t kToTheEnd = std::numeric_limits<uint32_t>::max();
 
-LoadConcurrency& setting() {
-  static LoadConcurrency concurrency = defaultLoadConcurrency();
-  return concurrency;
-}
-
 // Where a reading stopped: the cursor after its last line, and whether text
 // may follow (false once the end of the text was read).
 struct ReadEnd {
@@ -97,8 +92,8 @@ void readRange(RangeRead& range, std::string_view path, char* buffer, size_t beg
 
 // How many parts a text of `size` characters is cut into.
 size_t partCount(size_t size, const LoadConcurrency& concurrency) {
-  if (concurrency.threads < 2 || size < concurrency.smallestCutText) return 1;
-  return static_cast<size_t>(concurrency.threads) * kPartsPerThread;
+  if (threadsOf(concurrency) < 2 || size < concurrency.smallestCutText) return 1;
+  return static_cast<size_t>(threadsOf(concurrency)) * kPartsPerThread;
 }
 
 // Whether a line read next is past the header's first line, as readLine
@@ -110,23 +105,22 @@ bool pastHeader(const Dictionary& dictionary) {
 }  // namespace
 
 LoadConcurrency defaultLoadConcurrency() {
-  const int processors = static_cast<int>(std::thread::hardware_concurrency());
-  return {std::clamp(processors, 1, kMostThreads), size_t{4} << 20};
+  static const LoadConcurrency machine = {
+      std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMostThreads),
+      size_t{4} << 20};
+  return machine;
 }
 
-const LoadConcurrency& loadConcurrency() { return setting(); }
-
-void setLoadConcurrency(LoadConcurrency concurrency) {
-  concurrency.threads = std::clamp(concurrency.threads, 1, kMostThreads);
-  setting() = concurrency;
+int threadsOf(const LoadConcurrency& concurrency) {
+  return std::clamp(concurrency.threads, 1, kMostThreads);
 }
 
-bool readFileInParts(std::string_view path, char* buffer, size_t size, size_t& firstZero) {
-  const LoadConcurrency& concurrency = loadConcurrency();
+bool readFileInParts(std::string_view path, char* buffer, size_t size, size_t& firstZero,
+                     const LoadConcurrency& concurrency) {
   const size_t count = partCount(size, concurrency);
   const auto bound = [size, count](size_t range) { return size * range / count; };
   std::vector<RangeRead> ranges(count);
-  shareWork(count, static_cast<size_t>(concurrency.threads),
+  shareWork(count, static_cast<size_t>(threadsOf(concurrency)),
             [&](size_t i) { readRange(ranges[i], path, buffer, bound(i), bound(i + 1)); });
   bool complete = true;
   firstZero = size;

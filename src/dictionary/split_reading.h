@@ -28,17 +28,17 @@ struct LoadConcurrency {
 // 4 MiB and more.
 LoadConcurrency defaultLoadConcurrency();
 
-// The setting loadDictionaryText uses; the default until changed.
-const LoadConcurrency& loadConcurrency();
-void setLoadConcurrency(LoadConcurrency concurrency);
+// The threads of a setting, at least 1 and at most 8.
+int threadsOf(const LoadConcurrency& concurrency);
 
 // Reads the `size` bytes of the file at `path` into `buffer`, in ranges
-// shared out among the setting's threads (one range, on the calling thread,
+// shared out among the threads of `concurrency` (one range, on the calling thread,
 // below the smallest cut text). False unless every byte arrived.
 // `firstZero` is the position of the file's first zero byte, or `size` when
 // it holds none. Running out of memory on any thread throws std::bad_alloc
 // here.
-bool readFileInParts(std::string_view path, char* buffer, size_t size, size_t& firstZero);
+bool readFileInParts(std::string_view path, char* buffer, size_t size, size_t& firstZero,
+                     const LoadConcurrency& concurrency);
 
 // Where the parts after the first begin when a text is cut into `parts`:
 // each at the first line start at or after its equal share of the text

@@ -119,16 +119,17 @@ void writeModernReport(OutputStream& report, const RunSettings& settings,
 
 // A dictionary that is not UTF-8 is read as Windows-1252 and converted, so
 // that one modern report never mixes encodings.
-Status asUtf8(Dictionary& dictionary) {
+Status asUtf8(Dictionary& dictionary, const LoadConcurrency& concurrency) {
   if (isValidUtf8(dictionary.text)) return {};
   const std::string converted = windows1252ToUtf8(dictionary.text);
   const TextRules rules = dictionary.textRules;
-  return loadDictionaryText(dictionary, converted, rules.separator, rules.quote, rules.marker);
+  return loadDictionaryText(dictionary, converted, rules.separator, rules.quote, rules.marker,
+                            concurrency);
 }
 
 }  // namespace
 
-int runPlotwarden(int argc, char** argv) {
+int runPlotwarden(int argc, char** argv, const Concurrency& concurrency) {
   const CommandLine line = parseCommandLine(std::vector<std::string_view>(argv + 1, argv + argc));
   if (!line.usageError.empty()) {
     printUsageError(line.usageError, usageText());
@@ -142,6 +143,7 @@ int runPlotwarden(int argc, char** argv) {
   if (!mode.understood) printModeNotUnderstood(line.modeText);
   ReportSettings words;
   words.layerNaming = mode.layerNaming;
+  words.blocks = concurrency.blocks;
   const std::string& configurationPath = line.configurationPath;
 
   RunSettings settings;
@@ -158,8 +160,9 @@ int runPlotwarden(int argc, char** argv) {
   }
   const TextRules& rules = settings.textRules;
   for (Dictionary& dictionary : dictionaries) {
-    Status loaded = loadDictionary(dictionary, rules.separator, rules.quote, rules.marker);
-    if (loaded.ok() && line.modern) loaded = asUtf8(dictionary);
+    Status loaded =
+        loadDictionary(dictionary, rules.separator, rules.quote, rules.marker, concurrency.load);
+    if (loaded.ok() && line.modern) loaded = asUtf8(dictionary, concurrency.load);
     if (!loaded.ok()) {
       printErrorReading(dictionary.filePath);
       printReason(placedError(dictionary.filePath, loaded));
@@ -167,7 +170,7 @@ int runPlotwarden(int argc, char** argv) {
     }
     for (const HeaderCell& cell : dictionary.header)
       if (cell.role == ROLE_UNKNOWN) printUnknownField(cellText(dictionary, cell.name));
-    classifyDictionary(dictionary);
+    classifyDictionary(dictionary, concurrency.load);
   }
 
   // The report never replaces one of its own inputs.

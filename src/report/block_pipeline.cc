@@ -21,11 +21,6 @@ constexpr int kMostThreads = 8;
 constexpr size_t kFewestSlots = 16;
 constexpr size_t kMostSlots = std::max<size_t>(kFewestSlots, size_t{2} * kMostThreads);
 
-BlockConcurrency& setting() {
-  static BlockConcurrency concurrency = defaultBlockConcurrency();
-  return concurrency;
-}
-
 // The storage of the block streams, kept from one section to the next:
 // fresh storage costs a page fault for every 4 KiB and a copy of the text at
 // each growth. Only the calling thread takes and gives back storage, and
@@ -172,20 +167,14 @@ class Pipeline {
 }  // namespace
 
 BlockConcurrency defaultBlockConcurrency() {
-  const int processors = static_cast<int>(std::thread::hardware_concurrency());
-  return {std::clamp(processors, 1, kMostThreads), 256};
-}
-
-const BlockConcurrency& blockConcurrency() { return setting(); }
-
-void setBlockConcurrency(BlockConcurrency concurrency) {
-  concurrency.threads = std::clamp(concurrency.threads, 1, kMostThreads);
-  concurrency.featuresPerBlock = std::max(concurrency.featuresPerBlock, 1);
-  setting() = concurrency;
+  static const BlockConcurrency machine = {
+      std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMostThreads), 256};
+  return machine;
 }
 
 void writeBlocksInOrder(TableWriter& writer, size_t blockCount, const BlockMaker& writeBlock) {
-  const size_t threads = std::min(blockCount, static_cast<size_t>(blockConcurrency().threads));
+  const int most = std::clamp(writer.settings.blocks.threads, 1, kMostThreads);
+  const size_t threads = std::min(blockCount, static_cast<size_t>(most));
   if (threads > 1) {
     Pipeline pipeline(writer, blockCount, writeBlock, threads);
     pipeline.start(threads - 1);

@@ -17,7 +17,7 @@ namespace plotwarden {
 TableWriter::TableWriter(OutputStream& stream, const ReportSettings& report, bool showImages,
                          std::string_view imageFolder)
     : TableWriter(stream, SectionSettings{report.layerNaming, showImages, imageFolder,
-                                          report.modern, report.anchor}) {}
+                                          report.modern, report.anchor, report.blocks}) {}
 
 TableWriter::TableWriter(OutputStream& stream, const SectionSettings& sectionSettings)
     : out(stream), settings(sectionSettings) {
@@ -246,7 +246,7 @@ void writeSection(TableWriter& writer, const Dictionary& dictionary, std::string
   writeHeading(writer, heading);
   std::unique_ptr<int[]> storage;
   const std::span<const int> members = sectionMembers(dictionary, categories, storage);
-  const size_t perBlock = static_cast<size_t>(blockConcurrency().featuresPerBlock);
+  const size_t perBlock = static_cast<size_t>(std::max(writer.settings.blocks.featuresPerBlock, 1));
   // Block i holds the section's features from member i * perBlock on.
   const size_t blockCount = (members.size() + perBlock - 1) / perBlock;
   writeBlocksInOrder(writer, blockCount, [&](TableWriter& blockWriter, size_t block) {

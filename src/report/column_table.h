@@ -63,6 +63,7 @@ struct SectionSettings {
   std::string_view imageFolder;
   bool modern = false;
   std::string_view anchor;  // of the dictionary, in the modern document
+  BlockConcurrency blocks;
 };
 
 // What a section writer works with: the stream, the run's settings, the

@@ -4,7 +4,6 @@
 
 #include "dictionary/dictionary_reader.h"
 #include "support/dictionary_builder.h"
-#include "support/setting_guard.h"
 
 namespace plotwarden {
 namespace {
@@ -133,7 +132,6 @@ TEST(Classification, AFieldIsJudgedOnItsOwnText) {
 }
 
 TEST(Classification, RangesClassifiedSideBySideGiveTheOutcomeOfOneRange) {
-  test_support::LoadConcurrencyGuard guard({4, loadConcurrency().smallestCutText});
   const char* const lists[] = {"2", "35", "[3,4,11-16]", "[1*]",     "Text[7]", "[2-200]",
                                "",  "17", "[33]",        "Line[?7]", "[105]",   "x"};
   for (const char* header : {"NAME,ELEMENT TYPES\n", "NAME,FEATURE TYPE\n"}) {
@@ -147,8 +145,8 @@ TEST(Classification, RangesClassifiedSideBySideGiveTheOutcomeOfOneRange) {
     Dictionary oneRange;
     ASSERT_TRUE(loadDictionaryText(together, text, ',', '"', '#').ok());
     ASSERT_TRUE(loadDictionaryText(oneRange, text, ',', '"', '#').ok());
-    classifyDictionary(together, 7);  // ranges of at least 7 features
-    classifyDictionary(oneRange, size_t{1} << 20);
+    classifyDictionary(together, {4, 0}, 7);  // ranges of at least 7 features
+    classifyDictionary(oneRange, {4, 0}, size_t{1} << 20);
     EXPECT_EQ(passCounts(together), passCounts(oneRange)) << header;
     for (size_t i = 0; i < together.features.size(); ++i)
       ASSERT_EQ(together.features[i].category, oneRange.features[i].category) << header << i;
@@ -165,13 +163,12 @@ TEST(Classification, RememberedAndForgottenTextsClassifyAsInSmallRanges) {
     if (row % 4 != 0) text.append("T").append(std::to_string(row));
     text.append("[").append(std::to_string(row % 40)).append("]\n");
   }
-  test_support::LoadConcurrencyGuard guard({4, loadConcurrency().smallestCutText});
   Dictionary whole;
   Dictionary inRanges;
   ASSERT_TRUE(loadDictionaryText(whole, text, ',', '"', '#').ok());
   ASSERT_TRUE(loadDictionaryText(inRanges, text, ',', '"', '#').ok());
-  classifyDictionary(whole, size_t{1} << 20);  // one range: one memory of texts
-  classifyDictionary(inRanges, 1000);          // many ranges, each with fewer texts than the limit
+  classifyDictionary(whole, {4, 0}, size_t{1} << 20);  // one range: one memory of texts
+  classifyDictionary(inRanges, {4, 0}, 1000);  // many ranges, each with fewer texts than the limit
   EXPECT_EQ(passCounts(whole), passCounts(inRanges));
   for (size_t i = 0; i < whole.features.size(); ++i)
     ASSERT_EQ(whole.features[i].category, inRanges.features[i].category) << i;

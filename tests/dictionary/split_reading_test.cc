@@ -9,14 +9,12 @@
 #include "dictionary/dictionary_reader.h"
 #include "support/dictionary_builder.h"
 #include "support/scratch_folder.h"
-#include "support/setting_guard.h"
 
 namespace plotwarden {
 namespace {
 
 using Starts = std::vector<uint32_t>;
 
-using test_support::LoadConcurrencyGuard;
 using testing::ScratchFolder;
 
 // Everything reading gives a dictionary.
@@ -135,9 +133,8 @@ TEST_P(SplitReadingTexts, LoadingWithAnyThreadCountReadsAsOnePart) {
   const TextCase& c = GetParam();
   const ReadResult whole = readAt(c, {});
   for (int threads = 1; threads <= 8; ++threads) {
-    LoadConcurrencyGuard guard({threads, 0});
     Dictionary d;
-    ASSERT_TRUE(loadDictionaryText(d, c.text, c.separator, c.quote, c.marker).ok());
+    ASSERT_TRUE(loadDictionaryText(d, c.text, c.separator, c.quote, c.marker, {threads, 0}).ok());
     EXPECT_EQ(resultOf(d), whole) << threads << " threads";
   }
 }
@@ -246,10 +243,10 @@ TEST(ReadFileInParts, GivesEveryByteAndTheFirstZeroWhateverTheRanges) {
     for (size_t zero : c.zeros) content[zero] = '\0';
     const std::string path = folder.write("d.csv", content);
     for (int threads = 1; threads <= 8; ++threads) {
-      LoadConcurrencyGuard guard({threads, 0});
       std::string buffer(content.size(), '?');
       size_t firstZero = 12345;
-      ASSERT_TRUE(readFileInParts(path, buffer.data(), buffer.size(), firstZero)) << threads;
+      ASSERT_TRUE(readFileInParts(path, buffer.data(), buffer.size(), firstZero, {threads, 0}))
+          << threads;
       EXPECT_EQ(buffer, content) << threads;
       EXPECT_EQ(firstZero, c.first) << threads << " threads";
     }
@@ -259,20 +256,16 @@ TEST(ReadFileInParts, GivesEveryByteAndTheFirstZeroWhateverTheRanges) {
 TEST(ReadFileInParts, AFileShorterThanExpectedIsNotRead) {
   ScratchFolder folder;
   const std::string path = folder.write("d.csv", std::string(100, 'x'));
-  LoadConcurrencyGuard guard({4, 0});
   std::string buffer(101, '?');
   size_t firstZero = 0;
-  EXPECT_FALSE(readFileInParts(path, buffer.data(), buffer.size(), firstZero));
-  EXPECT_FALSE(
-      readFileInParts((folder.path() / "missing.csv").string(), buffer.data(), 10, firstZero));
+  EXPECT_FALSE(readFileInParts(path, buffer.data(), buffer.size(), firstZero, {4, 0}));
+  EXPECT_FALSE(readFileInParts((folder.path() / "missing.csv").string(), buffer.data(), 10,
+                               firstZero, {4, 0}));
 }
 
 TEST(LoadConcurrency, ThreadsStayBetweenOneAndEight) {
-  LoadConcurrencyGuard guard({0, 5});
-  EXPECT_EQ(loadConcurrency().threads, 1);
-  EXPECT_EQ(loadConcurrency().smallestCutText, 5u);
-  setLoadConcurrency({64, 5});
-  EXPECT_EQ(loadConcurrency().threads, 8);
+  EXPECT_EQ(threadsOf({0, 5}), 1);
+  EXPECT_EQ(threadsOf({64, 5}), 8);
   const LoadConcurrency usual = defaultLoadConcurrency();
   EXPECT_GE(usual.threads, 1);
   EXPECT_LE(usual.threads, 8);

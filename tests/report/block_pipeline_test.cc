@@ -11,20 +11,19 @@
 #include "dictionary/dictionary_reader.h"
 #include "report/sections.h"
 #include "support/scratch_folder.h"
-#include "support/setting_guard.h"
 
 namespace plotwarden {
 namespace {
 
-using test_support::BlockConcurrencyGuard;
 using testing::ScratchFolder;
 
 TEST(BlockPipeline, BlocksReachTheStreamInOrderWithTheirLibraries) {
   for (BlockConcurrency concurrency :
        {BlockConcurrency{1, 1}, BlockConcurrency{3, 1}, BlockConcurrency{8, 1}}) {
-    BlockConcurrencyGuard guard(concurrency);
     OutputStream out;
-    TableWriter writer(out, ReportSettings{});
+    ReportSettings report;
+    report.blocks = concurrency;
+    TableWriter writer(out, report);
     std::string expected;
     for (size_t block = 0; block < 500; ++block) expected += std::to_string(block) + "\r\n";
     writeBlocksInOrder(writer, 500, [](TableWriter& blockWriter, size_t block) {
@@ -39,9 +38,10 @@ TEST(BlockPipeline, BlocksReachTheStreamInOrderWithTheirLibraries) {
 }
 
 TEST(BlockPipeline, RunningOutOfMemoryInABlockReachesTheCaller) {
-  BlockConcurrencyGuard guard({4, 1});
   OutputStream out;
-  TableWriter writer(out, ReportSettings{});
+  ReportSettings report;
+  report.blocks = {4, 1};
+  TableWriter writer(out, report);
   EXPECT_THROW(writeBlocksInOrder(writer, 1000,
                                   [](TableWriter& blockWriter, size_t block) {
                                     if (block == 37) throw std::bad_alloc();
@@ -77,8 +77,10 @@ std::string varietyText(int rows) {
   return text;
 }
 
-std::string everySection(const Dictionary& dictionary, const std::string& reportPath) {
-  const ReportSettings report;
+std::string everySection(const Dictionary& dictionary, const std::string& reportPath,
+                         BlockConcurrency blocks) {
+  ReportSettings report;
+  report.blocks = blocks;
   OutputStream out;
   writeLinearSection(out, dictionary, report);
   writeAnnotationSection(out, dictionary, report);
@@ -108,15 +110,11 @@ TEST(BlockPipeline, SectionsWrittenInBlocksEqualThoseWrittenWhole) {
   const std::string reportPath = (folder.path() / "report.html").string();
 
   std::string whole;
-  {
-    BlockConcurrencyGuard guard({1, 1 << 30});
-    whole = everySection(dictionary, reportPath);
-  }
+  whole = everySection(dictionary, reportPath, {1, 1 << 30});
   ASSERT_NE(whole.find("Symbol Library: lib1"), std::string::npos);
   for (BlockConcurrency concurrency :
        {BlockConcurrency{2, 1}, BlockConcurrency{4, 7}, BlockConcurrency{8, 256}}) {
-    BlockConcurrencyGuard guard(concurrency);
-    EXPECT_EQ(everySection(dictionary, reportPath), whole)
+    EXPECT_EQ(everySection(dictionary, reportPath, concurrency), whole)
         << concurrency.threads << " threads, blocks of " << concurrency.featuresPerBlock;
   }
 }
